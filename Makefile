@@ -1,0 +1,61 @@
+# Everything on a fresh Debian 12 machine: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+# Debian packages the build and the tests need.
+PACKAGES = build-essential cmake ninja-build pkg-config \
+           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+           libgtest-dev libgmock-dev libbenchmark-dev \
+           fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run test test-fast test-sanitize screenshots bench clean
+
+all: build
+
+# Installs only what is missing, so a prepared machine does not touch apt.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/qvkalkor
+
+# The whole suite, then again under ASan and UBSan.
+test: test-fast test-sanitize
+
+test-fast: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVK_SANITIZE=ON $(CMAKE_ARGS)
+
+test-sanitize: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/qvkalkor-screenshots $(BUILD)/screenshots
+	@echo "Screenshots in $(BUILD)/screenshots"
+
+bench: build
+	./$(BUILD)/qvkalkor-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

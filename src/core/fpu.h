@@ -1,0 +1,32 @@
+#pragma once
+// Arithmetic faults. Invalid operation, division by zero and overflow leave
+// their sticky flags in the FP status; a calculation tests them where a stage
+// ends (storing, rounding, formatting, reporting) and stops with the fault.
+#include <cstdint>
+
+namespace qvk {
+
+// Clears the sticky flags; a handler run starts with this.
+void fpu_clear();
+
+// Throws EMathError for a pending invalid operation, division by zero or
+// overflow (in that order of precedence) and clears the flags.
+void fpu_check();
+
+// Stores an extended value into a double; overflow is a fault.
+double store_double(long double x);
+
+// Truncates toward zero to a 64-bit integer; NaN and out-of-range values are
+// an invalid operation.
+std::int64_t trunc_int64(long double x);
+
+// Rounds to the nearest integer (ties to even) as a 64-bit integer.
+std::int64_t round_int64(long double x);
+
+// Integer division and remainder; a zero divisor is "Division by zero".
+// The one overflowing case (INT64_MIN / -1) wraps as the hardware would not:
+// quotient INT64_MIN, remainder 0.
+std::int64_t idiv(std::int64_t a, std::int64_t b);
+std::int64_t imod(std::int64_t a, std::int64_t b);
+
+} // namespace qvk

@@ -1,0 +1,368 @@
+#include "model/model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace qvk {
+
+QString Grid::cell(int col, int row) const
+{
+    if (row < 0 || row >= rows.size() || col < 0 || col >= rows[row].size())
+        return {};
+    return rows[row][col];
+}
+
+void Grid::setCell(int col, int row, const QString& text)
+{
+    if (row < 0 || row >= rowCount || col < 0 || col >= colCount)
+        throw std::out_of_range("grid cell out of range");
+    rows[row][col] = text;
+}
+
+void Grid::resize(int cols, int rowsWanted)
+{
+    colCount = std::max(cols, 0);
+    rowCount = std::max(rowsWanted, 0);
+    rows.resize(rowCount);
+    for (QStringList& row : rows) {
+        while (row.size() < colCount)
+            row.append(QString());
+        while (row.size() > colCount)
+            row.removeLast();
+    }
+}
+
+WindowModel::WindowModel() = default;
+
+Field& WindowModel::add(Field field)
+{
+    if (index_.contains(field.name))
+        throw std::logic_error("field declared twice: " + field.name.toStdString());
+    index_.insert(field.name, static_cast<int>(fields_.size()));
+    fields_.push_back(std::move(field));
+    return fields_.back();
+}
+
+void WindowModel::addGrid(const QString& name, Grid grid)
+{
+    if (!grids_.contains(name))
+        gridOrder_.append(name);
+    grids_.insert(name, std::move(grid));
+}
+
+QStringList WindowModel::gridNames() const { return gridOrder_; }
+
+const Field& WindowModel::field(const QString& name) const
+{
+    auto it = index_.constFind(name);
+    if (it == index_.constEnd())
+        throw std::logic_error("unknown field: " + name.toStdString());
+    return fields_[static_cast<size_t>(*it)];
+}
+
+Field& WindowModel::mut(const QString& name) { return const_cast<Field&>(field(name)); }
+
+void WindowModel::notify(const QString& name)
+{
+    for (const Observer& o : observers_)
+        o(name);
+}
+
+void WindowModel::setText(const QString& name, const QString& text)
+{
+    Field& f = mut(name);
+    if (f.text == text)
+        return;
+    f.appendedFrom = -1;
+    f.text = text;
+    notify(name);
+}
+
+void WindowModel::setIndex(const QString& name, int index)
+{
+    Field& f = mut(name);
+    if (f.value == index)
+        return;
+    f.value = index;
+    notify(name);
+}
+
+void WindowModel::setChecked(const QString& name, bool on) { setIndex(name, on ? 1 : 0); }
+
+void WindowModel::setValue(const QString& name, int value)
+{
+    const Field& f = field(name);
+    if (f.kind == Kind::Spin)
+        value = std::clamp(value, f.minimum, f.maximum);
+    setIndex(name, value);
+}
+
+void WindowModel::setEnabled(const QString& name, bool on)
+{
+    Field& f = mut(name);
+    if (f.enabled == on)
+        return;
+    f.enabled = on;
+    notify(name);
+}
+
+void WindowModel::setVisible(const QString& name, bool on)
+{
+    Field& f = mut(name);
+    if (f.visible == on)
+        return;
+    f.visible = on;
+    notify(name);
+}
+
+void WindowModel::setHint(const QString& name, const QString& hint)
+{
+    Field& f = mut(name);
+    if (f.hint == hint)
+        return;
+    f.hint = hint;
+    notify(name);
+}
+
+void WindowModel::setWidth(const QString& name, int width)
+{
+    Field& f = mut(name);
+    if (f.width == width)
+        return;
+    f.width = width;
+    notify(name);
+}
+
+void WindowModel::setLeft(const QString& name, int left)
+{
+    Field& f = mut(name);
+    if (f.left == left)
+        return;
+    f.left = left;
+    notify(name);
+}
+
+QStringList WindowModel::lines(const QString& name) const
+{
+    const QString& text = field(name).text;
+    if (text.isEmpty())
+        return {};
+    QStringList out = text.split(u'\n');
+    if (text.endsWith(u'\n'))
+        out.removeLast();
+    return out;
+}
+
+void WindowModel::setLines(const QString& name, const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += u'\n';
+    }
+    setText(name, text);
+}
+
+void WindowModel::addLine(const QString& name, const QString& line)
+{
+    Field& f = mut(name);
+    const qsizetype before = f.text.size();
+    if (f.text.isEmpty() || f.text.endsWith(u'\n')) {
+        f.text += line;
+        f.text += u'\n';
+    } else {
+        f.text += u'\n';
+        f.text += line;
+    }
+    f.appendedFrom = before;
+    notify(name);
+}
+
+const Grid& WindowModel::grid(const QString& name) const
+{
+    auto it = grids_.constFind(name);
+    if (it == grids_.constEnd())
+        throw std::logic_error("unknown grid: " + name.toStdString());
+    return *it;
+}
+
+Grid& WindowModel::gridForWrite(const QString& name) { return const_cast<Grid&>(grid(name)); }
+
+void WindowModel::gridChanged(const QString& name) { notify(name); }
+
+namespace {
+
+const QString kOne = QStringLiteral("1");
+const QString kZero = QStringLiteral("0");
+
+QString flag(bool on) { return on ? kOne : kZero; }
+
+bool parseFlag(const QString& text)
+{
+    if (text == kOne)
+        return true;
+    if (text == kZero)
+        return false;
+    throw std::invalid_argument("expected \"1\" or \"0\"");
+}
+
+int parseInt(const QString& text)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok)
+        throw std::invalid_argument("expected a whole number");
+    return v;
+}
+
+struct Key {
+    QString field;
+    QString prop; // empty for the value
+};
+
+Key splitKey(const QString& key)
+{
+    const qsizetype dot = key.indexOf(u'.');
+    if (dot < 0)
+        return {key, {}};
+    return {key.left(dot), key.mid(dot + 1)};
+}
+
+bool hasValue(Kind kind) { return kind != Kind::Button && kind != Kind::Page; }
+
+bool isNumeric(Kind kind) { return kind == Kind::List || kind == Kind::Pages || kind == Kind::Spin; }
+
+} // namespace
+
+QString WindowModel::valueText(const QString& key) const
+{
+    const Key k = splitKey(key);
+    if (!has(k.field))
+        throw std::invalid_argument("unknown field: " + key.toStdString());
+    const Field& f = field(k.field);
+    if (k.prop.isEmpty()) {
+        if (!hasValue(f.kind))
+            throw std::invalid_argument("field has no value: " + key.toStdString());
+        if (isNumeric(f.kind))
+            return QString::number(f.value);
+        if (f.kind == Kind::Check)
+            return flag(f.value != 0);
+        return f.text;
+    }
+    if (k.prop == u"enabled")
+        return flag(f.enabled);
+    if (k.prop == u"visible")
+        return flag(f.visible);
+    if (k.prop == u"hint")
+        return f.hint;
+    if (k.prop == u"width")
+        return QString::number(f.width);
+    if (k.prop == u"left")
+        return QString::number(f.left);
+    throw std::invalid_argument("unknown property: " + key.toStdString());
+}
+
+void WindowModel::setValueText(const QString& key, const QString& text)
+{
+    const Key k = splitKey(key);
+    if (!has(k.field))
+        throw std::invalid_argument("unknown field: " + key.toStdString());
+    const Field& f = field(k.field);
+    if (k.prop.isEmpty()) {
+        if (!hasValue(f.kind))
+            throw std::invalid_argument("field has no value: " + key.toStdString());
+        if (isNumeric(f.kind))
+            setValue(k.field, parseInt(text));
+        else if (f.kind == Kind::Check)
+            setChecked(k.field, parseFlag(text));
+        else
+            setText(k.field, text);
+    } else if (k.prop == u"enabled") {
+        setEnabled(k.field, parseFlag(text));
+    } else if (k.prop == u"visible") {
+        setVisible(k.field, parseFlag(text));
+    } else if (k.prop == u"hint") {
+        setHint(k.field, text);
+    } else if (k.prop == u"width") {
+        setWidth(k.field, parseInt(text));
+    } else if (k.prop == u"left") {
+        setLeft(k.field, parseInt(text));
+    } else {
+        throw std::invalid_argument("unknown property: " + key.toStdString());
+    }
+}
+
+std::vector<std::pair<QString, QString>> WindowModel::snapshot() const
+{
+    std::vector<std::pair<QString, QString>> out;
+    out.reserve(fields_.size());
+    static const std::pair<Prop, const char*> props[] = {
+        {PropEnabled, "enabled"}, {PropVisible, "visible"}, {PropHint, "hint"},
+        {PropWidth, "width"},     {PropLeft, "left"},
+    };
+    for (const Field& f : fields_) {
+        if (hasValue(f.kind))
+            out.emplace_back(f.name, valueText(f.name));
+        for (const auto& [bit, prop] : props) {
+            if (f.reported & bit) {
+                const QString key = f.name + u'.' + QLatin1String(prop);
+                out.emplace_back(key, valueText(key));
+            }
+        }
+    }
+    return out;
+}
+
+void WindowModel::setSettings(const Settings& settings)
+{
+    settings_ = settings;
+    notify(kSettings);
+}
+
+void WindowModel::listing_add(const QString& line)
+{
+    listing_.append(line);
+    notify(kListing);
+}
+
+void WindowModel::listing_show()
+{
+    listingVisible_ = true;
+    notify(kListing);
+    host_->effect(QStringLiteral("listing:show"));
+}
+
+void WindowModel::listing_set_last(const QString& line)
+{
+    if (listing_.isEmpty())
+        return;
+    listing_.last() = line;
+    notify(kListing);
+}
+
+void WindowModel::listing_clear()
+{
+    listing_.clear();
+    notify(kListing);
+}
+
+void WindowModel::listing_close()
+{
+    listingVisible_ = false;
+    listing_.clear();
+    notify(kListing);
+}
+
+void WindowModel::showMessage(Message::Kind kind, const QString& title, const QString& text)
+{
+    host_->show(Message{kind, title, text});
+}
+
+bool WindowModel::ask(const QString& title, const QString& text)
+{
+    return host_->ask(Message{Message::Kind::Question, title, text});
+}
+
+void WindowModel::beep() { host_->show(Message{Message::Kind::Beep, {}, {}}); }
+
+} // namespace qvk

@@ -1,0 +1,226 @@
+#pragma once
+// The window model: every field of the main window by its widget name. The
+// calculators read and write only this; the desktop window and the batch
+// runner bind to it.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace qvk {
+
+enum class Kind {
+    Edit,   // single-line edit field (text)
+    Label,  // text shown, never typed
+    Memo,   // multi-line text area (whole text, lines ended by '\n')
+    List,   // drop-down list (selected index)
+    Pages,  // page set (selected page index)
+    Check,  // check box or radio button (0/1)
+    Spin,   // spin box (value, clamped to minimum..maximum)
+    Button, // push button (no value)
+    Page,   // one page of a page set (caption only)
+};
+
+// Properties that calculators change and that are reported beside the value.
+enum Prop : unsigned {
+    PropNone = 0,
+    PropEnabled = 1,
+    PropVisible = 2,
+    PropHint = 4,
+    PropWidth = 8,
+    PropLeft = 16,
+};
+
+struct Field {
+    QString name;
+    Kind kind = Kind::Edit;
+    QString text;       // Edit, Label, Memo
+    int value = 0;      // List, Pages: index (-1 none); Check: 0/1; Spin: value
+    bool enabled = true;
+    bool visible = true;
+    bool readOnly = false;
+    QString hint;
+    QString caption;    // the widget's own caption, or the label beside it
+    int width = 0;
+    int left = 0;
+    int maxLength = 0;  // characters; 0 = no limit
+    int minimum = 0;    // Spin
+    int maximum = 0;    // Spin
+    QStringList items;  // List items
+    unsigned reported = PropNone;
+    // Size of the text before the last change when that change only appended
+    // (lets a view add the new part instead of redrawing); -1 otherwise.
+    qsizetype appendedFrom = -1;
+};
+
+// A table of cell texts, addressed column first.
+struct Grid {
+    int colCount = 0;
+    int rowCount = 0;
+    QVector<QStringList> rows; // rows[row][col]
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    void resize(int cols, int rows);
+};
+
+struct Settings {
+    int zaokrouhleni = 2;       // decimal places
+    int zaokrouhleni_uh_vt = 0; // decimal places of seconds of arc
+    bool vypis_reseni = true;   // calculators write the solution listing
+    bool vypis_rovnic = true;   // the linear solver writes elimination steps
+};
+
+struct Message {
+    enum class Kind { Error, Information, Warning, Question, Beep };
+    Kind kind = Kind::Error;
+    QString title;
+    QString text;
+};
+
+inline const QString kAppTitle = QStringLiteral("QVkalkor");
+
+// What the model asks of whoever shows it: boxes, platform effects and the
+// event pump of long runs.
+class Host {
+public:
+    virtual ~Host() = default;
+    virtual void show(const Message& message) = 0;
+    // A question; true for Yes/OK.
+    virtual bool ask(const Message& message) = 0;
+    // A help topic, a program start, the listing window shown, ...
+    virtual void effect(const QString& what) = 0;
+    // Processes pending user events inside a long run.
+    virtual void processEvents() = 0;
+};
+
+// Collects what would be shown; answers every question Yes.
+class RecordingHost : public Host {
+public:
+    std::vector<Message> messages;
+    QStringList effects;
+    int polls = 0;
+    std::function<void(int)> onPoll; // called with the poll count
+
+    void show(const Message& message) override { messages.push_back(message); }
+    bool ask(const Message& message) override
+    {
+        messages.push_back(message);
+        return true;
+    }
+    void effect(const QString& what) override { effects.append(what); }
+    void processEvents() override
+    {
+        ++polls;
+        if (onPoll)
+            onPoll(polls);
+    }
+};
+
+struct StopFlags {
+    bool primes = false;
+    bool statistics = false;
+};
+
+class WindowModel {
+public:
+    WindowModel();
+
+    // --- declaring the window
+    Field& add(Field field);
+    void addGrid(const QString& name, Grid grid = {});
+    bool has(const QString& name) const { return index_.contains(name); }
+    bool hasGrid(const QString& name) const { return grids_.contains(name); }
+    const std::vector<Field>& fields() const { return fields_; }
+    QStringList gridNames() const;
+
+    // --- fields; an unknown name is a programming error (std::logic_error)
+    const Field& field(const QString& name) const;
+    QString text(const QString& name) const { return field(name).text; }
+    void setText(const QString& name, const QString& text);
+    int index(const QString& name) const { return field(name).value; }
+    void setIndex(const QString& name, int index);
+    bool checked(const QString& name) const { return field(name).value != 0; }
+    void setChecked(const QString& name, bool on);
+    int value(const QString& name) const { return field(name).value; }
+    void setValue(const QString& name, int value); // clamps spin boxes
+    bool enabled(const QString& name) const { return field(name).enabled; }
+    void setEnabled(const QString& name, bool on);
+    bool visible(const QString& name) const { return field(name).visible; }
+    void setVisible(const QString& name, bool on);
+    void setHint(const QString& name, const QString& hint);
+    void setWidth(const QString& name, int width);
+    void setLeft(const QString& name, int left);
+
+    // --- multi-line text areas
+    QStringList lines(const QString& name) const;
+    void setLines(const QString& name, const QStringList& lines);
+    // Appends a line as a text area does: after a final line break, or
+    // starting a new line after the last one.
+    void addLine(const QString& name, const QString& line);
+
+    // --- grids
+    const Grid& grid(const QString& name) const;
+    Grid& gridForWrite(const QString& name); // notifies after the caller is done: call gridChanged
+    void gridChanged(const QString& name);
+
+    // --- generic access by key: "a1" for the value, "prerus.enabled" for a property.
+    // Throws std::invalid_argument for an unknown key or a value of the wrong form.
+    QString valueText(const QString& key) const;
+    void setValueText(const QString& key, const QString& text);
+    // Every reported key with its text, in declaration order.
+    std::vector<std::pair<QString, QString>> snapshot() const;
+
+    // --- settings
+    const Settings& settings() const { return settings_; }
+    void setSettings(const Settings& settings);
+
+    // --- the listing text (owned by the listing window)
+    const QStringList& listing() const { return listing_; }
+    bool listingVisible() const { return listingVisible_; }
+    void listing_add(const QString& line);
+    void listing_show();
+    void listing_set_last(const QString& line);
+    void listing_clear();
+    void listing_close(); // hide and empty
+
+    // --- messages, effects, long runs
+    Host& host() const { return *host_; }
+    void setHost(Host* host) { host_ = host ? host : &fallback_; }
+    void showMessage(Message::Kind kind, const QString& title, const QString& text);
+    bool ask(const QString& title, const QString& text);
+    void beep();
+    void effect(const QString& what) { host_->effect(what); }
+    void processEvents() { host_->processEvents(); }
+    StopFlags& stop() { return stop_; }
+    const StopFlags& stop() const { return stop_; }
+
+    // --- change notification: the name of the field or grid, "listing" or "settings"
+    using Observer = std::function<void(const QString& name)>;
+    void observe(Observer observer) { observers_.push_back(std::move(observer)); }
+
+    static inline const QString kListing = QStringLiteral("listing");
+    static inline const QString kSettings = QStringLiteral("settings");
+
+private:
+    Field& mut(const QString& name);
+    void notify(const QString& name);
+
+    std::vector<Field> fields_;
+    QHash<QString, int> index_;
+    QHash<QString, Grid> grids_;
+    QStringList gridOrder_;
+    Settings settings_;
+    QStringList listing_;
+    bool listingVisible_ = false;
+    StopFlags stop_;
+    RecordingHost fallback_;
+    Host* host_ = &fallback_;
+    std::vector<Observer> observers_;
+};
+
+} // namespace qvk

@@ -1,0 +1,91 @@
+#include "model/registry.h"
+#include "core/errors.h"
+#include "core/fpu.h"
+
+#include <cfenv>
+#include <new>
+
+namespace qvk {
+
+void Registry::add(const QString& event, Handler handler) { handlers_.insert(event, std::move(handler)); }
+
+const Handler* Registry::find(const QString& event) const
+{
+    auto it = handlers_.constFind(event);
+    return it == handlers_.constEnd() ? nullptr : &it.value();
+}
+
+void Registry::addKeyFilter(const QString& field, KeyFilter filter) { filters_.insert(field, std::move(filter)); }
+
+const KeyFilter* Registry::keyFilter(const QString& field) const
+{
+    auto it = filters_.constFind(field);
+    return it == filters_.constEnd() ? nullptr : &it.value();
+}
+
+void Registry::setStopHandler(const QString& event, const QString& stopEvent) { stops_.insert(event, stopEvent); }
+
+void Registry::initialize(WindowModel& model) const
+{
+    for (const Handler& init : inits_)
+        init(model);
+}
+
+void run_guarded(WindowModel& model, const std::function<void()>& work)
+{
+    // A handler may run inside another one's event processing: keep the outer
+    // run's pending flags for it.
+    std::fexcept_t outer;
+    std::fegetexceptflag(&outer, FE_ALL_EXCEPT);
+    fpu_clear();
+    QString error;
+    bool failed = false;
+    try {
+        work();
+        fpu_check();
+    } catch (const Exception& e) {
+        failed = true;
+        error = e.message();
+    } catch (const std::bad_alloc&) {
+        failed = true;
+        error = QStringLiteral("Out of memory");
+    } catch (const std::exception& e) {
+        failed = true;
+        error = QString::fromUtf8(e.what());
+    }
+    std::fesetexceptflag(&outer, FE_ALL_EXCEPT);
+    if (failed)
+        model.showMessage(Message::Kind::Error, kAppTitle, error_display_text(error));
+}
+
+bool run_handler(WindowModel& model, const Registry& registry, const QString& event)
+{
+    const Handler* handler = registry.find(event);
+    if (!handler)
+        return false;
+    run_guarded(model, [&] { (*handler)(model); });
+    return true;
+}
+
+void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text)
+{
+    const Field& f = model.field(field);
+    const KeyFilter* filter = registry.keyFilter(field);
+    const QString change = field + QStringLiteral("Change");
+    for (QChar c : text) {
+        if (filter) {
+            std::optional<QChar> kept = (*filter)(model, c);
+            if (!kept)
+                continue;
+            c = *kept;
+        }
+        const QString before = model.text(field);
+        if (f.maxLength > 0 && before.size() >= f.maxLength)
+            continue;
+        model.setText(field, before + c);
+        if (model.text(field) != before)
+            run_handler(model, registry, change);
+    }
+}
+
+} // namespace qvk

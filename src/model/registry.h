@@ -1,0 +1,56 @@
+#pragma once
+// The calculators' handlers by event name ("kvreseniClick", "rovniceChange"),
+// the key filters of fields, and what starts a fresh window.
+#include "model/model.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace qvk {
+
+using Handler = std::function<void(WindowModel&)>;
+// Returns the character to insert, or nothing to drop the key.
+using KeyFilter = std::function<std::optional<QChar>(WindowModel&, QChar)>;
+
+class Registry {
+public:
+    void add(const QString& event, Handler handler);
+    const Handler* find(const QString& event) const;
+    bool contains(const QString& event) const { return handlers_.contains(event); }
+    QStringList events() const { return handlers_.keys(); }
+
+    void addKeyFilter(const QString& field, KeyFilter filter);
+    const KeyFilter* keyFilter(const QString& field) const;
+
+    // The stop button handler that ends a long run started by `event`.
+    void setStopHandler(const QString& event, const QString& stopEvent);
+    QString stopHandler(const QString& event) const { return stops_.value(event); }
+
+    // Steps that bring a freshly declared window to its state after start.
+    void addInitializer(Handler init) { inits_.push_back(std::move(init)); }
+    void initialize(WindowModel& model) const;
+
+private:
+    QHash<QString, Handler> handlers_;
+    QHash<QString, KeyFilter> filters_;
+    QHash<QString, QString> stops_;
+    std::vector<Handler> inits_;
+};
+
+// Runs one handler as the window does for a user action: an error of any kind
+// ends the handler and reaches the error display. Returns false when the
+// event has no handler.
+bool run_handler(WindowModel& model, const Registry& registry, const QString& event);
+
+// Runs `work` under the same error display (for the shell's own commands).
+void run_guarded(WindowModel& model, const std::function<void()>& work);
+
+// Types characters at the end of a field as the keyboard would: key filter,
+// character limit, change handler after every character that changed the text.
+void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text);
+
+} // namespace qvk

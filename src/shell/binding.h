@@ -1,0 +1,48 @@
+#pragma once
+// Binds the widgets of a window to the window model by objectName: the model
+// is shown in the widgets, and user actions update the model and run the
+// handler of the event (<name>Click, <name>Change, <name>KeyUp).
+#include "model/model.h"
+#include "model/registry.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+namespace qvk::shell {
+
+class Binding : public QObject {
+    Q_OBJECT
+public:
+    Binding(WindowModel& model, const Registry& registry, QObject* parent = nullptr);
+
+    // Binds every descendant of `root` whose objectName is a model field.
+    void bindTree(QWidget* root);
+    void bind(QWidget* widget);
+    QWidget* widget(const QString& name) const { return widgets_.value(name); }
+
+    // Runs a handler as a user action would.
+    void fire(const QString& event);
+
+    WindowModel& model() const { return model_; }
+    const Registry& registry() const { return registry_; }
+
+    // The accessible name a widget gets: its widget name when QVKALKOR_A11Y_IDS=1.
+    static QString accessibleNameFor(const Field& field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void show(const QString& name);
+    void connectUser(QWidget* w, const QString& name);
+
+    WindowModel& model_;
+    const Registry& registry_;
+    QHash<QString, QPointer<QWidget>> widgets_;
+    QHash<QString, qsizetype> shownLength_; // text areas: length of the text shown
+    int updating_ = 0; // > 0 while the model is being shown in the widgets
+};
+
+} // namespace qvk::shell

@@ -1,0 +1,31 @@
+#pragma once
+// Pages are laid out in design pixels of a 13-pixel UI font and scaled by
+// the real font's line height, so that every page fits with any default font.
+#include <QFont>
+#include <QFontMetrics>
+#include <QRect>
+#include <QWidget>
+
+#include <cmath>
+
+namespace qvk::shell {
+
+inline double ui_scale(const QFont& font = QFont())
+{
+    const double s = QFontMetrics(font).height() / 13.0;
+    return s < 1.0 ? 1.0 : s;
+}
+
+inline int scaled(int v, double s) { return static_cast<int>(std::lround(v * s)); }
+
+// Places a widget at design coordinates.
+inline void place(QWidget* w, int x, int y, int width, int height, double s)
+{
+    w->setGeometry(scaled(x, s), scaled(y, s), scaled(width, s), scaled(height, s));
+}
+
+// The client area of the main window in design pixels.
+inline constexpr int kClientWidth = 376;
+inline constexpr int kClientHeight = 233;
+
+} // namespace qvk::shell

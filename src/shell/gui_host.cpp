@@ -1,0 +1,66 @@
+#include "shell/gui_host.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace qvk::shell {
+
+GuiHost::GuiHost(QWidget* owner) : owner_(owner) {}
+
+namespace {
+
+QMessageBox::Icon icon_of(Message::Kind kind)
+{
+    switch (kind) {
+    case Message::Kind::Error: return QMessageBox::Critical;
+    case Message::Kind::Information: return QMessageBox::Information;
+    case Message::Kind::Warning: return QMessageBox::Warning;
+    case Message::Kind::Question: return QMessageBox::Question;
+    case Message::Kind::Beep: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void GuiHost::show(const Message& message)
+{
+    if (message.kind == Message::Kind::Beep) {
+        QApplication::beep();
+        return;
+    }
+    QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.exec();
+}
+
+bool GuiHost::ask(const Message& message)
+{
+    QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
+                    owner_);
+    box.setObjectName(QStringLiteral("messageBox"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void GuiHost::effect(const QString& what)
+{
+    if (effects_)
+        effects_(what);
+}
+
+void GuiHost::processEvents()
+{
+    // Called once per step of a long loop: read the clock only every few
+    // hundred calls and let the event loop run about every 10 ms, so the loop
+    // keeps the speed of its arithmetic and Stop still works at once.
+    if (!clock_.isValid())
+        clock_.start();
+    if ((++calls_ & 0xff) != 0)
+        return;
+    if (clock_.elapsed() < 10)
+        return;
+    clock_.restart();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace qvk::shell

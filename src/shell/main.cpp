@@ -1,0 +1,18 @@
+// QVkalkor: the desktop program.
+#include "app/assembly.h"
+#include "shell/application.h"
+#include "shell/thlavni.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    qvk::shell::setup_application(app);
+    qvk::WindowModel model;
+    qvk::Registry registry;
+    qvk::app::assemble(model, registry);
+    qvk::shell::Thlavni window(model, registry);
+    window.show();
+    return app.exec();
+}
