@@ -45,8 +45,10 @@ std::int64_t trunc_int64(long double x)
 {
     fpu_check();
     constexpr long double limit = 9223372036854775808.0L; // 2^63
+    if (std::isnan(x))
+        throw EMathError(kInvalidOp);
     const long double t = std::trunc(x);
-    if (!(t >= -limit && t < limit)) // NaN fails too
+    if (t < -limit || t >= limit)
         throw EMathError(kInvalidOp);
     return static_cast<std::int64_t>(t);
 }
