@@ -1,14 +1,26 @@
 #include "app/assembly.h"
+#include "app/menu.h"
 #include "app/navigation.h"
 #include "equations/quadratic.h"
+#include "numbers/primes.h"
+#include "statistics/statistics.h"
 
 namespace qvk::app {
 
 void assemble(WindowModel& model, Registry& registry)
 {
     declare_navigation(model);
+    declare_menu(model);
+    register_menu(registry);
+
     equations::declare_quadratic(model);
     equations::register_quadratic(registry);
+
+    numbers::declare_primes(model);
+    numbers::register_primes(registry);
+
+    statistics::declare_statistics(model);
+    statistics::register_statistics(registry);
 
     registry.initialize(model);
 }

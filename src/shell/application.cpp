@@ -15,9 +15,9 @@ void setup_application(QApplication& app)
     tips.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
     tips.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tips);
-    // Read-only result fields use the hint colour too.
+    // Read-only result fields are drawn in the system's tooltip colour.
     QPalette p = app.palette();
-    p.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
+    p.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     p.setColor(QPalette::ToolTipText, Qt::black);
     app.setPalette(p);
 }
