@@ -2,6 +2,7 @@
 #include "app/menu.h"
 #include "app/navigation.h"
 #include "equations/quadratic.h"
+#include "equations/system.h"
 #include "numbers/primes.h"
 #include "statistics/statistics.h"
 
@@ -15,6 +16,8 @@ void assemble(WindowModel& model, Registry& registry)
 
     equations::declare_quadratic(model);
     equations::register_quadratic(registry);
+    equations::declare_system(model);
+    equations::register_system(registry);
 
     numbers::declare_primes(model);
     numbers::register_primes(registry);

@@ -358,9 +358,9 @@ void WindowModel::showMessage(Message::Kind kind, const QString& title, const QS
     host_->show(Message{kind, title, text});
 }
 
-bool WindowModel::ask(const QString& title, const QString& text)
+bool WindowModel::ask(const QString& title, const QString& text, Message::Kind icon)
 {
-    return host_->ask(Message{Message::Kind::Question, title, text});
+    return host_->ask(Message{icon, title, text});
 }
 
 void WindowModel::beep() { host_->show(Message{Message::Kind::Beep, {}, {}}); }

@@ -192,7 +192,8 @@ public:
     Host& host() const { return *host_; }
     void setHost(Host* host) { host_ = host ? host : &fallback_; }
     void showMessage(Message::Kind kind, const QString& title, const QString& text);
-    bool ask(const QString& title, const QString& text);
+    // A Yes/No question; true for Yes. `icon` is Question or Warning.
+    bool ask(const QString& title, const QString& text, Message::Kind icon = Message::Kind::Question);
     void beep();
     void effect(const QString& what) { host_->effect(what); }
     void processEvents() { host_->processEvents(); }
