@@ -1,0 +1,122 @@
+#include "core/errors.h"
+#include "model/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+
+using namespace qvk;
+
+namespace {
+
+struct Fixture : testing::Test {
+    WindowModel m;
+    Registry r;
+    RecordingHost host;
+
+    void SetUp() override
+    {
+        m.setHost(&host);
+        Field e;
+        e.name = QStringLiteral("e");
+        e.maxLength = 4;
+        m.add(e);
+        Field out;
+        out.name = QStringLiteral("out");
+        m.add(out);
+    }
+
+    QStringList errors() const
+    {
+        QStringList texts;
+        for (const Message& msg : host.messages) {
+            EXPECT_EQ(msg.kind, Message::Kind::Error);
+            EXPECT_EQ(msg.title, QStringLiteral("QVkalkor"));
+            texts.append(msg.text);
+        }
+        return texts;
+    }
+};
+
+TEST_F(Fixture, ErrorsReachTheErrorDisplayWithTheFullStopRule)
+{
+    r.add(QStringLiteral("own"), [](WindowModel&) { report_error(QStringLiteral("Nejsou zadány číselné hodnoty")); });
+    r.add(QStringLiteral("bang"), [](WindowModel&) { report_error(QStringLiteral("Konstanta A nemůže být rovna nule !")); });
+    r.add(QStringLiteral("math"), [](WindowModel&) {
+        volatile long double zero = 0;
+        volatile long double v = 1 / zero;
+        (void)v;
+    });
+    r.add(QStringLiteral("logic"), [](WindowModel& m) { m.text(QStringLiteral("nope")); });
+    EXPECT_TRUE(run_handler(m, r, QStringLiteral("own")));
+    EXPECT_TRUE(run_handler(m, r, QStringLiteral("bang")));
+    EXPECT_TRUE(run_handler(m, r, QStringLiteral("math")));
+    EXPECT_TRUE(run_handler(m, r, QStringLiteral("logic")));
+    EXPECT_FALSE(run_handler(m, r, QStringLiteral("none")));
+    const QStringList shown = errors();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown[0], QStringLiteral("Nejsou zadány číselné hodnoty."));
+    EXPECT_EQ(shown[1], QStringLiteral("Konstanta A nemůže být rovna nule !"));
+    EXPECT_EQ(shown[2], QStringLiteral("Floating point division by zero."));
+    EXPECT_TRUE(shown[3].startsWith(QStringLiteral("unknown field")));
+}
+
+TEST_F(Fixture, OutputWrittenBeforeAFailureStays)
+{
+    r.add(QStringLiteral("half"), [](WindowModel& m) {
+        m.setText(QStringLiteral("out"), QStringLiteral("written"));
+        report_error(QStringLiteral("stop"));
+    });
+    run_handler(m, r, QStringLiteral("half"));
+    EXPECT_EQ(m.text(QStringLiteral("out")), QStringLiteral("written"));
+}
+
+TEST_F(Fixture, AFaultPendingBeforeAValidationWins)
+{
+    r.add(QStringLiteral("late"), [](WindowModel&) {
+        volatile long double minus = -1;
+        volatile long double v = std::sqrt(minus);
+        (void)v;
+        report_error(QStringLiteral("validation"));
+    });
+    run_handler(m, r, QStringLiteral("late"));
+    EXPECT_EQ(errors(), QStringList{QStringLiteral("Invalid floating point operation.")});
+}
+
+TEST_F(Fixture, ANestedRunKeepsTheOuterRunsPendingFault)
+{
+    r.add(QStringLiteral("inner"), [](WindowModel&) {});
+    r.add(QStringLiteral("outer"), [this](WindowModel& m) {
+        volatile double big = 1e308;
+        volatile double v = big * 10;
+        (void)v;
+        run_handler(m, r, QStringLiteral("inner")); // as during event processing
+    });
+    run_handler(m, r, QStringLiteral("outer"));
+    EXPECT_EQ(errors(), QStringList{QStringLiteral("Floating point overflow.")});
+}
+
+TEST_F(Fixture, TypingFiltersLimitsAndFiresTheChange)
+{
+    int changes = 0;
+    r.add(QStringLiteral("eChange"), [&](WindowModel&) { ++changes; });
+    r.addKeyFilter(QStringLiteral("e"), [](WindowModel&, QChar c) -> std::optional<QChar> {
+        if (c == u'x')
+            return std::nullopt;
+        return c == u',' ? QChar(u'.') : c;
+    });
+    type_text(m, r, QStringLiteral("e"), QStringLiteral("1x,23456"));
+    EXPECT_EQ(m.text(QStringLiteral("e")), QStringLiteral("1.23"));
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(Fixture, InitializersRunInOrder)
+{
+    r.addInitializer([](WindowModel& m) { m.setText(QStringLiteral("out"), QStringLiteral("a")); });
+    r.addInitializer([](WindowModel& m) { m.setText(QStringLiteral("out"), m.text(QStringLiteral("out")) + u'b'); });
+    r.initialize(m);
+    EXPECT_EQ(m.text(QStringLiteral("out")), QStringLiteral("ab"));
+}
+
+} // namespace
