@@ -2,10 +2,12 @@
 #include "app/config/ini_file.h"
 #include "core/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 
 #include <algorithm>
 
@@ -269,11 +271,16 @@ void legacy_cleanup(const QString& programFolder)
     const QString ini = folder + QStringLiteral("kalkor.ini");
     const QString exe = folder + QStringLiteral("kalkor.exe");
     const QString chm = folder + QStringLiteral("kalkor.chm");
-    if (!QFileInfo::exists(ini) && !QFileInfo::exists(exe) && !QFileInfo::exists(chm))
+    if (!file_exists(ini) && !file_exists(exe) && !file_exists(chm))
         return;
     QFile::rename(ini, folder + QStringLiteral("qvkalkor.ini")); // never over an existing file
     QFile::remove(exe);
     QFile::remove(chm);
+}
+
+bool start_program_again()
+{
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
 }
 
 } // namespace qvk::config

@@ -73,4 +73,8 @@ private:
 // migrated ("kalkor.ini" renamed) or removed; every failure is ignored.
 void legacy_cleanup(const QString& programFolder);
 
+// Starts this program's file once more, without waiting (for a platform's
+// restartProgram).
+bool start_program_again();
+
 } // namespace qvk::config

@@ -277,16 +277,17 @@ TEST_F(ConfigTest, FirstActivationRunsItsStepsInOrder)
             log.append(QStringLiteral("d2 %1 at %2").arg(m.index(QStringLiteral("d2_vyber"))).arg(platform->position.x()));
         });
         r.add(QStringLiteral("d3_vyberChange"), [&](WindowModel& m) {
-            log.append(QStringLiteral("d3 %1 file %2")
+            // The file is written only after the selectors have run.
+            log.append(QStringLiteral("d3 %1 stored %2")
                            .arg(m.index(QStringLiteral("d3_vyber")))
-                           .arg(QFileInfo::exists(where.normalFile()) ? "old" : "none"));
+                           .arg(IniFile::load(where.normalFile()).readInteger(kPoloha, QStringLiteral("left"), 0)));
             throw std::runtime_error("handler fault");
         });
     });
     platform = &run.platform;
     run.config->load_configuration();
     EXPECT_EQ(log, QStringList({QStringLiteral("pocet 5 at 5000"), QStringLiteral("d2 2 at 642"),
-                                QStringLiteral("d3 5 file old")}));
+                                QStringLiteral("d3 5 stored 5000")}));
     // A fault in a handler reaches the error display and the start goes on.
     ASSERT_EQ(run.host.shown.size(), 1u);
     EXPECT_EQ(run.host.shown[0], (Shown{false, Message::Kind::Error, kAppTitle, QStringLiteral("handler fault.")}));
