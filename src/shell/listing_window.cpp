@@ -148,9 +148,11 @@ bool Tvypis_reseni::saveTo(const QString& path)
         data += line.toUtf8();
         data += "\r\n";
     }
-    // The old file is replaced only once the new one is complete.
+    // The old file is replaced only once the new one is complete. Unbuffered,
+    // so that a short write (a full disk) is seen here and not lost in a flush.
     QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size() &&
+                    file.commit();
     if (!ok) {
         file.cancelWriting();
         run_guarded(model_, [&] { throw Exception(QStringLiteral("Cannot create file %1").arg(path)); });
