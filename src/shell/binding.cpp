@@ -235,7 +235,8 @@ void Binding::show(const QString& name)
         w->setEnabled(f.enabled);
     // A hidden page set would hide a whole page tree: only toggle widgets that
     // the model may hide.
-    if (!w->isWindow() && w->isVisibleTo(w->parentWidget()) != f.visible)
+    // The pages of a page set are shown by their page set alone.
+    if (!w->isWindow() && f.kind != Kind::Page && w->isVisibleTo(w->parentWidget()) != f.visible)
         w->setVisible(f.visible);
     if (w->toolTip() != f.hint) {
         w->setToolTip(f.hint);

@@ -23,11 +23,11 @@ QTabWidget* button_pages(QWidget* parent, const char* name)
     pages->tabBar()->setDrawBase(false);
     // Tabs as push buttons: raised when up, sunken for the page on show.
     pages->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { border: 1px solid palette(dark); border-radius: 3px; padding: 2px 5px;"
-        " margin: 2px 1px 2px 1px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        "QTabBar::tab { border: 1px solid palette(dark); border-radius: 3px; padding: 2px 4px;"
+        " margin: 2px 1px 2px 0px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
         " stop:0 palette(light), stop:1 palette(button)); color: palette(button-text); }"
-        "QTabBar::tab:selected { background: palette(midlight); border-color: palette(shadow);"
-        " font-weight: bold; }"
+        "QTabBar::tab:selected { background: palette(highlight); border-color: palette(shadow);"
+        " color: palette(highlighted-text); }"
         "QTabBar::tab:hover:!selected { background: palette(light); }"
         "QTabWidget::pane { border: none; }"));
     return pages;

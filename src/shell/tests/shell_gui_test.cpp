@@ -815,3 +815,34 @@ TEST(Accessibility, WidgetNamesForAutomation)
 
 } // namespace
 } // namespace qvk::shell
+
+namespace qvk::shell {
+namespace {
+
+TEST(MainWindow, OnlyThePageOnShowIsVisible)
+{
+    Shell s;
+    for (const char* set : {"druh", "rov1", "cisla1", "d2_page", "d3_page"}) {
+        QTabWidget* tabs = s.pages(set);
+        for (int i = 0; i < tabs->count(); ++i)
+            EXPECT_EQ(tabs->widget(i)->isVisibleTo(tabs), i == tabs->currentIndex())
+                << set << " " << tabs->widget(i)->objectName().toStdString();
+    }
+}
+
+TEST(MainWindow, ButtonTabsFitTheWindow)
+{
+    Shell s;
+    for (const auto& [set, top] : {std::pair{"rov1", 0}, {"cisla1", 1}}) {
+        QTabWidget* tabs = s.pages(set);
+        QTabBar* bar = tabs->tabBar();
+        for (int i = 0; i < bar->count(); ++i) {
+            s.showPage(top, i);
+            QApplication::processEvents();
+            EXPECT_LE(bar->tabRect(bar->count() - 1).right(), tabs->width()) << set << " page " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace qvk::shell
