@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 
 # Debian packages the build and the tests need.
 PACKAGES = build-essential cmake ninja-build pkg-config \
-           qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core
 

@@ -11,6 +11,7 @@ namespace qvk::app {
 void assemble(WindowModel& model, Registry& registry)
 {
     declare_navigation(model);
+    register_navigation(registry);
     declare_menu(model);
     register_menu(registry);
 

@@ -1,4 +1,5 @@
 #include "app/menu.h"
+#include "app/navigation.h"
 
 namespace qvk::app {
 
@@ -45,6 +46,49 @@ void declare_menu(WindowModel& m)
     item(m, "Vymapole1", "Vymaž pole");
 }
 
-void register_menu(Registry&) {}
+void napovedaClick(WindowModel& m) { m.effect(QStringLiteral("help:index")); }
+
+void akt_napClick(WindowModel& m)
+{
+    if (const std::optional<QString> anchor = help_anchor(m))
+        m.effect(QStringLiteral("help:vypocet.htm#") + *anchor);
+}
+
+void Kalkulakawin1Click(WindowModel& m) { m.effect(QStringLiteral("start:calc")); }
+
+QString clear_handler_for_current_page(const WindowModel& m)
+{
+    switch (m.index(QStringLiteral("druh"))) {
+    case PagePlane: return QStringLiteral("vymaz_2dClick");
+    case PageSolids: return QStringLiteral("vymaz_3dClick");
+    case PageStatistics: return QStringLiteral("vymaz_statClick");
+    case PageNumbers:
+        if (m.index(QStringLiteral("cisla1")) == 4)
+            return QStringLiteral("uhly_vymazClick");
+        return {};
+    default: return {};
+    }
+}
+
+void close_request(WindowModel& m)
+{
+    m.stop().primes = true;
+    m.stop().statistics = true;
+}
+
+void register_menu(Registry& r)
+{
+    r.add(QStringLiteral("napovedaClick"), napovedaClick);
+    r.add(QStringLiteral("akt_napClick"), akt_napClick);
+    r.add(QStringLiteral("Kalkulakawin1Click"), Kalkulakawin1Click);
+    // The clear handlers come with their pages; look them up when the key is pressed.
+    r.add(QStringLiteral("Vymapole1Click"), [&r](WindowModel& m) {
+        const QString event = clear_handler_for_current_page(m);
+        if (event.isEmpty())
+            return;
+        if (const Handler* h = r.find(event))
+            (*h)(m);
+    });
+}
 
 } // namespace qvk::app

@@ -2,8 +2,12 @@
 #include "model/model.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QIcon>
 #include <QPalette>
 #include <QToolTip>
+#include <QTranslator>
 
 namespace qvk::shell {
 
@@ -11,6 +15,12 @@ void setup_application(QApplication& app)
 {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/mainicon.svg")));
+    // The toolkit's own dialogs (save dialog, overwrite question) in Czech.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(255, 255, 0));
     tips.setColor(QPalette::ToolTipText, Qt::black);

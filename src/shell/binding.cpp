@@ -1,4 +1,7 @@
 #include "shell/binding.h"
+#include "shell/widgets.h"
+
+#include <QAction>
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -32,9 +35,14 @@ QString plain_caption(QString caption) { return caption.remove(u'&'); }
 Binding::Binding(WindowModel& model, const Registry& registry, QObject* parent)
     : QObject(parent), model_(model), registry_(registry)
 {
-    model_.observe([this](const QString& name) {
-        if (widgets_.contains(name))
-            show(name);
+    // The model may outlive the window.
+    model_.observe([self = QPointer<Binding>(this)](const QString& name) {
+        if (!self)
+            return;
+        if (self->widgets_.contains(name))
+            self->show(name);
+        if (self->actions_.contains(name))
+            self->showAction(name);
     });
 }
 
@@ -91,6 +99,44 @@ void Binding::bind(QWidget* w)
     w->installEventFilter(this);
     connectUser(w, name);
     show(name);
+}
+
+void Binding::bindAction(QAction* a)
+{
+    const QString name = a->objectName();
+    if (actions_.contains(name) || !model_.has(name))
+        return;
+    actions_.insert(name, a);
+    const Field& f = model_.field(name);
+    if (f.kind == Kind::Check)
+        a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, a, name](bool checked) {
+        if (updating_)
+            return;
+        if (a->isCheckable())
+            model_.setChecked(name, checked);
+        fire(name + QStringLiteral("Click"));
+    });
+    showAction(name);
+}
+
+void Binding::showAction(const QString& name)
+{
+    QAction* a = actions_.value(name);
+    if (!a)
+        return;
+    const Field& f = model_.field(name);
+    Updating guard(updating_);
+    if (!a->isSeparator() && !f.caption.isEmpty() && a->text() != f.caption)
+        a->setText(f.caption);
+    if (a->isEnabled() != f.enabled)
+        a->setEnabled(f.enabled);
+    if (a->isVisible() != f.visible)
+        a->setVisible(f.visible);
+    if (a->toolTip() != f.hint && !f.hint.isEmpty())
+        a->setToolTip(f.hint);
+    if (a->isCheckable() && a->isChecked() != (f.value != 0))
+        a->setChecked(f.value != 0);
 }
 
 void Binding::fire(const QString& event)
@@ -189,7 +235,8 @@ void Binding::show(const QString& name)
         w->setEnabled(f.enabled);
     // A hidden page set would hide a whole page tree: only toggle widgets that
     // the model may hide.
-    if (!w->isWindow() && w->isVisibleTo(w->parentWidget()) != f.visible)
+    // The pages of a page set are shown by their page set alone.
+    if (!w->isWindow() && f.kind != Kind::Page && w->isVisibleTo(w->parentWidget()) != f.visible)
         w->setVisible(f.visible);
     if (w->toolTip() != f.hint) {
         w->setToolTip(f.hint);
@@ -204,8 +251,14 @@ void Binding::show(const QString& name)
         if (e->text() != f.text)
             e->setText(f.text);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        if (l->text() != f.text && f.kind == Kind::Label)
+        if (l->property(kPictureProperty).toBool()) {
+            if (l->property("qvkPictureName").toString() != f.text) {
+                l->setProperty("qvkPictureName", f.text);
+                l->setPixmap(f.text.isEmpty() ? QPixmap() : picture(f.text).pixmap(l->size()));
+            }
+        } else if (l->text() != f.text && f.kind == Kind::Label) {
             l->setText(f.text);
+        }
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         // Long runs add a line at a time: append instead of redrawing all.
         qsizetype& shown = shownLength_[name];

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
+
 namespace qvk::shell {
 
 class Binding : public QObject {
@@ -21,6 +23,13 @@ public:
     void bindTree(QWidget* root);
     void bind(QWidget* widget);
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
+    // Binds a menu item by objectName: text, checked, visible, enabled;
+    // choosing it fires <name>Click.
+    void bindAction(QAction* action);
+    QAction* action(const QString& name) const { return actions_.value(name); }
+
+    // A QLabel with this property set shows the picture its field names.
+    static constexpr const char* kPictureProperty = "qvkPicture";
 
     // Runs a handler as a user action would.
     void fire(const QString& event);
@@ -36,11 +45,13 @@ protected:
 
 private:
     void show(const QString& name);
+    void showAction(const QString& name);
     void connectUser(QWidget* w, const QString& name);
 
     WindowModel& model_;
     const Registry& registry_;
     QHash<QString, QPointer<QWidget>> widgets_;
+    QHash<QString, QPointer<QAction>> actions_;
     QHash<QString, qsizetype> shownLength_; // text areas: length of the text shown
     int updating_ = 0; // > 0 while the model is being shown in the widgets
 };

@@ -1,25 +1,83 @@
-// Renders every page of the main window to PNG files (offscreen).
+// Renders every page, sheet, dialog and secondary window to PNG files (offscreen).
 #include "app/assembly.h"
+#include "app/navigation.h"
+#include "shell/about_box.h"
 #include "shell/application.h"
+#include "shell/help_window.h"
+#include "shell/listing_window.h"
+#include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QTabWidget>
+
+namespace {
+
+bool save(QWidget* w, const QDir& dir, const QString& name)
+{
+    QApplication::processEvents();
+    const bool ok = w->grab().save(dir.filePath(name + QStringLiteral(".png")));
+    if (!ok)
+        qWarning("cannot write %s", qPrintable(name));
+    return ok;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qvk::shell::setup_application(app);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
-    QDir().mkpath(out);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots"));
+    QDir().mkpath(out.path());
     qvk::WindowModel model;
     qvk::Registry registry;
     qvk::app::assemble(model, registry);
     qvk::shell::Thlavni window(model, registry);
     window.show();
-    QApplication::processEvents();
-    const bool ok = window.grab().save(QDir(out).filePath(QStringLiteral("rovnice-kr.png")));
+    bool ok = true;
+
+    const auto pages = [&](const char* set) { return model.field(QString::fromUtf8(set)).items; };
+    const QStringList top = pages("druh");
+    for (int t = 0; t < top.size(); ++t) {
+        QStringList inner;
+        if (t == qvk::app::PageEquations)
+            inner = pages("rov1");
+        else if (t == qvk::app::PageNumbers)
+            inner = pages("cisla1");
+        else if (t == qvk::app::PagePlane)
+            inner = pages("d2_page");
+        else if (t == qvk::app::PageSolids)
+            inner = pages("d3_page");
+        if (inner.isEmpty()) {
+            qvk::app::show_page(model, registry, t, 0);
+            ok &= save(&window, out, top[t]);
+        }
+        for (int i = 0; i < inner.size(); ++i) {
+            qvk::app::show_page(model, registry, t, i);
+            ok &= save(&window, out, top[t] + u'-' + inner[i]);
+        }
+    }
+
+    // A quadratic run with its listing.
+    qvk::app::show_page(model, registry, qvk::app::PageEquations, 0);
+    window.binding().fire(QStringLiteral("kvreseniClick"));
+    ok &= save(&window, out, QStringLiteral("rov-kr-vyreseno"));
+    ok &= save(window.listingWindow(), out, QStringLiteral("Tvypis_reseni"));
+
+    window.settingsDialog()->load();
+    window.settingsDialog()->show();
+    ok &= save(window.settingsDialog(), out, QStringLiteral("Tnastaveni"));
+    window.settingsDialog()->hide();
+    window.aboutBox()->show();
+    ok &= save(window.aboutBox(), out, QStringLiteral("TOprog"));
+    window.aboutBox()->hide();
+    window.helpWindow()->showTopic(QStringLiteral("index"));
+    ok &= save(window.helpWindow(), out, QStringLiteral("napoveda-index"));
+    window.helpWindow()->showTopic(QStringLiteral("vypocet.htm#kv_rov"));
+    ok &= save(window.helpWindow(), out, QStringLiteral("napoveda-vypocet"));
+    window.helpWindow()->showTopic(QStringLiteral("beta.htm"));
+    ok &= save(window.helpWindow(), out, QStringLiteral("napoveda-beta"));
     return ok ? 0 : 1;
 }

@@ -1,11 +1,51 @@
 #include "shell/thlavni.h"
+#include "app/menu.h"
+#include "shell/about_box.h"
 #include "shell/geometry.h"
-#include "shell/pages/quadratic_page.h"
+#include "shell/help_window.h"
+#include "shell/listing_window.h"
+#include "shell/pages/equations_page.h"
+#include "shell/pages/figure_pages.h"
+#include "shell/pages/numbers_page.h"
+#include "shell/pages/statistics_page.h"
+#include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 
 namespace qvk::shell {
+
+namespace {
+
+// Button pictures by name, loaded onto whichever of the buttons exist.
+struct ButtonPictures {
+    const char* picture;
+    std::initializer_list<const char*> buttons;
+};
+
+const ButtonPictures kButtonPictures[] = {
+    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
+    {"vypocti",
+     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
+      "dvecisla"}},
+    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
+    {"ukoncit", {"stat_prerus", "prerus"}},
+    {"vypis", {"vypis"}},
+};
+
+const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
+
+EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+} // namespace
 
 Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     : QMainWindow(parent), model_(model), registry_(registry), host_(this), binding_(model, registry, this),
@@ -15,38 +55,165 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     setWindowTitle(QStringLiteral("QVkalkor - v2.4.1"));
     setWindowIcon(picture(QStringLiteral("mainicon")));
     model_.setHost(&host_);
+    host_.setEffectHandler([this](const QString& what) { runEffect(what); });
+    if (const QScreen* s = screen())
+        workArea_ = edges(s->availableVirtualGeometry());
 
-    auto* druh = new QTabWidget(this);
-    druh->setObjectName(QStringLiteral("druh"));
+    druh_ = new QTabWidget(this);
+    druh_->setObjectName(QStringLiteral("druh"));
+    druh_->setUsesScrollButtons(false);
     const Field& top = model_.field(QStringLiteral("druh"));
     for (const QString& pageName : top.items) {
-        QWidget* page = pageName == u"rov" ? buildEquations() : new QWidget;
+        QWidget* page = nullptr;
+        if (pageName == u"rov")
+            page = new EquationsPage(model_, scale_);
+        else if (pageName == u"cisla")
+            page = new NumbersPage(model_, scale_);
+        else if (pageName == u"stat")
+            page = new StatisticsPage(scale_);
+        else if (pageName == u"d2")
+            page = new PlanePage(model_, scale_);
+        else if (pageName == u"d3")
+            page = new SolidPage(model_, scale_);
+        else
+            page = new QWidget;
         page->setObjectName(pageName);
-        druh->addTab(page, model_.field(pageName).caption);
+        druh_->addTab(page, model_.field(pageName).caption);
     }
-    setCentralWidget(druh);
-    binding_.bindTree(this);
+    druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
+    setCentralWidget(druh_);
+    buildMenu();
+    loadButtonPictures();
+    binding_.bindTree(druh_);
 
-    setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
-    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowMaximizeButtonHint);
+    // The client area below the menu has the fixed design size.
+    setFixedSize(druh_->width(), druh_->height() + menuBar()->sizeHint().height());
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                    Qt::WindowCloseButtonHint) &
+                   ~Qt::WindowMaximizeButtonHint);
+
+    // Secondary windows: created now, hidden until asked for.
+    about_ = new TOprog(model_, scale_, this);
+    settings_ = new Tnastaveni(model_, scale_, this);
+    listing_ = new Tvypis_reseni(model_, scale_, this);
+    help_ = new HelpWindow(scale_, this);
+
+    // Menu keys take precedence over the keys of the focused field (Ctrl+X, Ctrl+K).
+    qApp->installEventFilter(this);
 }
 
-Thlavni::~Thlavni() { model_.setHost(nullptr); }
-
-QWidget* Thlavni::buildEquations()
+Thlavni::~Thlavni()
 {
-    auto* page = new QWidget;
-    auto* inner = new QTabWidget(page);
-    inner->setObjectName(QStringLiteral("rov1"));
-    inner->setDocumentMode(true);
-    const Field& set = model_.field(QStringLiteral("rov1"));
-    for (const QString& pageName : set.items) {
-        QWidget* p = pageName == u"kr" ? new QuadraticPage(scale_) : new QWidget;
-        p->setObjectName(pageName);
-        inner->addTab(p, model_.field(pageName).caption);
+    qApp->removeEventFilter(this);
+    emit destroying();
+    fireIfRegistered(QStringLiteral("FormDestroy"));
+    model_.setHost(nullptr);
+}
+
+void Thlavni::buildMenu()
+{
+    menu_ = build_main_menu(this);
+    for (QAction* a : menu_.actions)
+        binding_.bindAction(a);
+
+    auto on = [this](const char* name, auto slot) {
+        if (QAction* a = binding_.action(QString::fromUtf8(name)))
+            connect(a, &QAction::triggered, this, slot);
+    };
+    on("nastav", [this] { settings_->open_settings(); });
+    on("Konec1", [this] { close(); });
+    on("oprog_button", [this] { about_->show_about(); });
+    for (const char* name : kConfigurationCommands)
+        on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
+    connect(menu_.application, &QMenu::aboutToShow, this, [this] {
+        fireIfRegistered(QStringLiteral("Aplikace1Click"));
+        emit applicationMenuAboutToShow();
+    });
+}
+
+void Thlavni::loadButtonPictures()
+{
+    for (const ButtonPictures& entry : kButtonPictures) {
+        const QIcon icon = picture(QString::fromUtf8(entry.picture));
+        for (const char* name : entry.buttons)
+            if (auto* b = druh_->findChild<QAbstractButton*>(QString::fromUtf8(name)))
+                b->setIcon(icon);
     }
-    inner->setGeometry(0, 0, scaled(kClientWidth - 8, scale_), scaled(kClientHeight - 30, scale_));
-    return page;
+}
+
+void Thlavni::fireIfRegistered(const QString& event)
+{
+    if (registry_.contains(event))
+        run_handler(model_, registry_, event);
+}
+
+void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
+{
+    find_ = std::move(find);
+    start_ = std::move(start);
+}
+
+void Thlavni::runEffect(const QString& what)
+{
+    if (what.startsWith(u"help:")) {
+        help_->showTopic(what.mid(5));
+    } else if (what == u"start:calc") {
+        start_desktop_calculator(find_, start_);
+    } else if (what == u"listing:show") {
+        listing_->show();
+        listing_->raise();
+    }
+}
+
+bool Thlavni::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        fireIfRegistered(QStringLiteral("FormActivate"));
+        emit firstActivated();
+    }
+    return QMainWindow::event(e);
+}
+
+void Thlavni::closeEvent(QCloseEvent* e)
+{
+    app::close_request(model_);
+    e->accept();
+}
+
+void Thlavni::moveEvent(QMoveEvent* e)
+{
+    QMainWindow::moveEvent(e);
+    if (snapping_ || !isVisible() || isMinimized() || workArea_.right <= workArea_.left)
+        return;
+    const QRect frame = frameGeometry();
+    const EdgeRect proposed = edges(frame);
+    const EdgeRect snapped = snap_to_work_area(proposed, workArea_, frame.width(), frame.height());
+    if (snapped.left == proposed.left && snapped.top == proposed.top)
+        return;
+    snapping_ = true;
+    move(snapped.left, snapped.top);
+    snapping_ = false;
+}
+
+bool Thlavni::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->window() == this) {
+            const auto* key = static_cast<QKeyEvent*>(e);
+            const QKeySequence pressed(key->keyCombination());
+            for (const QKeySequence& k : menu_.shortcuts) {
+                if (k == pressed) {
+                    // Not taken by the field: the menu item gets the key.
+                    e->ignore();
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 } // namespace qvk::shell

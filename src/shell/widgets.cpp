@@ -1,5 +1,8 @@
 #include "shell/widgets.h"
 
+#include <QTabBar>
+#include <QTabWidget>
+
 namespace qvk::shell {
 
 QLabel* text_label(QWidget* parent, const QString& text)
@@ -9,5 +12,48 @@ QLabel* text_label(QWidget* parent, const QString& text)
 }
 
 QIcon picture(const QString& name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)); }
+
+QTabWidget* button_pages(QWidget* parent, const char* name)
+{
+    auto* pages = new QTabWidget(parent);
+    pages->setObjectName(QString::fromUtf8(name));
+    pages->setDocumentMode(true);
+    pages->setUsesScrollButtons(false);
+    pages->tabBar()->setExpanding(false);
+    pages->tabBar()->setDrawBase(false);
+    // Tabs as push buttons: raised when up, sunken for the page on show.
+    pages->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { border: 1px solid palette(dark); border-radius: 3px; padding: 2px 4px;"
+        " margin: 2px 1px 2px 0px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 palette(light), stop:1 palette(button)); color: palette(button-text); }"
+        "QTabBar::tab:selected { background: palette(highlight); border-color: palette(shadow);"
+        " color: palette(highlighted-text); }"
+        "QTabBar::tab:hover:!selected { background: palette(light); }"
+        "QTabWidget::pane { border: none; }"));
+    return pages;
+}
+
+QTabWidget* hidden_pages(QWidget* parent, const char* name)
+{
+    auto* pages = new QTabWidget(parent);
+    pages->setObjectName(QString::fromUtf8(name));
+    pages->tabBar()->hide();
+    pages->setDocumentMode(true);
+    return pages;
+}
+
+bool a11y_ids() { return qEnvironmentVariable("QVKALKOR_A11Y_IDS") == u"1"; }
+
+void set_accessible(QWidget* w, const QString& name, const QString& hint)
+{
+    QString plain = name;
+    plain.remove(u'&');
+    w->setAccessibleName(a11y_ids() || plain.isEmpty() ? w->objectName() : plain);
+    if (!hint.isEmpty()) {
+        w->setToolTip(hint);
+        w->setToolTipDuration(5000);
+        w->setAccessibleDescription(hint);
+    }
+}
 
 } // namespace qvk::shell

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QTabWidget;
+
 namespace qvk::shell {
 
 // A widget named after its model field; the binding fills in the rest.
@@ -21,5 +23,15 @@ QLabel* text_label(QWidget* parent, const QString& text);
 
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);
+
+// A page set whose page tabs are drawn as a row of buttons.
+QTabWidget* button_pages(QWidget* parent, const char* name);
+// A page set without tabs: only the program changes its page.
+QTabWidget* hidden_pages(QWidget* parent, const char* name);
+
+// Accessible name and description of a widget that has no model field (the
+// secondary windows); the widget name instead when QVKALKOR_A11Y_IDS=1.
+void set_accessible(QWidget* w, const QString& name, const QString& hint = {});
+bool a11y_ids();
 
 } // namespace qvk::shell

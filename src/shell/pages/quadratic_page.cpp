@@ -25,18 +25,20 @@ QuadraticPage::QuadraticPage(double s, QWidget* parent) : QWidget(parent)
     solve->setIcon(picture(QStringLiteral("vypocti")));
     place(solve, 272, 6, 84, 26, s);
 
-    place(text_label(this, QStringLiteral("Diskriminant")), 6, 42, 96, 20, s);
-    place(make<QLineEdit>(this, "dres"), 104, 40, 90, 22, s);
-    place(make<QLabel>(this, "x1name"), 6, 68, 40, 20, s);
-    place(make<QLineEdit>(this, "x1res"), 104, 66, 90, 22, s);
-    place(make<QLabel>(this, "x2name"), 204, 68, 40, 20, s);
-    place(make<QLineEdit>(this, "x2res"), 246, 66, 110, 22, s);
-    place(make<QLabel>(this, "reseni_nadpis"), 6, 94, 96, 20, s);
-    place(make<QLineEdit>(this, "reseni"), 104, 92, 252, 22, s);
-    place(text_label(this, QStringLiteral("Vrchol paraboly")), 6, 120, 96, 20, s);
-    place(make<QLineEdit>(this, "vres"), 104, 118, 252, 22, s);
-    place(text_label(this, QStringLiteral("Doplnění na čtverec")), 6, 146, 96, 20, s);
-    place(make<QLineEdit>(this, "ctvres"), 104, 144, 252, 22, s);
+    // Labels wide enough for the longest, "Doplnění na čtverec".
+    constexpr int L = 6, LW = 124, F = 134, FW = 226;
+    place(text_label(this, QStringLiteral("Diskriminant")), L, 42, LW, 20, s);
+    place(make<QLineEdit>(this, "dres"), F, 40, 90, 22, s);
+    place(make<QLabel>(this, "x1name"), L, 68, LW, 20, s);
+    place(make<QLineEdit>(this, "x1res"), F, 66, 90, 22, s);
+    place(make<QLabel>(this, "x2name"), 232, 68, 30, 20, s);
+    place(make<QLineEdit>(this, "x2res"), 264, 66, F + FW - 264, 22, s);
+    place(make<QLabel>(this, "reseni_nadpis"), L, 94, LW, 20, s);
+    place(make<QLineEdit>(this, "reseni"), F, 92, FW, 22, s);
+    place(text_label(this, QStringLiteral("Vrchol paraboly")), L, 120, LW, 20, s);
+    place(make<QLineEdit>(this, "vres"), F, 118, FW, 22, s);
+    place(text_label(this, QStringLiteral("Doplnění na čtverec")), L, 146, LW, 20, s);
+    place(make<QLineEdit>(this, "ctvres"), F, 144, FW, 22, s);
 }
 
 } // namespace qvk::shell

@@ -1,0 +1,17 @@
+#include "shell/pages/equations_page.h"
+#include "shell/pages/inner_pages.h"
+#include "shell/pages/quadratic_page.h"
+
+namespace qvk::shell {
+
+EquationsPage::EquationsPage(const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("rov"));
+    fill_button_pages(this, model, "rov1", [s](const QString& name) -> QWidget* {
+        if (name == u"kr")
+            return new QuadraticPage(s);
+        return nullptr;
+    });
+}
+
+} // namespace qvk::shell

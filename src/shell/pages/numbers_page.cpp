@@ -1,0 +1,17 @@
+#include "shell/pages/numbers_page.h"
+#include "shell/pages/inner_pages.h"
+#include "shell/pages/primes_page.h"
+
+namespace qvk::shell {
+
+NumbersPage::NumbersPage(const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("cisla"));
+    fill_button_pages(this, model, "cisla1", [s](const QString& name) -> QWidget* {
+        if (name == u"pc")
+            return new PrimesPage(s);
+        return nullptr;
+    });
+}
+
+} // namespace qvk::shell

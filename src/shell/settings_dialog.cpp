@@ -1,0 +1,127 @@
+#include "shell/settings_dialog.h"
+#include "shell/geometry.h"
+#include "shell/widgets.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace qvk::shell {
+
+void centre_on(QWidget* window, const QWidget* on)
+{
+    if (!on)
+        return;
+    const QRect frame = on->frameGeometry();
+    QRect mine = window->frameGeometry();
+    mine.moveCenter(frame.center());
+    window->move(mine.topLeft());
+}
+
+namespace {
+
+QSpinBox* spin(QWidget* parent, const char* name, int minimum, int maximum)
+{
+    auto* s = make<QSpinBox>(parent, name);
+    s->setRange(minimum, maximum);
+    // A value typed out of range goes to the nearer bound when the box is left.
+    s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    s->setKeyboardTracking(false);
+    return s;
+}
+
+QLabel* right_label(QWidget* parent, const QString& text)
+{
+    QLabel* l = text_label(parent, text);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+Tnastaveni::Tnastaveni(WindowModel& model, double s, QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint),
+      model_(model)
+{
+    setObjectName(QStringLiteral("Tnastaveni"));
+    setWindowTitle(QStringLiteral("Nastavení"));
+    setModal(true);
+    setFixedSize(scaled(234, s), scaled(175, s));
+
+    auto* rounding = make<QGroupBox>(this, "GroupBox1");
+    rounding->setTitle(QStringLiteral(" Zaokrouhlování "));
+    place(rounding, 3, 4, 228, 70, s);
+    place(right_label(rounding, QStringLiteral("na")), 2, 20, 86, 20, s);
+    zao_spin_ = spin(rounding, "zao_spin", 2, 12);
+    set_accessible(zao_spin_, QStringLiteral("Počet desetinných míst"),
+                   QStringLiteral("Zadání počtu desetinných míst pro zaokrouhlování všech výpočtů"));
+    place(zao_spin_, 90, 18, 34, 22, s);
+    place(text_label(rounding, QStringLiteral("desetinných míst")), 127, 20, 100, 20, s);
+    place(right_label(rounding, QStringLiteral("úhl. vteřiny  na")), 2, 44, 86, 20, s);
+    zao_uv_spin_ = spin(rounding, "zao_uv_spin", 0, 5);
+    set_accessible(zao_uv_spin_, QStringLiteral("Počet desetinných míst úhlových vteřin"));
+    place(zao_uv_spin_, 90, 42, 34, 22, s);
+    place(text_label(rounding, QStringLiteral("desetinných míst")), 127, 44, 100, 20, s);
+
+    auto* listings = make<QGroupBox>(this, "GroupBox2");
+    listings->setTitle(QStringLiteral(" Výpisy  "));
+    place(listings, 3, 78, 228, 62, s);
+    vypis_res_ = make<QCheckBox>(listings, "vypis_res");
+    vypis_res_->setText(QStringLiteral("Řešení výpočtů"));
+    set_accessible(vypis_res_, vypis_res_->text());
+    place(vypis_res_, 10, 18, 204, 20, s);
+    vypis_ano_ = make<QCheckBox>(listings, "vypis_ano");
+    vypis_ano_->setText(QStringLiteral("Výpočet soustavy rovnic"));
+    set_accessible(vypis_ano_, vypis_ano_->text());
+    place(vypis_ano_, 10, 38, 204, 20, s);
+
+    auto* ok = make<QPushButton>(this, "ok_button");
+    ok->setText(QStringLiteral("&OK"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    set_accessible(ok, ok->text(), QStringLiteral("Nastaví současnou konfiguraci"));
+    place(ok, 40, 145, 75, 25, s);
+    auto* cancel = make<QPushButton>(this, "zrus_button");
+    cancel->setText(QStringLiteral("&Zrušit"));
+    cancel->setAutoDefault(false);
+    set_accessible(cancel, cancel->text(), QStringLiteral("Ponechá předešlou konfiguraci"));
+    place(cancel, 122, 145, 75, 25, s);
+    connect(ok, &QPushButton::clicked, this, &Tnastaveni::accept);
+    connect(cancel, &QPushButton::clicked, this, &Tnastaveni::reject);
+}
+
+void Tnastaveni::load()
+{
+    const Settings& st = model_.settings();
+    zao_spin_->setValue(st.zaokrouhleni);
+    zao_uv_spin_->setValue(st.zaokrouhleni_uh_vt);
+    vypis_ano_->setChecked(st.vypis_rovnic);
+    vypis_res_->setChecked(st.vypis_reseni);
+}
+
+int Tnastaveni::open_settings()
+{
+    load();
+    centre_on(this, parentWidget());
+    return exec();
+}
+
+void Tnastaveni::accept()
+{
+    // A value still being typed counts as the box is left.
+    zao_spin_->interpretText();
+    zao_uv_spin_->interpretText();
+    Settings st = model_.settings();
+    st.zaokrouhleni = zao_spin_->value();
+    st.zaokrouhleni_uh_vt = zao_uv_spin_->value();
+    st.vypis_rovnic = vypis_ano_->isChecked();
+    st.vypis_reseni = vypis_res_->isChecked();
+    model_.setSettings(st);
+    if (!st.vypis_rovnic && !st.vypis_reseni)
+        model_.listing_close();
+    QDialog::accept();
+}
+
+} // namespace qvk::shell
