@@ -1,0 +1,56 @@
+#include "shell/config_binding.h"
+#include "shell/thlavni.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace qvk::shell {
+
+ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Restart restart)
+    : QObject(&window), window_(window), restart_(std::move(restart))
+{
+    if (!restart_)
+        restart_ = [] { config::start_program_again(); };
+    config::legacy_cleanup(locations.programFolder);
+    configuration_ = std::make_unique<config::Configuration>(window.model(), window.registry(), *this,
+                                                             std::move(locations));
+    config::Configuration& c = *configuration_;
+    connect(&window, &Thlavni::firstActivated, this, [&c] { c.load_configuration(); });
+    connect(&window, &Thlavni::applicationMenuAboutToShow, this, [&c] { c.prepare_menu(); });
+    connect(&window, &Thlavni::configurationCommand, this, [this](const QString& item) { command(item); });
+    connect(&window, &Thlavni::destroying, this, [&c] { c.save_at_exit(); });
+    // The check item "saveconf_end" needs nothing here: the binding already
+    // turns its check mark over in the model.
+}
+
+void ConfigBinding::command(const QString& item)
+{
+    config::Configuration& c = *configuration_;
+    if (item == u"uloz_konf")
+        c.save_configuration();
+    else if (item == u"delete_konf")
+        c.delete_configuration();
+    else if (item == u"moreuser_on")
+        c.multi_user_on();
+    else if (item == u"moreuser_off")
+        c.multi_user_off();
+}
+
+QSize ConfigBinding::screenSize() const
+{
+    const QScreen* s = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize();
+}
+
+QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size(); }
+
+QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
+
+void ConfigBinding::moveWindow(QPoint topLeft) { window_.move(topLeft); }
+
+void ConfigBinding::restartProgram() { restart_(); }
+
+void ConfigBinding::endInstance() { window_.close(); }
+
+} // namespace qvk::shell
