@@ -165,6 +165,10 @@ void rozlozClick(WindowModel& m)
     std::uint64_t progress = kFirstProgress;
     // i <= b <= 3037000500, so i + 2 and i + 6 stay far from any limit.
     for (std::uint64_t i = 5; i <= b && n != 1; i += 6) {
+        // The remainders do not depend on the events: asked for before the
+        // poll, the divider works while the pump is called.
+        const std::uint64_t r1 = n % i;
+        const std::uint64_t r2 = n % (i + 2);
         if (i == progress) {
             m.setText(QStringLiteral("stav"), number(i));
             progress += kProgressStep;
@@ -175,11 +179,11 @@ void rozlozClick(WindowModel& m)
             m.setText(QStringLiteral("stav"), kUnfinished);
             return;
         }
-        if (n % i == 0) {
+        if (r1 == 0) {
             divide_out(m, n, i);
             found = true;
         }
-        if (n % (i + 2) == 0) {
+        if ((r1 == 0 ? n % (i + 2) : r2) == 0) {
             divide_out(m, n, i + 2);
             found = true;
         }
