@@ -8,4 +8,10 @@ namespace qvk::statistics {
 void declare_statistics(WindowModel& model);
 void register_statistics(Registry& registry);
 
+void stat_vyresClick(WindowModel& model);
+void stat_prerusClick(WindowModel& model);
+void vymaz_statClick(WindowModel& model);
+void dataChange(WindowModel& model);
+void dataKeyUp(WindowModel& model);
+
 } // namespace qvk::statistics

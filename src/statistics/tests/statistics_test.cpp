@@ -1,0 +1,128 @@
+#include "app/assembly.h"
+#include "statistics/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace {
+
+struct Page {
+    qvk::WindowModel model;
+    qvk::Registry registry;
+    qvk::RecordingHost host;
+    QStringList progress; // the texts `Tridim` showed, in order
+
+    Page()
+    {
+        model.setHost(&host);
+        qvk::app::assemble(model, registry);
+        model.observe([this](const QString& name) {
+            if (name == u"Tridim")
+                progress.append(model.text(name));
+        });
+    }
+    void run(const char* event) { qvk::run_handler(model, registry, QString::fromUtf8(event)); }
+    bool idle() const
+    {
+        return model.enabled(QStringLiteral("stat_vyres")) && model.enabled(QStringLiteral("vymaz_stat")) &&
+               !model.enabled(QStringLiteral("stat_prerus"));
+    }
+};
+
+QStringList values(int n)
+{
+    QStringList out;
+    for (int i = n; i > 0; --i)
+        out.append(QString::number(i));
+    return out;
+}
+
+TEST(Statistics, NoProgressUpTo501Values)
+{
+    Page p;
+    p.model.setLines(QStringLiteral("data"), values(501));
+    p.run("stat_vyresClick");
+    EXPECT_TRUE(p.progress.isEmpty());
+    EXPECT_EQ(p.model.text(QStringLiteral("stat_median")), QStringLiteral("251"));
+}
+
+TEST(Statistics, ProgressAbove501Values)
+{
+    Page p;
+    p.model.setLines(QStringLiteral("data"), values(502));
+    p.run("stat_vyresClick");
+    // r = 501: a percentage at every sixth pass, i * 100 div 501.
+    QStringList expected{QStringLiteral("Třídím data ...")};
+    for (int i = 0; i <= 501; i += 6)
+        expected.append(QStringLiteral("Třídím data ... %1 %").arg(i * 100 / 501));
+    expected.append(QStringLiteral("Vypisuji data"));
+    expected.append(QString());
+    EXPECT_EQ(p.progress, expected);
+    EXPECT_EQ(p.model.lines(QStringLiteral("data")).first(), QStringLiteral("1"));
+    EXPECT_EQ(p.model.text(QStringLiteral("stat_prvky")), QStringLiteral("502"));
+    EXPECT_TRUE(p.idle());
+}
+
+// A stop at any poll, during the sort or the write-back, leaves the data and
+// the count as they were, shows no results and unlocks the page.
+TEST(Statistics, StopAtEveryPollKeepsThePage)
+{
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> value(-50, 50);
+    QStringList data;
+    for (int i = 0; i < 9; ++i)
+        data.append(QString::number(value(rng)));
+    const int sortPolls = 9 * 8 / 2 + 9;
+    const int allPolls = sortPolls + 9;
+
+    for (int stopAt = 1; stopAt <= allPolls + 1; ++stopAt) {
+        Page p;
+        p.model.setLines(QStringLiteral("data"), data);
+        p.model.setText(QStringLiteral("stat_prvky"), QStringLiteral("7"));
+        p.model.setText(QStringLiteral("stat_prumer"), QStringLiteral("old"));
+        p.host.onPoll = [&](int poll) {
+            // Locked until the stop (which unlocks at once, before the pass's own poll).
+            if (poll <= stopAt) {
+                EXPECT_FALSE(p.idle()) << stopAt;
+            }
+            if (poll == stopAt)
+                p.run("stat_prerusClick");
+        };
+        p.run("stat_vyresClick");
+        EXPECT_TRUE(p.idle()) << stopAt;
+        EXPECT_TRUE(p.host.messages.empty()) << stopAt;
+        if (stopAt <= allPolls) {
+            EXPECT_EQ(p.model.lines(QStringLiteral("data")), data) << stopAt;
+            EXPECT_EQ(p.model.text(QStringLiteral("stat_prvky")), QStringLiteral("7")) << stopAt;
+            EXPECT_EQ(p.model.text(QStringLiteral("stat_prumer")), QStringLiteral("old")) << stopAt;
+        } else {
+            QStringList sorted = data;
+            std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+            EXPECT_EQ(p.host.polls, allPolls);
+            EXPECT_EQ(p.model.lines(QStringLiteral("data")), sorted);
+            EXPECT_EQ(p.model.text(QStringLiteral("stat_prvky")), QStringLiteral("9"));
+            EXPECT_NE(p.model.text(QStringLiteral("stat_prumer")), QStringLiteral("old"));
+        }
+    }
+}
+
+// A stop after a few comparisons is seen right after the next comparison.
+TEST(Statistics, StopInsideAPassEndsTheSortAtOnce)
+{
+    Page p;
+    p.model.setLines(QStringLiteral("data"), values(600));
+    p.host.onPoll = [&](int poll) {
+        if (poll == 3)
+            p.run("stat_prerusClick");
+    };
+    p.run("stat_vyresClick");
+    // Polls 1-3 in the first pass, then the pass's own poll.
+    EXPECT_EQ(p.host.polls, 4);
+    EXPECT_EQ(p.progress, (QStringList{QStringLiteral("Třídím data ..."), QStringLiteral("Třídím data ... 0 %"), QString()}));
+    EXPECT_EQ(p.model.lines(QStringLiteral("data")), values(600));
+    EXPECT_TRUE(p.idle());
+}
+
+} // namespace
