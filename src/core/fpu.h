@@ -2,9 +2,23 @@
 // Arithmetic faults. Invalid operation, division by zero and overflow leave
 // their sticky flags in the FP status; a calculation tests them where a stage
 // ends (storing, rounding, formatting, reporting) and stops with the fault.
+#include <cfenv>
 #include <cstdint>
 
 namespace qvk {
+
+// Keeps the status flags of the running calculation across work that is not
+// part of it (the toolkit's event processing, a message box, a nested handler).
+class FpuFlagsKept {
+public:
+    FpuFlagsKept() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ~FpuFlagsKept() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    FpuFlagsKept(const FpuFlagsKept&) = delete;
+    FpuFlagsKept& operator=(const FpuFlagsKept&) = delete;
+
+private:
+    std::fexcept_t saved_;
+};
 
 // Clears the sticky flags; a handler run starts with this.
 void fpu_clear();

@@ -2,7 +2,6 @@
 #include "core/errors.h"
 #include "core/fpu.h"
 
-#include <cfenv>
 #include <new>
 
 namespace qvk {
@@ -33,27 +32,27 @@ void Registry::initialize(WindowModel& model) const
 
 void run_guarded(WindowModel& model, const std::function<void()>& work)
 {
-    // A handler may run inside another one's event processing: keep the outer
-    // run's pending flags for it.
-    std::fexcept_t outer;
-    std::fegetexceptflag(&outer, FE_ALL_EXCEPT);
-    fpu_clear();
     QString error;
     bool failed = false;
-    try {
-        work();
-        fpu_check();
-    } catch (const Exception& e) {
-        failed = true;
-        error = e.message();
-    } catch (const std::bad_alloc&) {
-        failed = true;
-        error = QStringLiteral("Out of memory");
-    } catch (const std::exception& e) {
-        failed = true;
-        error = QString::fromUtf8(e.what());
+    {
+        // A handler may run inside another one's event processing: keep the
+        // outer run's pending flags for it.
+        FpuFlagsKept outer;
+        fpu_clear();
+        try {
+            work();
+            fpu_check();
+        } catch (const Exception& e) {
+            failed = true;
+            error = e.message();
+        } catch (const std::bad_alloc&) {
+            failed = true;
+            error = QStringLiteral("Out of memory");
+        } catch (const std::exception& e) {
+            failed = true;
+            error = QString::fromUtf8(e.what());
+        }
     }
-    std::fesetexceptflag(&outer, FE_ALL_EXCEPT);
     if (failed)
         model.showMessage(Message::Kind::Error, kAppTitle, error_display_text(error));
 }

@@ -1,9 +1,9 @@
 #include "shell/gui_host.h"
+#include "core/fpu.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cfenv>
 
 namespace qvk::shell {
 
@@ -31,6 +31,8 @@ void GuiHost::show(const Message& message)
         QApplication::beep();
         return;
     }
+    // The box runs the event loop inside the calculation.
+    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
@@ -38,6 +40,7 @@ void GuiHost::show(const Message& message)
 
 bool GuiHost::ask(const Message& message)
 {
+    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
                     owner_);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -62,10 +65,10 @@ void GuiHost::processEvents()
         return;
     // The toolkit's own floating point work (layout, painting) must neither
     // raise a fault in the calculation nor clear one it has pending.
-    std::fexcept_t pending;
-    std::fegetexceptflag(&pending, FE_ALL_EXCEPT);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    std::fesetexceptflag(&pending, FE_ALL_EXCEPT);
+    {
+        FpuFlagsKept calculation;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     // Timed from the end of the pass, so a slow repaint cannot starve the loop.
     clock_.start();
 }
