@@ -17,9 +17,9 @@ StatisticsPage::StatisticsPage(double s, QWidget* parent) : QWidget(parent)
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(data, 4, 4, 60, 132, s);
+    place(data, 4, 4, 52, 132, s);
     place(text_label(this, QStringLiteral("n =")), 4, 142, 20, 20, s);
-    place(make<QLineEdit>(this, "stat_prvky"), 24, 140, 40, 22, s);
+    place(make<QLineEdit>(this, "stat_prvky"), 24, 140, 32, 22, s);
     // `memo_zal` is a buffer of the model only: no widget shows it.
 
     // Two columns of captions (wrapped to two lines where long) and results.
@@ -47,11 +47,11 @@ StatisticsPage::StatisticsPage(double s, QWidget* parent) : QWidget(parent)
             y += 26;
         }
     };
-    column(left, 68, 80, 48);
-    column(right, 202, 108, 48);
+    column(left, 60, 62, 66);
+    column(right, 194, 112, 56);
 
     auto* progress = make<QLabel>(this, "Tridim");
-    place(progress, 68, 140, 126, 24, s);
+    place(progress, 60, 140, 134, 24, s);
 
     auto button = [&](const char* name, const char* pictureName, int x, int w) {
         auto* b = make<QPushButton>(this, name);
