@@ -1,5 +1,6 @@
 #include "app/menu.h"
 #include "app/navigation.h"
+#include "model/declare.h"
 
 namespace qvk::app {
 
@@ -7,12 +8,7 @@ namespace {
 
 void item(WindowModel& m, const char* name, const char* caption, unsigned reported = PropNone)
 {
-    Field f;
-    f.name = QString::fromUtf8(name);
-    f.kind = Kind::Button;
-    f.caption = QString::fromUtf8(caption);
-    f.reported = reported;
-    m.add(f);
+    declare::button(m, name, caption, "", true, reported);
 }
 
 } // namespace
@@ -25,12 +21,7 @@ void declare_menu(WindowModel& m)
     item(m, "nastav", "Nastavení ...");
     item(m, "Dal1", "Další nastavení");
     item(m, "delete_konf", "Odstranit konfiguraci ...", PropVisible);
-    Field save;
-    save.name = QStringLiteral("saveconf_end");
-    save.kind = Kind::Check;
-    save.caption = QStringLiteral("Ukládat konfiguraci při ukončení");
-    save.value = 1;
-    m.add(save);
+    declare::check(m, "saveconf_end", "Ukládat konfiguraci při ukončení", true);
     item(m, "N3", "-", PropVisible);
     item(m, "moreuser_on", "Zapnout víceuživatelský režim ...", PropVisible);
     item(m, "moreuser_off", "Vypnout víceuživatelský režim ...", PropVisible);

@@ -1,4 +1,5 @@
 #include "app/navigation.h"
+#include "model/declare.h"
 
 #include <array>
 
@@ -10,18 +11,6 @@ struct PageDef {
     const char* widget;
     const char* caption;
 };
-
-void selector(WindowModel& m, const char* name, const char* hint, std::initializer_list<const char*> items)
-{
-    Field f;
-    f.name = QString::fromUtf8(name);
-    f.kind = Kind::List;
-    f.hint = QString::fromUtf8(hint);
-    for (const char* item : items)
-        f.items.append(QString::fromUtf8(item));
-    f.value = 0;
-    m.add(f);
-}
 
 void page_set(WindowModel& m, const char* name, std::initializer_list<PageDef> pages)
 {
@@ -41,13 +30,7 @@ void page_set(WindowModel& m, const char* name, std::initializer_list<PageDef> p
 }
 
 // A picture box: its text is the name of the picture shown.
-void picture_box(WindowModel& m, const char* name)
-{
-    Field f;
-    f.name = QString::fromUtf8(name);
-    f.kind = Kind::Label;
-    m.add(f);
-}
+void picture_box(WindowModel& m, const char* name) { declare::label(m, name, ""); }
 
 constexpr std::array<const char*, 3> kEquationAnchors = {"kv_rov", "kub", "sou"};
 constexpr std::array<const char*, 5> kNumberAnchors = {"prv", "cis", "zlo", "nsd", "uhl"};
@@ -89,7 +72,7 @@ void declare_navigation(WindowModel& m)
               {"uhly", "Úhly"}});
 
     // Plane figures and solids: a selector and a page set whose tabs are hidden.
-    selector(m, "d2_vyber", "Určete jaký 2D objekt chcete počítat",
+    declare::list(m, "d2_vyber", "", "Určete jaký 2D objekt chcete počítat",
              {"Trojúhelník pravoúhlý", "Trojúhelník obecný", "Čtverec", "Obdelník", "Rovnoběžník", "Lichoběžník",
               "Pravidelný N-úhelník", "Kruh ..."});
     picture_box(m, "d2_ikona");
@@ -102,7 +85,7 @@ void declare_navigation(WindowModel& m)
               {"lichobeznik_desk", "Lichoběžník"},
               {"n_uhelnik_desk", "Pravidelný N-úhelník"},
               {"kruh_desk", "Kruh ..."}});
-    selector(m, "d3_vyber", "Určete jaký 3D objekt chcete počítat",
+    declare::list(m, "d3_vyber", "", "Určete jaký 3D objekt chcete počítat",
              {"Krychle", "Kvádr", "Jehlan", "Koule", "Rotační válec", "Rotační kužel"});
     picture_box(m, "d3_ikona");
     page_set(m, "d3_page",

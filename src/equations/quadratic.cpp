@@ -2,6 +2,7 @@
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/numeric.h"
+#include "model/declare.h"
 
 #include <cmath>
 
@@ -9,64 +10,21 @@ namespace qvk::equations {
 
 void declare_quadratic(WindowModel& m)
 {
-    auto edit = [&](const char* name, const char* caption, const char* hint, const char* text) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Edit;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        f.text = QString::fromUtf8(text);
-        f.maxLength = 5;
-        m.add(f);
-    };
-    edit("a1", "Člen a", "Zadejte člen \"a\"", "2");
-    edit("b1", "Člen b", "Zadejte člen \"b\"", "12");
-    edit("c1", "Člen c", "Zadejte člen \"c\"", "16");
-
-    Field rel;
-    rel.name = QStringLiteral("rovnice");
-    rel.kind = Kind::List;
-    rel.caption = QStringLiteral("Relace");
-    rel.hint = QStringLiteral("Určete jakou chcete řešit (ne)rovnici");
-    rel.items = {QStringLiteral("= 0"), QStringLiteral("<= 0"), QStringLiteral("< 0"), QStringLiteral("> 0"),
-                 QStringLiteral(">= 0")};
-    rel.value = 0;
-    m.add(rel);
-
-    auto label = [&](const char* name, const char* text, const char* hint) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Label;
-        f.text = QString::fromUtf8(text);
-        f.hint = QString::fromUtf8(hint);
-        m.add(f);
-    };
-    label("x1name", "x1 =", "Kořeny (ne)rovnice");
-    label("x2name", "x2 =", "");
-    label("reseni_nadpis", "Řešení", "Řešení (ne)rovnice");
-
-    auto result = [&](const char* name, const char* caption, const char* hint) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Edit;
-        f.readOnly = true;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        m.add(f);
-    };
-    result("x1res", "x1 =", "Kořeny (ne)rovnice");
-    result("x2res", "x2 =", "Kořeny (ne)rovnice");
-    result("dres", "Diskriminant", "");
-    result("reseni", "Řešení", "Řešení (ne)rovnice");
-    result("vres", "Vrchol paraboly", "Vrchol paraboly kvadratické funkce");
-    result("ctvres", "Doplnění na čtverec", "");
-
-    Field button;
-    button.name = QStringLiteral("kvreseni");
-    button.kind = Kind::Button;
-    button.caption = QStringLiteral("&Vyřeš");
-    button.hint = QStringLiteral("Vyřeší zadanou kvadratickou rovnici");
-    m.add(button);
+    using namespace declare;
+    edit(m, "a1", "Člen a", "Zadejte člen \"a\"", "2", 5);
+    edit(m, "b1", "Člen b", "Zadejte člen \"b\"", "12", 5);
+    edit(m, "c1", "Člen c", "Zadejte člen \"c\"", "16", 5);
+    list(m, "rovnice", "Relace", "Určete jakou chcete řešit (ne)rovnici", {"= 0", "<= 0", "< 0", "> 0", ">= 0"});
+    label(m, "x1name", "x1 =", "Kořeny (ne)rovnice");
+    label(m, "x2name", "x2 =");
+    label(m, "reseni_nadpis", "Řešení", "Řešení (ne)rovnice");
+    result(m, "x1res", "x1 =", "Kořeny (ne)rovnice");
+    result(m, "x2res", "x2 =", "Kořeny (ne)rovnice");
+    result(m, "dres", "Diskriminant");
+    result(m, "reseni", "Řešení", "Řešení (ne)rovnice");
+    result(m, "vres", "Vrchol paraboly", "Vrchol paraboly kvadratické funkce");
+    result(m, "ctvres", "Doplnění na čtverec");
+    button(m, "kvreseni", "&Vyřeš", "Vyřeší zadanou kvadratickou rovnici");
 }
 
 void register_quadratic(Registry& r)

@@ -78,14 +78,7 @@ void WindowModel::setText(const QString& name, const QString& text)
     notify(name);
 }
 
-void WindowModel::setIndex(const QString& name, int index)
-{
-    Field& f = mut(name);
-    if (f.value == index)
-        return;
-    f.value = index;
-    notify(name);
-}
+void WindowModel::setIndex(const QString& name, int index) { assign(name, &Field::value, index); }
 
 void WindowModel::setChecked(const QString& name, bool on) { setIndex(name, on ? 1 : 0); }
 
@@ -97,50 +90,21 @@ void WindowModel::setValue(const QString& name, int value)
     setIndex(name, value);
 }
 
-void WindowModel::setEnabled(const QString& name, bool on)
+template <typename T>
+void WindowModel::assign(const QString& name, T Field::*member, const T& value)
 {
     Field& f = mut(name);
-    if (f.enabled == on)
+    if (f.*member == value)
         return;
-    f.enabled = on;
+    f.*member = value;
     notify(name);
 }
 
-void WindowModel::setVisible(const QString& name, bool on)
-{
-    Field& f = mut(name);
-    if (f.visible == on)
-        return;
-    f.visible = on;
-    notify(name);
-}
-
-void WindowModel::setHint(const QString& name, const QString& hint)
-{
-    Field& f = mut(name);
-    if (f.hint == hint)
-        return;
-    f.hint = hint;
-    notify(name);
-}
-
-void WindowModel::setWidth(const QString& name, int width)
-{
-    Field& f = mut(name);
-    if (f.width == width)
-        return;
-    f.width = width;
-    notify(name);
-}
-
-void WindowModel::setLeft(const QString& name, int left)
-{
-    Field& f = mut(name);
-    if (f.left == left)
-        return;
-    f.left = left;
-    notify(name);
-}
+void WindowModel::setEnabled(const QString& name, bool on) { assign(name, &Field::enabled, on); }
+void WindowModel::setVisible(const QString& name, bool on) { assign(name, &Field::visible, on); }
+void WindowModel::setHint(const QString& name, const QString& hint) { assign(name, &Field::hint, hint); }
+void WindowModel::setWidth(const QString& name, int width) { assign(name, &Field::width, width); }
+void WindowModel::setLeft(const QString& name, int left) { assign(name, &Field::left, left); }
 
 QStringList WindowModel::lines(const QString& name) const
 {

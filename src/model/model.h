@@ -210,6 +210,9 @@ public:
 private:
     Field& mut(const QString& name);
     void notify(const QString& name);
+    // Sets one member of a field and tells the observers, if it changed.
+    template <typename T>
+    void assign(const QString& name, T Field::*member, const T& value);
 
     std::vector<Field> fields_;
     QHash<QString, int> index_;

@@ -1,6 +1,8 @@
 #include "numbers/primes.h"
 #include "core/errors.h"
 #include "core/numeric.h"
+#include "model/declare.h"
+#include "model/run_lock.h"
 
 #include <cmath>
 
@@ -17,31 +19,6 @@ const QString kSeparator = QStringLiteral("--------------------");
 // 1000001 is 5 mod 6, so they are 1000001, 7000007, ... every 6000006.
 constexpr std::uint64_t kFirstProgress = 1000001;
 constexpr std::uint64_t kProgressStep = 6000006;
-
-// The two buttons of the page are locked while a computation runs. The guard
-// unlocks them however the run ends.
-class RunState {
-public:
-    explicit RunState(WindowModel& m) : m_(m)
-    {
-        m_.setEnabled(QStringLiteral("prerus"), true);
-        m_.setEnabled(QStringLiteral("rozloz"), false);
-        m_.setEnabled(QStringLiteral("vypis"), false);
-    }
-    ~RunState() { idle(); }
-    RunState(const RunState&) = delete;
-    RunState& operator=(const RunState&) = delete;
-
-    void idle()
-    {
-        m_.setEnabled(QStringLiteral("prerus"), false);
-        m_.setEnabled(QStringLiteral("rozloz"), true);
-        m_.setEnabled(QStringLiteral("vypis"), true);
-    }
-
-private:
-    WindowModel& m_;
-};
 
 QString number(std::uint64_t v) { return QString::number(v); }
 
@@ -77,51 +54,16 @@ std::uint64_t isqrt(std::uint64_t n)
 
 void declare_primes(WindowModel& m)
 {
-    auto edit = [&](const char* name, const char* caption, const char* hint, const char* text) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Edit;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        f.text = QString::fromUtf8(text);
-        f.maxLength = 19;
-        m.add(f);
-    };
-    edit("zadani_prv", "Rozklad", "Zadejte číslo, které chcete rozložit na prvočísla", "174636000");
-    edit("xod", "od", "Zadejte číslo, od kterého se mají prvočísla vypisovat", "0");
-    edit("xdo", "do", "Zadejte číslo, do kterého se mají prvočísla vypisovat", "20");
-
-    Field memo;
-    memo.name = QStringLiteral("rozklad");
-    memo.kind = Kind::Memo;
-    memo.readOnly = true;
-    memo.hint = QStringLiteral("Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu");
-    m.add(memo);
-
-    auto label = [&](const char* name, const char* caption) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Label;
-        f.caption = QString::fromUtf8(caption);
-        f.text = QStringLiteral("0");
-        m.add(f);
-    };
-    label("cyklus", "Výpočet");
-    label("stav", "Stav výpočtu");
-
-    auto button = [&](const char* name, const char* caption, const char* hint, bool enabled) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Button;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        f.enabled = enabled;
-        f.reported = PropEnabled;
-        m.add(f);
-    };
-    button("rozloz", "&Rozlož", "Zadané číslo rozloži na prvočísla", true);
-    button("vypis", "&Vypiš", "V zadaném rozsahu vypíše všechna prvočísla", true);
-    button("prerus", "&Ukončit", "Ukonči daný výpočet", false);
+    using namespace declare;
+    edit(m, "zadani_prv", "Rozklad", "Zadejte číslo, které chcete rozložit na prvočísla", "174636000", 19);
+    edit(m, "xod", "od", "Zadejte číslo, od kterého se mají prvočísla vypisovat", "0", 19);
+    edit(m, "xdo", "do", "Zadejte číslo, do kterého se mají prvočísla vypisovat", "20", 19);
+    memo(m, "rozklad", "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu", "", true);
+    label(m, "cyklus", "0", "", "Výpočet");
+    label(m, "stav", "0", "", "Stav výpočtu");
+    button(m, "rozloz", "&Rozlož", "Zadané číslo rozloži na prvočísla", true, PropEnabled);
+    button(m, "vypis", "&Vypiš", "V zadaném rozsahu vypíše všechna prvočísla", true, PropEnabled);
+    button(m, "prerus", "&Ukončit", "Ukonči daný výpočet", false, PropEnabled);
 }
 
 void register_primes(Registry& r)
@@ -145,7 +87,7 @@ void rozlozClick(WindowModel& m)
 
     m.stop().primes = false;
     m.setText(QStringLiteral("rozklad"), QString());
-    RunState run(m);
+    RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
     // n >= 4 from here on: unsigned arithmetic, no step can overflow.
     std::uint64_t n = static_cast<std::uint64_t>(value);
@@ -218,7 +160,7 @@ void vypisClick(WindowModel& m)
 
     m.stop().primes = false;
     m.setText(QStringLiteral("rozklad"), QString());
-    RunState run(m);
+    RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
     auto finish = [&] {
         m.addLine(QStringLiteral("rozklad"), kSeparator);

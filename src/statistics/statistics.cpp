@@ -2,6 +2,8 @@
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/numeric.h"
+#include "model/declare.h"
+#include "model/run_lock.h"
 
 #include <cmath>
 #include <utility>
@@ -21,30 +23,6 @@ const char* const kResults[] = {"stat_vr",         "stat_vari_koef", "stat_souce
                                 "stat_rozptyl",    "stat_prumer",    "stat_median",      "stat_smer_odchyl",
                                 "stat_spic",       "stat_sikm"};
 
-// The page is locked while a run sorts and writes back; the guard unlocks it
-// however the run ends (stopped, finished or by an arithmetic fault).
-class RunState {
-public:
-    explicit RunState(WindowModel& m) : m_(m)
-    {
-        m_.setEnabled(QStringLiteral("stat_prerus"), true);
-        m_.setEnabled(QStringLiteral("vymaz_stat"), false);
-        m_.setEnabled(QStringLiteral("stat_vyres"), false);
-    }
-    ~RunState() { idle(); }
-    RunState(const RunState&) = delete;
-    RunState& operator=(const RunState&) = delete;
-
-    void idle()
-    {
-        m_.setEnabled(QStringLiteral("vymaz_stat"), true);
-        m_.setEnabled(QStringLiteral("stat_vyres"), true);
-        m_.setEnabled(QStringLiteral("stat_prerus"), false);
-    }
-
-private:
-    WindowModel& m_;
-};
 
 // Expressions are evaluated in extended precision and stored into doubles;
 // a store that overflows stops the run with the fault.
@@ -59,59 +37,28 @@ void write_result(WindowModel& m, const char* field, double value)
 
 void declare_statistics(WindowModel& m)
 {
-    Field data;
-    data.name = kData;
-    data.kind = Kind::Memo;
-    data.hint = QStringLiteral("Zadejte vstupní data");
-    data.text = QStringLiteral("12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n");
-    m.add(data);
-
+    using namespace declare;
+    memo(m, "data", "Zadejte vstupní data", "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n");
     Field buffer;
     buffer.name = kBuffer;
     buffer.kind = Kind::Memo;
     buffer.visible = false;
     m.add(buffer);
-
-    Field progress;
-    progress.name = kProgress;
-    progress.kind = Kind::Label;
-    m.add(progress);
-
-    auto result = [&](const QString& name, const char* caption, const char* hint, const char* text) {
-        Field f;
-        f.name = name;
-        f.kind = Kind::Edit;
-        f.readOnly = true;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        f.text = QString::fromUtf8(text);
-        m.add(f);
-    };
-    result(kCount, "n =", "Počet prvků", "12");
-    result(QStringLiteral("stat_prumer"), "Průměr", "", "");
-    result(QStringLiteral("stat_soucet"), "Součet prvků", "", "");
-    result(QStringLiteral("stat_prum_odchyl"), "Průměrná absolutní odchylka", "", "");
-    result(QStringLiteral("stat_rozptyl"), "Rozptyl", "", "");
-    result(QStringLiteral("stat_smer_odchyl"), "Směrodatná odchylka", "", "");
-    result(QStringLiteral("stat_vari_koef"), "Variační koeficient", "", "");
-    result(QStringLiteral("stat_vr"), "Variační rozpětí", "", "");
-    result(QStringLiteral("stat_median"), "Medián", "", "");
-    result(QStringLiteral("stat_spic"), "Koeficient špičatosti", "", "");
-    result(QStringLiteral("stat_sikm"), "Koeficient šikmosti", "", "");
-
-    auto button = [&](const char* name, const char* caption, const char* hint, bool enabled) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = Kind::Button;
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QString::fromUtf8(hint);
-        f.enabled = enabled;
-        f.reported = PropEnabled;
-        m.add(f);
-    };
-    button("stat_vyres", "Vyřeš", "Vypočítá vybrané statistické charakteristiky", true);
-    button("vymaz_stat", "", "Vymaže zadání", true);
-    button("stat_prerus", "&Ukončit", "Přeruší probíhající výpočet", false);
+    label(m, "Tridim", "");
+    result(m, "stat_prvky", "n =", "Počet prvků", "12");
+    result(m, "stat_prumer", "Průměr");
+    result(m, "stat_soucet", "Součet prvků");
+    result(m, "stat_prum_odchyl", "Průměrná absolutní odchylka");
+    result(m, "stat_rozptyl", "Rozptyl");
+    result(m, "stat_smer_odchyl", "Směrodatná odchylka");
+    result(m, "stat_vari_koef", "Variační koeficient");
+    result(m, "stat_vr", "Variační rozpětí");
+    result(m, "stat_median", "Medián");
+    result(m, "stat_spic", "Koeficient špičatosti");
+    result(m, "stat_sikm", "Koeficient šikmosti");
+    button(m, "stat_vyres", "Vyřeš", "Vypočítá vybrané statistické charakteristiky", true, PropEnabled);
+    button(m, "vymaz_stat", "", "Vymaže zadání", true, PropEnabled);
+    button(m, "stat_prerus", "&Ukončit", "Přeruší probíhající výpočet", false, PropEnabled);
 }
 
 void register_statistics(Registry& r)
@@ -166,7 +113,7 @@ void stat_vyresClick(WindowModel& m)
         guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"),
                      [&] { x[static_cast<size_t>(i)] = store_double(parse_decimal(lines[i])); });
 
-    RunState run(m);
+    RunLock run(m, QStringLiteral("stat_prerus"), {QStringLiteral("vymaz_stat"), QStringLiteral("stat_vyres")});
     const qsizetype r = n - 1;
     const bool progress = r > 500;
     if (progress)

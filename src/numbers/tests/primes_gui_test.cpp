@@ -1,9 +1,7 @@
 // The page "Prvočísla" with the desktop's event pump: a long factorization
 // stays responsive and its Stop button ends it.
-#include "app/assembly.h"
-#include "shell/binding.h"
-#include "shell/gui_host.h"
 #include "shell/pages/primes_page.h"
+#include "shell/tests/support/page_harness.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,40 +14,7 @@
 
 namespace {
 
-struct Window {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    qvk::shell::GuiHost host;
-    qvk::shell::PrimesPage page{1.0};
-    qvk::shell::Binding binding{model, registry};
-
-    QStringList boxes; // texts of message boxes, closed as they appear
-    QTimer watchdog;
-
-    Window()
-    {
-        // A box would wait for a user forever: note it and close it instead.
-        QObject::connect(&watchdog, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.append(box->text());
-                box->reject();
-            }
-        });
-        watchdog.start(20);
-        qvk::app::assemble(model, registry);
-        host.setOwner(&page);
-        model.setHost(&host);
-        binding.bindTree(&page);
-        page.show();
-    }
-    ~Window() { model.setHost(nullptr); }
-
-    template <typename W>
-    W* widget(const char* name) const
-    {
-        return page.findChild<W*>(QString::fromUtf8(name));
-    }
-};
+using Window = qvk::shell::test_support::PageHarness<qvk::shell::PrimesPage>;
 
 TEST(PrimesPage, StopEndsALongFactorization)
 {
@@ -95,10 +60,3 @@ TEST(PrimesPage, StopDuringAListingRewritesTheEnd)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -25,24 +25,6 @@
 namespace qvk::shell {
 namespace {
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "config_gui_test";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        setup_application(*app_);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const kQt = testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // Answers every message box that turns up with Yes (questions) or OK, and
 // records its title and text.
 struct BoxAnswerer {

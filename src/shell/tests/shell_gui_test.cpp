@@ -40,24 +40,6 @@
 namespace qvk::shell {
 namespace {
 
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "shell_gui_test";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-        setup_application(*app_);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const kQt = testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 const QString kHyphens = QString(36, u'-');
 
 // A fresh window over a fresh model, shown and active.

@@ -1,9 +1,7 @@
 // The page "Statistika" with the desktop's event pump: a long sort can be
 // stopped, and the data then stays as typed.
-#include "app/assembly.h"
-#include "shell/binding.h"
-#include "shell/gui_host.h"
 #include "shell/pages/statistics_page.h"
+#include "shell/tests/support/page_harness.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,40 +16,7 @@
 
 namespace {
 
-struct Window {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    qvk::shell::GuiHost host;
-    qvk::shell::StatisticsPage page{1.0};
-    qvk::shell::Binding binding{model, registry};
-
-    QStringList boxes; // texts of message boxes, closed as they appear
-    QTimer watchdog;
-
-    Window()
-    {
-        // A box would wait for a user forever: note it and close it instead.
-        QObject::connect(&watchdog, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.append(box->text());
-                box->reject();
-            }
-        });
-        watchdog.start(20);
-        qvk::app::assemble(model, registry);
-        host.setOwner(&page);
-        model.setHost(&host);
-        binding.bindTree(&page);
-        page.show();
-    }
-    ~Window() { model.setHost(nullptr); }
-
-    template <typename W>
-    W* widget(const char* name) const
-    {
-        return page.findChild<W*>(QString::fromUtf8(name));
-    }
-};
+using Window = qvk::shell::test_support::PageHarness<qvk::shell::StatisticsPage>;
 
 TEST(StatisticsPage, StopDuringTheSortKeepsTheData)
 {
@@ -102,10 +67,3 @@ TEST(StatisticsPage, TypingCountsAndClearFocusesTheData)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,51 @@
+#pragma once
+// One page of the window over a full model, with the desktop's host and
+// event pump, outside the main window. Message boxes are noted and closed,
+// so that a test fails instead of waiting for a user.
+#include "app/assembly.h"
+#include "shell/binding.h"
+#include "shell/gui_host.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+
+namespace qvk::shell::test_support {
+
+template <typename Page>
+struct PageHarness {
+    WindowModel model;
+    Registry registry;
+    GuiHost host;
+    Page page{1.0};
+    Binding binding{model, registry};
+
+    QStringList boxes; // texts of the message boxes, closed as they appeared
+    QTimer watchdog;
+
+    PageHarness()
+    {
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxes.append(box->text());
+                box->reject();
+            }
+        });
+        watchdog.start(20);
+        app::assemble(model, registry);
+        host.setOwner(&page);
+        model.setHost(&host);
+        binding.bindTree(&page);
+        page.show();
+    }
+    ~PageHarness() { model.setHost(nullptr); }
+
+    template <typename W>
+    W* widget(const char* name) const
+    {
+        return page.template findChild<W*>(QString::fromUtf8(name));
+    }
+};
+
+} // namespace qvk::shell::test_support
