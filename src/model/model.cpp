@@ -196,17 +196,24 @@ bool hasValue(Kind kind) { return kind != Kind::Button && kind != Kind::Page; }
 
 bool isNumeric(Kind kind) { return kind == Kind::List || kind == Kind::Pages || kind == Kind::Spin; }
 
+// The field a key names; a value key must name a field that holds one.
+const Field& field_of(const WindowModel& m, const Key& k, const QString& key)
+{
+    if (!m.has(k.field))
+        throw std::invalid_argument("unknown field: " + key.toStdString());
+    const Field& f = m.field(k.field);
+    if (k.prop.isEmpty() && !hasValue(f.kind))
+        throw std::invalid_argument("field has no value: " + key.toStdString());
+    return f;
+}
+
 } // namespace
 
 QString WindowModel::valueText(const QString& key) const
 {
     const Key k = splitKey(key);
-    if (!has(k.field))
-        throw std::invalid_argument("unknown field: " + key.toStdString());
-    const Field& f = field(k.field);
+    const Field& f = field_of(*this, k, key);
     if (k.prop.isEmpty()) {
-        if (!hasValue(f.kind))
-            throw std::invalid_argument("field has no value: " + key.toStdString());
         if (isNumeric(f.kind))
             return QString::number(f.value);
         if (f.kind == Kind::Check)
@@ -229,12 +236,8 @@ QString WindowModel::valueText(const QString& key) const
 void WindowModel::setValueText(const QString& key, const QString& text)
 {
     const Key k = splitKey(key);
-    if (!has(k.field))
-        throw std::invalid_argument("unknown field: " + key.toStdString());
-    const Field& f = field(k.field);
+    const Field& f = field_of(*this, k, key);
     if (k.prop.isEmpty()) {
-        if (!hasValue(f.kind))
-            throw std::invalid_argument("field has no value: " + key.toStdString());
         if (isNumeric(f.kind))
             setValue(k.field, parseInt(text));
         else if (f.kind == Kind::Check)

@@ -22,6 +22,17 @@ constexpr std::uint64_t kProgressStep = 6000006;
 
 QString number(std::uint64_t v) { return QString::number(v); }
 
+// The progress and the poll of one trial step; true when Stop was pressed.
+inline bool trial_step_stopped(WindowModel& m, std::uint64_t i, std::uint64_t& progress)
+{
+    if (i == progress) {
+        m.setText(QStringLiteral("stav"), number(i));
+        progress += kProgressStep;
+    }
+    m.processEvents();
+    return m.stop().primes;
+}
+
 // Divides p out of n completely and adds its line.
 void divide_out(WindowModel& m, std::uint64_t& n, std::uint64_t p)
 {
@@ -111,12 +122,7 @@ void rozlozClick(WindowModel& m)
         // poll, the divider works while the pump is called.
         const std::uint64_t r1 = n % i;
         const std::uint64_t r2 = n % (i + 2);
-        if (i == progress) {
-            m.setText(QStringLiteral("stav"), number(i));
-            progress += kProgressStep;
-        }
-        m.processEvents();
-        if (m.stop().primes) {
+        if (trial_step_stopped(m, i, progress)) {
             run.idle();
             m.setText(QStringLiteral("stav"), kUnfinished);
             return;
@@ -189,12 +195,7 @@ void vypisClick(WindowModel& m)
                 std::uint64_t progress = kFirstProgress;
                 bool prime = true;
                 for (std::uint64_t i = 5; i <= b; i += 6) {
-                    if (i == progress) {
-                        m.setText(QStringLiteral("stav"), number(i));
-                        progress += kProgressStep;
-                    }
-                    m.processEvents();
-                    if (m.stop().primes) {
+                    if (trial_step_stopped(m, i, progress)) {
                         run.idle();
                         m.setText(QStringLiteral("xdo"), number(r - 1));
                         finish();
