@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace qvk::shell {
 
@@ -168,12 +169,24 @@ void Thlavni::runEffect(const QString& what)
 
 bool Thlavni::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
-        fireIfRegistered(QStringLiteral("FormActivate"));
-        emit firstActivated();
+    if (e->type() == QEvent::WindowActivate) {
+        activateFirstTime();
+    } else if (e->type() == QEvent::Show && !activated_) {
+        // Without a window manager (or with focus-stealing prevention) the
+        // window may never be activated: the first show counts as well, once
+        // the window has been placed on the screen.
+        QTimer::singleShot(0, this, [this] { activateFirstTime(); });
     }
     return QMainWindow::event(e);
+}
+
+void Thlavni::activateFirstTime()
+{
+    if (activated_)
+        return;
+    activated_ = true;
+    fireIfRegistered(QStringLiteral("FormActivate"));
+    emit firstActivated();
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)

@@ -64,6 +64,7 @@ private:
     void buildMenu();
     void loadButtonPictures();
     void fireIfRegistered(const QString& event);
+    void activateFirstTime();
 
     WindowModel& model_;
     const Registry& registry_;
