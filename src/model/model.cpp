@@ -280,6 +280,13 @@ std::vector<std::pair<QString, QString>> WindowModel::snapshot() const
     return out;
 }
 
+void WindowModel::setFocus(const QString& name)
+{
+    field(name); // must exist
+    focus_ = name;
+    notify(kFocus);
+}
+
 void WindowModel::setSettings(const Settings& settings)
 {
     settings_ = settings;

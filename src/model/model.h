@@ -200,12 +200,18 @@ public:
     StopFlags& stop() { return stop_; }
     const StopFlags& stop() const { return stop_; }
 
-    // --- change notification: the name of the field or grid, "listing" or "settings"
+    // --- the input focus: views move it to the named field
+    void setFocus(const QString& name);
+    const QString& focusRequest() const { return focus_; }
+
+    // --- change notification: the name of the field or grid, "listing",
+    // "settings" or "focus"
     using Observer = std::function<void(const QString& name)>;
     void observe(Observer observer) { observers_.push_back(std::move(observer)); }
 
     static inline const QString kListing = QStringLiteral("listing");
     static inline const QString kSettings = QStringLiteral("settings");
+    static inline const QString kFocus = QStringLiteral("focus");
 
 private:
     Field& mut(const QString& name);
@@ -222,6 +228,7 @@ private:
     QStringList listing_;
     bool listingVisible_ = false;
     StopFlags stop_;
+    QString focus_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;
     std::vector<Observer> observers_;

@@ -39,6 +39,11 @@ Binding::Binding(WindowModel& model, const Registry& registry, QObject* parent)
     model_.observe([self = QPointer<Binding>(this)](const QString& name) {
         if (!self)
             return;
+        if (name == WindowModel::kFocus) {
+            if (QWidget* w = self->widgets_.value(self->model_.focusRequest()))
+                w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         if (self->widgets_.contains(name))
             self->show(name);
         if (self->actions_.contains(name))

@@ -97,7 +97,7 @@ void vymaz_statClick(WindowModel& m)
     m.setText(kCount, QStringLiteral("0"));
     for (const char* field : kResults)
         m.setText(QString::fromUtf8(field), QString());
-    // The desktop page moves the input focus to `data` itself.
+    m.setFocus(kData);
 }
 
 void stat_vyresClick(WindowModel& m)

@@ -61,9 +61,7 @@ StatisticsPage::StatisticsPage(double s, QWidget* parent) : QWidget(parent)
     };
     button("stat_vyres", "vypocti", 196, 60);
     button("stat_prerus", "ukoncit", 258, 68);
-    QPushButton* clear = button("vymaz_stat", "novy", 328, 30);
-    // Clearing moves the input focus to the data.
-    connect(clear, &QPushButton::clicked, data, [data] { data->setFocus(); });
+    button("vymaz_stat", "novy", 328, 30);
 }
 
 } // namespace qvk::shell

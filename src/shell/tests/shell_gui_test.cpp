@@ -410,6 +410,19 @@ TEST(Keys, CtrlXClearsThePageOnShowThoughItsMenuIsHidden)
     EXPECT_EQ(ran, (QStringList{QStringLiteral("uhly"), QStringLiteral("stat")}));
 }
 
+TEST(Keys, CtrlXOnStatisticsClearsTheDataAndFocusesIt)
+{
+    Shell s;
+    s.showPage(app::PageStatistics, 0);
+    auto* data = s.find<QPlainTextEdit>("data");
+    auto* solve = s.find<QPushButton>("stat_vyres");
+    solve->setFocus();
+    s.key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(data->toPlainText().isEmpty());
+    EXPECT_EQ(s.model.text(QStringLiteral("stat_prvky")), QStringLiteral("0"));
+    EXPECT_EQ(QApplication::focusWidget(), data);
+}
+
 TEST(Keys, AboutItemShowsTheAboutBox)
 {
     Shell s;
