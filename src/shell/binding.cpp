@@ -238,9 +238,8 @@ void Binding::show(const QString& name)
     Updating guard(updating_);
     if (w->isEnabled() != f.enabled)
         w->setEnabled(f.enabled);
-    // A hidden page set would hide a whole page tree: only toggle widgets that
-    // the model may hide.
-    // The pages of a page set are shown by their page set alone.
+    // The pages of a page set are shown by their page set alone; a window
+    // shows itself.
     if (!w->isWindow() && f.kind != Kind::Page && w->isVisibleTo(w->parentWidget()) != f.visible)
         w->setVisible(f.visible);
     if (w->toolTip() != f.hint) {
@@ -257,8 +256,10 @@ void Binding::show(const QString& name)
             e->setText(f.text);
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         if (l->property(kPictureProperty).toBool()) {
-            if (l->property("qvkPictureName").toString() != f.text) {
-                l->setProperty("qvkPictureName", f.text);
+            // The name of the picture shown, so that it is loaded only when it changes.
+            static constexpr const char* kShown = "qvkPictureName";
+            if (l->property(kShown).toString() != f.text) {
+                l->setProperty(kShown, f.text);
                 l->setPixmap(f.text.isEmpty() ? QPixmap() : picture(f.text).pixmap(l->size()));
             }
         } else if (l->text() != f.text && f.kind == Kind::Label) {
