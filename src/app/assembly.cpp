@@ -4,6 +4,7 @@
 #include "equations/quadratic.h"
 #include "equations/system.h"
 #include "numbers/primes.h"
+#include "planimetry/plane.h"
 #include "statistics/statistics.h"
 
 namespace qvk::app {
@@ -25,6 +26,9 @@ void assemble(WindowModel& model, Registry& registry)
 
     statistics::declare_statistics(model);
     statistics::register_statistics(registry);
+
+    planimetry::declare_plane(model);
+    planimetry::register_plane(registry);
 
     registry.initialize(model);
 }
