@@ -76,7 +76,9 @@ void Binding::bind(QWidget* w)
         return;
     widgets_.insert(name, w);
     const Field& f = model_.field(name);
-    w->setAccessibleName(accessibleNameFor(f));
+    // A picture-only button keeps the name its page gave it.
+    if (!(f.caption.isEmpty() && !w->accessibleName().isEmpty() && !a11y_ids()))
+        w->setAccessibleName(accessibleNameFor(f));
     w->setToolTipDuration(5000);
 
     Updating guard(updating_);

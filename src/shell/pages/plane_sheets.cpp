@@ -99,8 +99,8 @@ QWidget* plane_sheet(const WindowModel& model, const QString& name, double s)
             // Never shown; the solver always takes the acute solution.
             place(make<QCheckBox>(sheet, "troj_tup"), kLeft + 2 * kColumn, kTop + 3 * kRow, kColumn - 6, 22, s);
         } else if (name == u"kruh_desk") {
-            place(make<QRadioButton>(sheet, "kru_kru_vys"), kLeft + kColumn + 16, kTop, 2 * kColumn - 22, 22, s);
-            place(make<QRadioButton>(sheet, "kru_usec"), kLeft + kColumn + 16, kTop + kRow, 2 * kColumn - 22, 22, s);
+            place(make<QRadioButton>(sheet, "kru_kru_vys"), kLeft + kColumn + 16, kTop, 140, 22, s);
+            place(make<QRadioButton>(sheet, "kru_usec"), kLeft + kColumn + 16, kTop + kRow, 140, 22, s);
         }
         return sheet;
     }
