@@ -2,68 +2,19 @@
 #include "model/declare.h"
 #include "planimetry/solvers.h"
 
-#include <array>
-#include <vector>
+#include <initializer_list>
 
 namespace qvk::planimetry {
 
 namespace {
 
-const QString kSheets = QStringLiteral("d2_page");
-
-// The sheets of `d2_page` by index: what clear empties and what compute runs.
-struct Sheet {
-    std::vector<const char*> cleared;
-    void (*compute)(WindowModel&); // null: the sheet has no solver yet
-    void (*after_clear)(WindowModel&) = nullptr;
-};
-
-template <const Figure& (*F)()>
-void run(WindowModel& m)
+void clear(WindowModel& m, std::initializer_list<const char*> fields)
 {
-    solve(m, F());
+    for (const char* field : fields)
+        m.setText(QString::fromUtf8(field), QString());
 }
 
-void trapezoid(WindowModel& m)
-{
-    m.showMessage(Message::Kind::Information, kAppTitle, QStringLiteral("Výpočet lichoběžníku zatím nefunkční :-("));
-}
-
-void circle_defaults(WindowModel& m)
-{
-    m.setText(QStringLiteral("kru_alfa"), QStringLiteral("360"));
-    m.setText(QStringLiteral("kru_oa"), QStringLiteral("O/a ="));
-    m.setHint(QStringLiteral("kru_oa"), QStringLiteral("obvod/oblouk"));
-    m.setHint(QStringLiteral("kru_o"), QStringLiteral("obvod/oblouk"));
-}
-
-const std::array<Sheet, 8>& sheets()
-{
-    static const std::array<Sheet, 8> table = {{
-        {{"tp_a", "tp_b", "tp_c", "tp_vc", "tp_alfa", "tp_beta", "tp_obvod", "tp_obsah"}, run<right_triangle>},
-        // The general triangle's solver joins with its own table.
-        {{"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta", "troj_gama",
-          "troj_obvod", "troj_obsah"},
-         nullptr},
-        {{"ctv_a", "ctv_u", "ctv_s", "ctv_o"}, run<square>},
-        {{"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"}, run<rectangle>},
-        {{"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"}, run<parallelogram>},
-        {{"lic_a", "lic_b", "lic_c", "lic_d", "lic_alfa", "lic_beta", "lic_gama", "lic_delta", "lic_v", "lic_s",
-          "lic_obvod", "lic_obsah"},
-         trapezoid},
-        {{"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_uhel", "uhe_s", "uhe_o"}, run<regular_polygon>},
-        {{"kru_r", "kru_s", "kru_o"}, run<circle>, circle_defaults},
-    }};
-    return table;
-}
-
-const Sheet* sheet_on_show(const WindowModel& m)
-{
-    const int page = m.index(kSheets);
-    if (page < 0 || page >= static_cast<int>(sheets().size()))
-        return nullptr;
-    return &sheets()[static_cast<std::size_t>(page)];
-}
+} // namespace
 
 void declare_right_triangle(WindowModel& m)
 {
@@ -96,20 +47,28 @@ void declare_triangle(WindowModel& m)
     m.setVisible(QStringLiteral("troj_tup"), false);
 }
 
-void declare_quadrilaterals(WindowModel& m)
+void declare_square(WindowModel& m)
 {
     using declare::edit;
     edit(m, "ctv_a", "a =", "strana");
     edit(m, "ctv_u", "u =", "úhlopříčka");
     edit(m, "ctv_o", "O =", "obvod");
     edit(m, "ctv_s", "S =", "obsah");
+}
 
+void declare_rectangle(WindowModel& m)
+{
+    using declare::edit;
     edit(m, "obd_a", "a =", "strana a");
     edit(m, "obd_b", "b =", "strana b");
     edit(m, "obd_u", "u =", "úhlopříčka");
     edit(m, "obd_o", "O =", "obvod");
     edit(m, "obd_s", "S =", "obsah");
+}
 
+void declare_parallelogram(WindowModel& m)
+{
+    using declare::edit;
     edit(m, "rov_a", "a =", "strana a");
     edit(m, "rov_b", "b =", "strana b");
     edit(m, "rov_va", "va = ", "výška va");
@@ -118,7 +77,11 @@ void declare_quadrilaterals(WindowModel& m)
     edit(m, "rov_beta", "β = δ", "úhel beta (=úhel delta)");
     edit(m, "rov_obvod", "O =", "obvod");
     edit(m, "rov_obsah", "S =", "obsah");
+}
 
+void declare_trapezoid(WindowModel& m)
+{
+    using declare::edit;
     edit(m, "lic_a", "a =", "strana a");
     edit(m, "lic_b", "b =", "strana b");
     edit(m, "lic_c", "c =", "strana c");
@@ -133,7 +96,7 @@ void declare_quadrilaterals(WindowModel& m)
     edit(m, "lic_obsah", "S =", "obsah");
 }
 
-void declare_polygon_and_circle(WindowModel& m)
+void declare_polygon(WindowModel& m)
 {
     using declare::edit;
     edit(m, "uhe_n", "n =", "počet vrcholů,stran,úhlů");
@@ -143,7 +106,11 @@ void declare_polygon_and_circle(WindowModel& m)
     edit(m, "uhe_o", "O =", "obvod");
     edit(m, "uhe_s", "S =", "obsah");
     declare::result(m, "uhe_uhel", "α", "úhel mezi 2 stranami");
+}
 
+void declare_circle(WindowModel& m)
+{
+    using declare::edit;
     edit(m, "kru_r", "r =", "poloměr");
     edit(m, "kru_alfa", "α", "poloměr", "360");
     // The solver changes the caption beside the perimeter and both hints.
@@ -164,23 +131,9 @@ void declare_polygon_and_circle(WindowModel& m)
     declare::check(m, "kru_usec", "Kruhová úseč", false);
 }
 
-} // namespace
-
-void declare_plane(WindowModel& m)
+void register_circle(Registry& r)
 {
-    declare_right_triangle(m);
-    declare_triangle(m);
-    declare_quadrilaterals(m);
-    declare_polygon_and_circle(m);
-    declare::button(m, "vymaz_2d", "", "Vymaže všechna vstupní pole");
-    declare::button(m, "vyres_d2", "&Vypočti", "Provede zadaný výpočet");
-}
-
-void register_plane(Registry& r)
-{
-    r.add(QStringLiteral("vyres_d2Click"), vyres_d2Click);
-    r.add(QStringLiteral("vymaz_2dClick"), vymaz_2dClick);
-    // The two radio buttons of the circle are one group.
+    // The two radio buttons are one group.
     r.add(QStringLiteral("kru_kru_vysClick"), [](WindowModel& m) {
         m.setChecked(QStringLiteral("kru_kru_vys"), true);
         m.setChecked(QStringLiteral("kru_usec"), false);
@@ -191,21 +144,53 @@ void register_plane(Registry& r)
     });
 }
 
-void vyres_d2Click(WindowModel& m)
+void compute_right_triangle(WindowModel& m) { solve(m, right_triangle()); }
+void compute_square(WindowModel& m) { solve(m, square()); }
+void compute_rectangle(WindowModel& m) { solve(m, rectangle()); }
+void compute_parallelogram(WindowModel& m) { solve(m, parallelogram()); }
+void compute_polygon(WindowModel& m) { solve(m, regular_polygon()); }
+void compute_circle(WindowModel& m) { solve(m, circle()); }
+
+void compute_trapezoid(WindowModel& m)
 {
-    if (const Sheet* s = sheet_on_show(m); s && s->compute)
-        s->compute(m);
+    m.showMessage(Message::Kind::Information, kAppTitle, QStringLiteral("Výpočet lichoběžníku zatím nefunkční :-("));
 }
 
-void vymaz_2dClick(WindowModel& m)
+void clear_right_triangle(WindowModel& m)
 {
-    const Sheet* s = sheet_on_show(m);
-    if (!s)
-        return;
-    for (const char* field : s->cleared)
-        m.setText(QString::fromUtf8(field), QString());
-    if (s->after_clear)
-        s->after_clear(m);
+    clear(m, {"tp_a", "tp_b", "tp_c", "tp_vc", "tp_alfa", "tp_beta", "tp_obvod", "tp_obsah"});
+}
+
+void clear_triangle(WindowModel& m)
+{
+    clear(m, {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta", "troj_gama",
+              "troj_obvod", "troj_obsah"});
+}
+
+void clear_square(WindowModel& m) { clear(m, {"ctv_a", "ctv_u", "ctv_s", "ctv_o"}); }
+void clear_rectangle(WindowModel& m) { clear(m, {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"}); }
+
+void clear_parallelogram(WindowModel& m)
+{
+    clear(m, {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"});
+}
+
+void clear_trapezoid(WindowModel& m)
+{
+    clear(m, {"lic_a", "lic_b", "lic_c", "lic_d", "lic_alfa", "lic_beta", "lic_gama", "lic_delta", "lic_v", "lic_s",
+              "lic_obvod", "lic_obsah"});
+}
+
+void clear_polygon(WindowModel& m) { clear(m, {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_uhel", "uhe_s", "uhe_o"}); }
+
+// The circle's angle, caption and hints go back to the whole circle.
+void clear_circle(WindowModel& m)
+{
+    clear(m, {"kru_r", "kru_s", "kru_o"});
+    m.setText(QStringLiteral("kru_alfa"), QStringLiteral("360"));
+    m.setText(QStringLiteral("kru_oa"), QStringLiteral("O/a ="));
+    m.setHint(QStringLiteral("kru_oa"), QStringLiteral("obvod/oblouk"));
+    m.setHint(QStringLiteral("kru_o"), QStringLiteral("obvod/oblouk"));
 }
 
 } // namespace qvk::planimetry

@@ -76,8 +76,7 @@ void Binding::bind(QWidget* w)
         return;
     widgets_.insert(name, w);
     const Field& f = model_.field(name);
-    // A picture-only button keeps the name its page gave it.
-    if (!(f.caption.isEmpty() && !w->accessibleName().isEmpty() && !a11y_ids()))
+    if (w->accessibleName().isEmpty()) // a page may name a picture-only button itself
         w->setAccessibleName(accessibleNameFor(f));
     w->setToolTipDuration(5000);
 

@@ -87,24 +87,22 @@ void add_slot(QWidget* sheet, const WindowModel& model, const Slot& slot, double
 
 } // namespace
 
-QWidget* plane_sheet(const WindowModel& model, const QString& name, double s)
+FigureSheet::FigureSheet(const char* name, const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QString::fromLatin1(name));
     for (const SheetDef& def : sheets()) {
-        if (name != QLatin1String(def.name))
+        if (objectName() != QLatin1String(def.name))
             continue;
-        auto* sheet = new QWidget;
         for (const Slot& slot : def.items)
-            add_slot(sheet, model, slot, s);
-        if (name == u"trojuhelnik_desk") {
-            // Never shown; the solver always takes the acute solution.
-            place(make<QCheckBox>(sheet, "troj_tup"), kLeft + 2 * kColumn, kTop + 3 * kRow, kColumn - 6, 22, s);
-        } else if (name == u"kruh_desk") {
-            place(make<QRadioButton>(sheet, "kru_kru_vys"), kLeft + kColumn + 16, kTop, 140, 22, s);
-            place(make<QRadioButton>(sheet, "kru_usec"), kLeft + kColumn + 16, kTop + kRow, 140, 22, s);
-        }
-        return sheet;
+            add_slot(this, model, slot, s);
     }
-    return nullptr;
+    if (objectName() == u"trojuhelnik_desk") {
+        // Never shown; the solver always takes the acute solution.
+        place(make<QCheckBox>(this, "troj_tup"), kLeft + 2 * kColumn, kTop + 3 * kRow, kColumn - 6, 22, s);
+    } else if (objectName() == u"kruh_desk") {
+        place(make<QRadioButton>(this, "kru_kru_vys"), kLeft + kColumn + 16, kTop, 140, 22, s);
+        place(make<QRadioButton>(this, "kru_usec"), kLeft + kColumn + 16, kTop + kRow, 140, 22, s);
+    }
 }
 
 } // namespace qvk::shell

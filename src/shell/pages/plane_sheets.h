@@ -1,12 +1,17 @@
 #pragma once
-// The figure sheets of the page "Planimetrie".
+// The figure sheets of the page "Planimetrie": one class draws any of them
+// from its layout (captions, fields and unit marks on a grid).
 #include "model/model.h"
 
 #include <QWidget>
 
 namespace qvk::shell {
 
-// The sheet of a page name of `d2_page`, or null for a name it does not know.
-QWidget* plane_sheet(const WindowModel& model, const QString& name, double scale);
+class FigureSheet : public QWidget {
+    Q_OBJECT
+public:
+    // `name` is the sheet's page name in the calculator table.
+    FigureSheet(const char* name, const WindowModel& model, double scale, QWidget* parent = nullptr);
+};
 
 } // namespace qvk::shell
