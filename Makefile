@@ -8,11 +8,12 @@ CMAKE_ARGS ?=
 PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-dejavu-core
+           fonts-dejavu-core \
+           librsvg2-bin desktop-file-utils appstream dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-sanitize screenshots bench clean
+.PHONY: all deps build run test test-fast test-sanitize screenshots bench package clean
 
 all: build
 
@@ -56,6 +57,10 @@ screenshots: build
 
 bench: build
 	./$(BUILD)/qvkalkor-bench
+
+# The Debian package, in $(BUILD)/; install it with `apt install ./$(BUILD)/qvkalkor_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

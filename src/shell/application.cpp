@@ -15,6 +15,8 @@ void setup_application(QApplication& app)
 {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationDisplayName(kAppTitle);
+    // Lets the desktop match the window with its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(QVK_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/mainicon.svg")));
     // The toolkit's own dialogs (save dialog, overwrite question) in Czech.
     auto* translator = new QTranslator(&app);
