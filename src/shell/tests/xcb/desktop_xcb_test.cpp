@@ -26,7 +26,7 @@ QWidget* shown_window(const QString& title)
 TEST_F(Desktop, TheWindowManagerGetsTheExactTitles)
 {
     Program p;
-    EXPECT_EQ(wm_name(p.window.get()), QStringLiteral("QVkalkor - v2.4.1"));
+    EXPECT_EQ(wm_name(p.window.get()).toStdString(), "QVkalkor - v2.4.1");
     press({QStringLiteral("F1")});
     QWidget* help = shown_window(QStringLiteral("QVkalkor - nápověda"));
     ASSERT_NE(help, nullptr);
