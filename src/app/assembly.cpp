@@ -3,6 +3,7 @@
 #include "app/navigation.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
+#include "numbers/divisors.h"
 #include "numbers/primes.h"
 #include "statistics/statistics.h"
 
@@ -22,6 +23,8 @@ void assemble(WindowModel& model, Registry& registry)
 
     numbers::declare_primes(model);
     numbers::register_primes(registry);
+    numbers::declare_divisors(model);
+    numbers::register_divisors(registry);
 
     statistics::declare_statistics(model);
     statistics::register_statistics(registry);
