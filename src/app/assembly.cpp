@@ -4,6 +4,7 @@
 #include "equations/quadratic.h"
 #include "equations/system.h"
 #include "numbers/divisors.h"
+#include "numbers/fractions.h"
 #include "numbers/primes.h"
 #include "statistics/statistics.h"
 
@@ -23,6 +24,8 @@ void assemble(WindowModel& model, Registry& registry)
 
     numbers::declare_primes(model);
     numbers::register_primes(registry);
+    numbers::declare_fractions(model);
+    numbers::register_fractions(registry);
     numbers::declare_divisors(model);
     numbers::register_divisors(registry);
 

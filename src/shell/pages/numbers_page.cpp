@@ -1,5 +1,6 @@
 #include "shell/pages/numbers_page.h"
 #include "shell/pages/divisors_page.h"
+#include "shell/pages/fractions_page.h"
 #include "shell/pages/inner_pages.h"
 #include "shell/pages/primes_page.h"
 
@@ -11,6 +12,8 @@ NumbersPage::NumbersPage(const WindowModel& model, double s, QWidget* parent) : 
     fill_button_pages(this, model, "cisla1", [s](const QString& name) -> QWidget* {
         if (name == u"pc")
             return new PrimesPage(s);
+        if (name == u"zlm")
+            return new FractionsPage(s);
         if (name == u"nsnnsd")
             return new DivisorsPage(s);
         return nullptr;
