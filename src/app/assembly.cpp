@@ -3,6 +3,7 @@
 #include "app/navigation.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
+#include "numbers/angles.h"
 #include "numbers/divisors.h"
 #include "numbers/fractions.h"
 #include "numbers/primes.h"
@@ -28,6 +29,8 @@ void assemble(WindowModel& model, Registry& registry)
     numbers::register_fractions(registry);
     numbers::declare_divisors(model);
     numbers::register_divisors(registry);
+    numbers::declare_angles(model);
+    numbers::register_angles(registry);
 
     statistics::declare_statistics(model);
     statistics::register_statistics(registry);

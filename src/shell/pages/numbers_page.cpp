@@ -1,4 +1,5 @@
 #include "shell/pages/numbers_page.h"
+#include "shell/pages/angles_page.h"
 #include "shell/pages/divisors_page.h"
 #include "shell/pages/fractions_page.h"
 #include "shell/pages/inner_pages.h"
@@ -16,6 +17,8 @@ NumbersPage::NumbersPage(const WindowModel& model, double s, QWidget* parent) : 
             return new FractionsPage(s);
         if (name == u"nsnnsd")
             return new DivisorsPage(s);
+        if (name == u"uhly")
+            return new AnglesPage(s);
         return nullptr;
     });
 }
