@@ -4,6 +4,7 @@
 #include "equations/quadratic.h"
 #include "equations/system.h"
 #include "numbers/angles.h"
+#include "numbers/bases.h"
 #include "numbers/divisors.h"
 #include "numbers/fractions.h"
 #include "numbers/primes.h"
@@ -25,6 +26,8 @@ void assemble(WindowModel& model, Registry& registry)
 
     numbers::declare_primes(model);
     numbers::register_primes(registry);
+    numbers::declare_bases(model);
+    numbers::register_bases(registry);
     numbers::declare_fractions(model);
     numbers::register_fractions(registry);
     numbers::declare_divisors(model);

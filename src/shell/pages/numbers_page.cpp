@@ -1,5 +1,6 @@
 #include "shell/pages/numbers_page.h"
 #include "shell/pages/angles_page.h"
+#include "shell/pages/bases_page.h"
 #include "shell/pages/divisors_page.h"
 #include "shell/pages/fractions_page.h"
 #include "shell/pages/inner_pages.h"
@@ -13,6 +14,8 @@ NumbersPage::NumbersPage(const WindowModel& model, double s, QWidget* parent) : 
     fill_button_pages(this, model, "cisla1", [s](const QString& name) -> QWidget* {
         if (name == u"pc")
             return new PrimesPage(s);
+        if (name == u"TabSheet1")
+            return new BasesPage(s);
         if (name == u"zlm")
             return new FractionsPage(s);
         if (name == u"nsnnsd")
