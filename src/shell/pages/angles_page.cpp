@@ -45,7 +45,7 @@ private:
 
 } // namespace
 
-AnglesPage::AnglesPage(double s, QWidget* parent) : QWidget(parent)
+AnglesPage::AnglesPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("uhly"));
 

@@ -9,7 +9,7 @@
 
 namespace qvk::shell {
 
-BasesPage::BasesPage(double s, QWidget* parent) : QWidget(parent)
+BasesPage::BasesPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
 

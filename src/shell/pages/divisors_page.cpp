@@ -8,7 +8,7 @@
 
 namespace qvk::shell {
 
-DivisorsPage::DivisorsPage(double s, QWidget* parent) : QWidget(parent)
+DivisorsPage::DivisorsPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("nsnnsd"));
 

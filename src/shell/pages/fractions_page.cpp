@@ -59,7 +59,7 @@ FractionBar* stacked(QWidget* page, const char* numerator, const char* bar, cons
 
 } // namespace
 
-FractionsPage::FractionsPage(double s, QWidget* parent) : QWidget(parent)
+FractionsPage::FractionsPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("zlm"));
 

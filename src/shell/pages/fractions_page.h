@@ -1,4 +1,6 @@
 #pragma once
+#include "model/model.h"
+
 #include <QFrame>
 #include <QWidget>
 
@@ -27,7 +29,7 @@ private:
 class FractionsPage : public QWidget {
     Q_OBJECT
 public:
-    FractionsPage(double scale, QWidget* parent = nullptr);
+    FractionsPage(const WindowModel& model, double scale, QWidget* parent = nullptr);
 };
 
 } // namespace qvk::shell
