@@ -1,5 +1,5 @@
-// The pages of bases, fractions and angles with real key events and the
-// real widgets: what the data cases cannot see.
+// The pages of bases, fractions and angles with their real widgets: what the
+// data cases cannot see (the key filter with real typing is an xcb test).
 #include "shell/pages/angles_page.h"
 #include "shell/pages/bases_page.h"
 #include "shell/pages/fractions_page.h"
@@ -20,23 +20,6 @@ using qvk::shell::test_support::PageHarness;
 
 // An inner page within the main window's client area at scale 1.
 constexpr int kPageWidth = qvk::kClientWidth - 12;
-
-TEST(BasesPage, KeyFilterTurnsLettersUpperAndDropsTheRest)
-{
-    PageHarness<qvk::shell::BasesPage> w;
-    auto* cislo1 = w.widget<QLineEdit>("cislo1");
-    ASSERT_TRUE(cislo1);
-    cislo1->setFocus();
-    cislo1->clear();
-    QTest::keyClicks(cislo1, QStringLiteral("ff -,.z9"));
-    EXPECT_EQ(cislo1->text(), QStringLiteral("FFZ9"));
-    EXPECT_EQ(w.model.text(QStringLiteral("cislo1")), QStringLiteral("FFZ9"));
-    EXPECT_EQ(w.widget<QLabel>("delka1")->text(), QStringLiteral("(4)"));
-
-    QTest::keyClick(cislo1, Qt::Key_Backspace);
-    EXPECT_EQ(cislo1->text(), QStringLiteral("FFZ"));
-    EXPECT_EQ(w.widget<QLabel>("delka1")->text(), QStringLiteral("(3)"));
-}
 
 TEST(BasesPage, PastedTextIsNotFiltered)
 {
