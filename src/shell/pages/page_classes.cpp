@@ -5,6 +5,7 @@
 #include "shell/pages/divisors_page.h"
 #include "shell/pages/fractions_page.h"
 #include "shell/pages/page_classes.h"
+#include "shell/pages/plane_sheets.h"
 #include "shell/pages/primes_page.h"
 #include "shell/pages/quadratic_page.h"
 #include "shell/pages/statistics_page.h"
@@ -26,6 +27,22 @@ QWidget* build(const WindowModel& model, double scale)
     return new P(model, scale);
 }
 
+// The figure sheets share one class, laid out by the sheet's name.
+template <const char* Name>
+QWidget* sheet(const WindowModel& model, double scale)
+{
+    return new FigureSheet(Name, model, scale);
+}
+
+constexpr char kRightTriangle[] = "trojuhelnik_p_desk";
+constexpr char kTriangle[] = "trojuhelnik_desk";
+constexpr char kSquare[] = "ctverec_desk";
+constexpr char kRectangle[] = "obdelnik_desk";
+constexpr char kParallelogram[] = "rovnobeznik_desk";
+constexpr char kTrapezoid[] = "lichobeznik_desk";
+constexpr char kPolygon[] = "n_uhelnik_desk";
+constexpr char kCircle[] = "kruh_desk";
+
 // The class of each calculator page, by its name in the calculator table.
 struct PageClass {
     const char* page;
@@ -40,6 +57,14 @@ const PageClass kPageClasses[] = {
     {"nsnnsd", build<DivisorsPage>},
     {"uhly", build<AnglesPage>},
     {"stat", build<StatisticsPage>},
+    {kRightTriangle, sheet<kRightTriangle>},
+    {kTriangle, sheet<kTriangle>},
+    {kSquare, sheet<kSquare>},
+    {kRectangle, sheet<kRectangle>},
+    {kParallelogram, sheet<kParallelogram>},
+    {kTrapezoid, sheet<kTrapezoid>},
+    {kPolygon, sheet<kPolygon>},
+    {kCircle, sheet<kCircle>},
 };
 
 } // namespace
