@@ -85,6 +85,10 @@ struct Message {
 
 inline const QString kAppTitle = QStringLiteral("QVkalkor");
 
+// The main window's client area in design pixels (a calculator places a label by it).
+inline constexpr int kClientWidth = 376;
+inline constexpr int kClientHeight = 233;
+
 // What the model asks of whoever shows it: boxes, platform effects and the
 // event pump of long runs.
 class Host {

@@ -247,10 +247,14 @@ void Binding::show(const QString& name)
         w->setToolTip(f.hint);
         w->setAccessibleDescription(f.hint);
     }
-    if (f.reported & PropWidth)
-        w->resize(f.width, w->height());
-    if (f.reported & PropLeft)
-        w->move(f.left, w->y());
+    if (f.reported & (PropWidth | PropLeft)) {
+        const QVariant scale = w->property(kDesignScaleProperty);
+        const auto real = [&](int v) { return scale.isValid() ? qRound(v * scale.toDouble()) : v; };
+        if (f.reported & PropWidth)
+            w->resize(real(f.width), w->height());
+        if (f.reported & PropLeft)
+            w->move(real(f.left), w->y());
+    }
 
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (e->text() != f.text)

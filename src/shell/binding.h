@@ -30,6 +30,10 @@ public:
 
     // A QLabel with this property set shows the picture its field names.
     static constexpr const char* kPictureProperty = "qvkPicture";
+    // The width and left edge that calculators set are design pixels: a
+    // widget with this property (a double) is sized and placed at that many
+    // times as many real pixels, otherwise at as many.
+    static constexpr const char* kDesignScaleProperty = "qvkDesignScale";
 
     // Runs a handler as a user action would.
     void fire(const QString& event);
