@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace qvk::shell {
 
@@ -47,7 +48,16 @@ QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size();
 
 QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
 
-void ConfigBinding::moveWindow(QPoint topLeft) { window_.move(topLeft); }
+void ConfigBinding::moveWindow(QPoint topLeft)
+{
+    // The stored point is the frame's corner, as windowPosition() reads it.
+    // Before the window manager has told its frame, move() would place the
+    // client area there instead, and every start would creep up and left.
+    if (QWindow* handle = window_.windowHandle())
+        handle->setFramePosition(topLeft);
+    else
+        window_.move(topLeft);
+}
 
 void ConfigBinding::restartProgram() { restart_(); }
 

@@ -26,22 +26,6 @@ namespace qvk::shell {
 
 namespace {
 
-// Button pictures by name, loaded onto whichever of the buttons exist.
-struct ButtonPictures {
-    const char* picture;
-    std::initializer_list<const char*> buttons;
-};
-
-const ButtonPictures kButtonPictures[] = {
-    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
-    {"vypocti",
-     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
-      "dvecisla"}},
-    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
-    {"ukoncit", {"stat_prerus", "prerus"}},
-    {"vypis", {"vypis"}},
-};
-
 const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
 EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
@@ -135,11 +119,10 @@ void Thlavni::buildMenu()
 
 void Thlavni::loadButtonPictures()
 {
-    for (const ButtonPictures& entry : kButtonPictures) {
-        const QIcon icon = picture(QString::fromUtf8(entry.picture));
-        for (const char* name : entry.buttons)
-            if (auto* b = druh_->findChild<QAbstractButton*>(QString::fromUtf8(name)))
-                b->setIcon(icon);
+    for (QAbstractButton* b : druh_->findChildren<QAbstractButton*>()) {
+        const QString name = button_picture(b->objectName());
+        if (!name.isEmpty())
+            b->setIcon(picture(name));
     }
 }
 
@@ -187,6 +170,8 @@ void Thlavni::activateFirstTime()
     activated_ = true;
     fireIfRegistered(QStringLiteral("FormActivate"));
     emit firstActivated();
+    // Ready for typing, not on the tab bar.
+    binding_.focusFirstInput(druh_->currentWidget());
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)
