@@ -51,9 +51,12 @@ QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
 void ConfigBinding::moveWindow(QPoint topLeft)
 {
     // The stored point is the frame's corner, as windowPosition() reads it.
-    // Before the window manager has told its frame, move() would place the
-    // client area there instead, and every start would creep up and left.
-    if (QWindow* handle = window_.windowHandle())
+    // Once the window manager has told the frame, move() places the frame;
+    // before, it would place the client area there and every start would
+    // creep up and left, so the window manager is asked for the frame's place.
+    QWindow* handle = window_.windowHandle();
+    const bool frameKnown = window_.frameGeometry().topLeft() != window_.geometry().topLeft();
+    if (handle && !frameKnown)
         handle->setFramePosition(topLeft);
     else
         window_.move(topLeft);
