@@ -8,7 +8,6 @@
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,7 +47,6 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
-    loadButtonPictures();
     binding_.bindTree(druh_);
 
     // The client area below the menu has the fixed design size.
@@ -72,7 +70,6 @@ Thlavni::~Thlavni()
 {
     qApp->removeEventFilter(this);
     emit destroying();
-    fireIfRegistered(QStringLiteral("FormDestroy"));
     model_.setHost(nullptr);
 }
 
@@ -91,25 +88,7 @@ void Thlavni::buildMenu()
     on("oprog_button", [this] { about_->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
-    connect(menu_.application, &QMenu::aboutToShow, this, [this] {
-        fireIfRegistered(QStringLiteral("Aplikace1Click"));
-        emit applicationMenuAboutToShow();
-    });
-}
-
-void Thlavni::loadButtonPictures()
-{
-    for (QAbstractButton* b : druh_->findChildren<QAbstractButton*>()) {
-        const QString name = button_picture(b->objectName());
-        if (!name.isEmpty())
-            b->setIcon(picture(name));
-    }
-}
-
-void Thlavni::fireIfRegistered(const QString& event)
-{
-    if (registry_.contains(event))
-        run_handler(model_, registry_, event);
+    connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -148,7 +127,6 @@ void Thlavni::activateFirstTime()
     if (activated_)
         return;
     activated_ = true;
-    fireIfRegistered(QStringLiteral("FormActivate"));
     emit firstActivated();
     // Ready for typing, not on the tab bar.
     binding_.focusFirstInput(druh_->currentWidget());

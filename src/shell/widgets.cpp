@@ -13,38 +13,16 @@ QLabel* text_label(QWidget* parent, const QString& text)
 
 QIcon picture(const QString& name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)); }
 
-namespace {
-
-struct ButtonPictures {
-    const char* picture;
-    std::initializer_list<const char*> buttons;
-};
-
-const ButtonPictures kButtonPictures[] = {
-    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
-    {"vypocti",
-     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
-      "dvecisla"}},
-    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
-    {"ukoncit", {"stat_prerus", "prerus"}},
-    {"vypis", {"vypis"}},
-};
-
-} // namespace
-
-QString button_picture(const QString& button)
-{
-    for (const ButtonPictures& entry : kButtonPictures)
-        for (const char* name : entry.buttons)
-            if (button == QLatin1String(name))
-                return QString::fromLatin1(entry.picture);
-    return {};
-}
-
 bool runs_calculation(const QString& button)
 {
-    const QString p = button_picture(button);
-    return p == u"vypocti" || p == u"preved" || p == u"vypis";
+    // The buttons with the pictures "vypocti", "preved" and "vypis".
+    static const QStringList runs = {
+        QStringLiteral("kub_vyres"),    QStringLiteral("kvreseni"),  QStringLiteral("sous_rov_vyres"),
+        QStringLiteral("rozloz"),       QStringLiteral("zlomek"),    QStringLiteral("vyres_d2"),
+        QStringLiteral("vyres_d3"),     QStringLiteral("stat_vyres"), QStringLiteral("dvecisla"),
+        QStringLiteral("uhly_vypocet"), QStringLiteral("preved"),    QStringLiteral("preved_soustavy"),
+        QStringLiteral("vypis")};
+    return runs.contains(button);
 }
 
 QTabWidget* button_pages(QWidget* parent, const char* name)

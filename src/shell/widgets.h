@@ -24,9 +24,6 @@ QLabel* text_label(QWidget* parent, const QString& text);
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);
 
-// The picture a button of the main window carries, by the button's name;
-// empty for a button without one.
-QString button_picture(const QString& button);
 // A button that runs its page's calculation (neither a clear nor a Stop button).
 bool runs_calculation(const QString& button);
 

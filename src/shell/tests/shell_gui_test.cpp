@@ -310,8 +310,7 @@ TEST(Menu, ConfigurationHooksFire)
 {
     QStringList fired;
     Shell s([&fired](Registry& r) {
-        for (const char* e : {"uloz_konfClick", "delete_konfClick", "moreuser_onClick", "moreuser_offClick",
-                              "Aplikace1Click"}) {
+        for (const char* e : {"uloz_konfClick", "delete_konfClick", "moreuser_onClick", "moreuser_offClick"}) {
             const QString event = QString::fromUtf8(e);
             r.add(event, [&fired, event](WindowModel&) { fired.append(event); });
         }
@@ -325,8 +324,7 @@ TEST(Menu, ConfigurationHooksFire)
         s.action(name)->trigger();
     emit s.window->mainMenu().application->aboutToShow();
     EXPECT_EQ(fired, (QStringList{QStringLiteral("uloz_konfClick"), QStringLiteral("delete_konfClick"),
-                                  QStringLiteral("moreuser_onClick"), QStringLiteral("moreuser_offClick"),
-                                  QStringLiteral("Aplikace1Click")}));
+                                  QStringLiteral("moreuser_onClick"), QStringLiteral("moreuser_offClick")}));
     EXPECT_EQ(signalled, (QStringList{QStringLiteral("uloz_konf"), QStringLiteral("delete_konf"),
                                       QStringLiteral("moreuser_on"), QStringLiteral("moreuser_off")}));
     EXPECT_EQ(menuShown, 1);
