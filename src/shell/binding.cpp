@@ -4,7 +4,6 @@
 #include <QAction>
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -406,10 +405,6 @@ void Binding::show(const QString& name)
     }
 }
 
-} // namespace qvk::shell
-
-namespace qvk::shell {
-
 void Binding::focusFirstInput(QWidget* page)
 {
     if (!page || !page->isVisibleTo(page->window()))
@@ -418,8 +413,8 @@ void Binding::focusFirstInput(QWidget* page)
     for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
         if (!page->isAncestorOf(w))
             continue;
-        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page->window()) && !w->focusProxy() &&
-            is_input(w)) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page->window()) &&
+            !w->focusProxy() && is_input(w)) {
             w->setFocus(Qt::TabFocusReason);
             return;
         }
