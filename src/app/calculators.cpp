@@ -84,6 +84,7 @@ const Page kPages[] = {
      .declare = planimetry::declare_triangle,
      .item = 1,
      .picture = "troj_obec",
+     .compute = planimetry::compute_triangle,
      .empty = planimetry::clear_triangle},
 
     {.name = "ctverec_desk",
