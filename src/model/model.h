@@ -204,6 +204,10 @@ public:
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
+    // The field that holds the focus as the view reports it; empty when the
+    // focus is elsewhere (a tab bar, another window) or there is no view.
+    const QString& focused() const { return focused_; }
+    void noteFocused(const QString& name) { focused_ = name; }
 
     // --- change notification: the name of the field or grid, "listing",
     // "settings" or "focus"
@@ -230,6 +234,7 @@ private:
     bool listingVisible_ = false;
     std::map<QString, bool> stop_;
     QString focus_;
+    QString focused_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;
     std::vector<Observer> observers_;
