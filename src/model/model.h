@@ -125,6 +125,9 @@ public:
 class WindowModel {
 public:
     WindowModel();
+    // It points at its own fallback host: never copied or moved.
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
 
     // --- declaring the window
     Field& add(Field field);

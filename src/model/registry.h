@@ -18,6 +18,11 @@ using KeyFilter = std::function<std::optional<QChar>(WindowModel&, QChar)>;
 
 class Registry {
 public:
+    Registry() = default;
+    // Its handlers may capture the registry itself: never copied or moved.
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
     void add(const QString& event, Handler handler);
     const Handler* find(const QString& event) const;
     bool contains(const QString& event) const { return handlers_.contains(event); }
