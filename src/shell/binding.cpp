@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QTextCursor>
 
+#include <type_traits>
+
 namespace qvk::shell {
 
 namespace {
@@ -153,6 +155,16 @@ void Binding::fire(const QString& event)
 void Binding::connectUser(QWidget* w, const QString& name)
 {
     auto changed = [this, name] { fire(name + QStringLiteral("Change")); };
+    // Tabs and stacks alike.
+    auto pageSet = [this, name, changed](auto* pages) {
+        using Pages = std::remove_pointer_t<decltype(pages)>;
+        connect(pages, &Pages::currentChanged, this, [this, name, changed](int index) {
+            if (updating_)
+                return;
+            model_.setIndex(name, index);
+            changed();
+        });
+    };
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         connect(e, &QLineEdit::textEdited, this, [this, name, changed](const QString& text) {
             model_.setText(name, text);
@@ -172,19 +184,9 @@ void Binding::connectUser(QWidget* w, const QString& name)
             changed();
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        connect(tabs, &QTabWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(tabs);
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        connect(stack, &QStackedWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(stack);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         connect(s, &QSpinBox::valueChanged, this, [this, name, changed](int value) {
             if (updating_)
@@ -280,12 +282,10 @@ void Binding::show(const QString& name)
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         if (c->currentIndex() != f.value)
             c->setCurrentIndex(f.value);
-    } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        if (tabs->currentIndex() != f.value)
-            tabs->setCurrentIndex(f.value);
-    } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        if (stack->currentIndex() != f.value)
-            stack->setCurrentIndex(f.value);
+    } else if (qobject_cast<QTabWidget*>(w) || qobject_cast<QStackedWidget*>(w)) {
+        // Both show their page through the property "currentIndex".
+        if (w->property("currentIndex").toInt() != f.value)
+            w->setProperty("currentIndex", f.value);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         if (s->value() != f.value)
             s->setValue(f.value);
