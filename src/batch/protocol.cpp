@@ -163,15 +163,11 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
         const Grid& g = m.grid(name);
         if (col < 0 || row < 0 || col >= g.colCount || row >= g.rowCount)
             fault(QStringLiteral("type.cell is outside grid \"%1\"").arg(name));
-        const KeyFilter* filter = r.keyFilter(name);
-        for (QChar c : text) {
-            if (filter) {
-                const std::optional<QChar> kept = (*filter)(m, c);
-                if (!kept)
-                    continue;
-                c = *kept;
-            }
-            m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + c);
+        for (const QChar key : text) {
+            const std::optional<QChar> c = r.filterKey(m, name, key);
+            if (!c)
+                continue;
+            m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + *c);
             m.gridChanged(name);
             run_handler(m, r, name + QStringLiteral("Change"));
         }

@@ -29,6 +29,9 @@ public:
 
     void addKeyFilter(const QString& field, KeyFilter filter);
     const KeyFilter* keyFilter(const QString& field) const;
+    // A key typed into the field: the character its filter makes of it, or
+    // nothing when the filter drops it (a field without a filter keeps it).
+    std::optional<QChar> filterKey(WindowModel& model, const QString& field, QChar key) const;
 
     // The stop button handler that ends a long run started by `event`.
     void setStopHandler(const QString& event, const QString& stopEvent);

@@ -212,10 +212,9 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
     const QString name = w->objectName();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const KeyFilter* filter = registry_.keyFilter(name);
         const QString text = key->text();
-        if (filter && text.size() == 1 && text[0].isPrint()) {
-            const std::optional<QChar> kept = (*filter)(model_, text[0]);
+        if (text.size() == 1 && text[0].isPrint()) {
+            const std::optional<QChar> kept = registry_.filterKey(model_, name, text[0]);
             if (!kept)
                 return true;
             if (*kept != text[0]) {
