@@ -37,34 +37,35 @@ QList<PageKey> page_keys()
     return keys;
 }
 
+// What the pages of the calculator table name, in table order.
+template <typename Name>
+QStringList named_by_pages(Name name)
+{
+    QStringList names;
+    for (const app::Page& p : app::page_table())
+        if (const QString n = name(p); !n.isEmpty())
+            names.append(n);
+    return names;
+}
+
+QString text(const char* name) { return name ? QString::fromLatin1(name) : QString(); }
+
+// The calculators' fields kept under their own names.
+QStringList kept_fields()
+{
+    return named_by_pages([](const app::Page& p) { return text(p.kept); });
+}
+
 // The calculators' own handlers that apply what was loaded.
 QStringList loaded_handlers()
 {
-    QStringList events;
-    for (const app::Page& p : app::page_table())
-        if (p.loaded)
-            events.append(QString::fromLatin1(p.loaded));
-    return events;
+    return named_by_pages([](const app::Page& p) { return text(p.loaded); });
 }
 
 // The selectors' change handlers: sheet and picture agree with the restored page.
 QStringList selector_changes()
 {
-    QStringList events;
-    for (const app::Page& p : app::page_table())
-        if (p.frame)
-            events.append(app::selector_change(*p.frame));
-    return events;
-}
-
-// The calculators' fields kept under their own names.
-QStringList kept_fields()
-{
-    QStringList fields;
-    for (const app::Page& p : app::page_table())
-        if (p.kept)
-            fields.append(QString::fromLatin1(p.kept));
-    return fields;
+    return named_by_pages([](const app::Page& p) { return p.frame ? app::selector_change(*p.frame) : QString(); });
 }
 
 bool file_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
