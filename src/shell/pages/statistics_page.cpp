@@ -9,39 +9,28 @@
 
 namespace qvk::shell {
 
-StatisticsPage::StatisticsPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
+StatisticsPage::StatisticsPage(const WindowModel& m, double s, QWidget* parent) : QWidget(parent)
 {
     auto* data = make<QPlainTextEdit>(this, "data");
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(data, 4, 4, 52, 132, s);
-    place(text_label(this, QStringLiteral("n =")), 4, 142, 20, 20, s);
+    place(caption_label(this, m, "stat_prvky"), 4, 142, 20, 20, s);
     place(make<QLineEdit>(this, "stat_prvky"), 24, 140, 32, 22, s);
     // `memo_zal` is a buffer of the model only: no widget shows it.
 
     // Two columns of captions (wrapped to two lines where long) and results.
-    struct Row {
-        const char* caption;
-        const char* field;
-    };
-    static const Row left[] = {{"Průměr", "stat_prumer"},
-                               {"Součet prvků", "stat_soucet"},
-                               {"Medián", "stat_median"},
-                               {"Variační rozpětí", "stat_vr"},
-                               {"Rozptyl", "stat_rozptyl"}};
-    static const Row right[] = {{"Průměrná absolutní odchylka", "stat_prum_odchyl"},
-                                {"Směrodatná odchylka", "stat_smer_odchyl"},
-                                {"Variační koeficient", "stat_vari_koef"},
-                                {"Koeficient špičatosti", "stat_spic"},
-                                {"Koeficient šikmosti", "stat_sikm"}};
-    auto column = [&](const Row (&rows)[5], int x, int labelWidth, int fieldWidth) {
+    static const char* const left[] = {"stat_prumer", "stat_soucet", "stat_median", "stat_vr", "stat_rozptyl"};
+    static const char* const right[] = {"stat_prum_odchyl", "stat_smer_odchyl", "stat_vari_koef", "stat_spic",
+                                        "stat_sikm"};
+    auto column = [&](const char* const (&fields)[5], int x, int labelWidth, int fieldWidth) {
         int y = 4;
-        for (const Row& row : rows) {
-            QLabel* caption = text_label(this, QString::fromUtf8(row.caption));
+        for (const char* field : fields) {
+            QLabel* caption = caption_label(this, m, field);
             caption->setWordWrap(true);
             place(caption, x, y, labelWidth, 26, s);
-            place(make<QLineEdit>(this, row.field), x + labelWidth + 2, y + 2, fieldWidth, 22, s);
+            place(make<QLineEdit>(this, field), x + labelWidth + 2, y + 2, fieldWidth, 22, s);
             y += 26;
         }
     };
