@@ -224,9 +224,7 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
             }
         }
     } else if (event->type() == QEvent::KeyRelease) {
-        const QString keyUp = name + QStringLiteral("KeyUp");
-        if (registry_.contains(keyUp))
-            fire(keyUp);
+        fire(name + QStringLiteral("KeyUp")); // nothing runs without a handler
     }
     return QObject::eventFilter(watched, event);
 }
