@@ -5,6 +5,7 @@
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
+#include "shell/gui_host.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
 #include "shell/pages/page_classes.h"
@@ -35,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -854,6 +856,20 @@ TEST(MainWindow, ButtonTabsFitTheWindow)
             EXPECT_LE(bar->tabRect(bar->count() - 1).right(), tabs->width()) << set << " page " << i;
         }
     }
+}
+
+TEST(GuiHost, EffectsNeitherRaiseNorClearTheCalculationsFaults)
+{
+    GuiHost host;
+    host.setEffectHandler([](const QString&) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_INVALID);
+    });
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_DIVBYZERO);
+    host.effect(QStringLiteral("help:index"));
+    EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 } // namespace
