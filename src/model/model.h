@@ -76,6 +76,21 @@ struct Settings {
     bool vypis_rovnic = true;   // the linear solver writes elimination steps
 };
 
+// Each settings field: its name in the configuration file and in batch
+// requests, the settings dialog's widget, and its member (a number or a switch).
+struct SettingsField {
+    const char* name;
+    const char* widget;
+    int Settings::*number = nullptr;
+    bool Settings::*on = nullptr;
+};
+inline constexpr SettingsField kSettingsFields[] = {
+    {"vypis_reseni", "vypis_res", nullptr, &Settings::vypis_reseni},
+    {"vypis_rovnic", "vypis_ano", nullptr, &Settings::vypis_rovnic},
+    {"zaokrouhleni", "zao_spin", &Settings::zaokrouhleni},
+    {"zaokrouhleni_uh_vt", "zao_uv_spin", &Settings::zaokrouhleni_uh_vt},
+};
+
 struct Message {
     enum class Kind { Error, Information, Warning, Question, Beep };
     Kind kind = Kind::Error;
@@ -129,6 +144,9 @@ public:
 class WindowModel {
 public:
     WindowModel();
+    // It points at its own fallback host: never copied or moved.
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
 
     // --- declaring the window
     Field& add(Field field);

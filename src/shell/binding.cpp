@@ -22,6 +22,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <type_traits>
+
 namespace qvk::shell {
 
 namespace {
@@ -238,6 +240,16 @@ void Binding::fire(const QString& event)
 void Binding::connectUser(QWidget* w, const QString& name)
 {
     auto changed = [this, name] { fire(name + QStringLiteral("Change")); };
+    // Tabs and stacks alike.
+    auto pageSet = [this, name, changed](auto* pages) {
+        using Pages = std::remove_pointer_t<decltype(pages)>;
+        connect(pages, &Pages::currentChanged, this, [this, name, changed](int index) {
+            if (updating_)
+                return;
+            model_.setIndex(name, index);
+            changed();
+        });
+    };
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         connect(e, &QLineEdit::textEdited, this, [this, name, changed](const QString& text) {
             model_.setText(name, text);
@@ -260,19 +272,9 @@ void Binding::connectUser(QWidget* w, const QString& name)
             changed();
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        connect(tabs, &QTabWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(tabs);
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        connect(stack, &QStackedWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(stack);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         connect(s, &QSpinBox::valueChanged, this, [this, name, changed](int value) {
             if (updating_)
@@ -298,7 +300,6 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
     const QString name = w->objectName();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const KeyFilter* filter = registry_.keyFilter(name);
         const QString text = key->text();
         // Alt+letter is an accelerator; one that nothing answers (its button
         // disabled) must not type the letter.
@@ -308,8 +309,8 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             !(mods & ~Qt::KeypadModifier) && runCalculation(w))
             return true;
-        if (filter && text.size() == 1 && text[0].isPrint()) {
-            const std::optional<QChar> kept = (*filter)(model_, text[0]);
+        if (text.size() == 1 && text[0].isPrint()) {
+            const std::optional<QChar> kept = registry_.filterKey(model_, name, text[0]);
             if (!kept)
                 return true;
             if (*kept != text[0]) {
@@ -319,9 +320,7 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
             }
         }
     } else if (event->type() == QEvent::KeyRelease) {
-        const QString keyUp = name + QStringLiteral("KeyUp");
-        if (registry_.contains(keyUp))
-            fire(keyUp);
+        fire(name + QStringLiteral("KeyUp")); // nothing runs without a handler
     }
     return QObject::eventFilter(watched, event);
 }
@@ -394,12 +393,10 @@ void Binding::show(const QString& name)
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         if (c->currentIndex() != f.value)
             c->setCurrentIndex(f.value);
-    } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        if (tabs->currentIndex() != f.value)
-            tabs->setCurrentIndex(f.value);
-    } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        if (stack->currentIndex() != f.value)
-            stack->setCurrentIndex(f.value);
+    } else if (qobject_cast<QTabWidget*>(w) || qobject_cast<QStackedWidget*>(w)) {
+        // Both show their page through the property "currentIndex".
+        if (w->property("currentIndex").toInt() != f.value)
+            w->setProperty("currentIndex", f.value);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         if (s->value() != f.value)
             s->setValue(f.value);

@@ -33,7 +33,7 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
       scale_(ui_scale(font()))
 {
     setObjectName(QStringLiteral("hlavni"));
-    setWindowTitle(QStringLiteral("QVkalkor - v2.4.1"));
+    setWindowTitle(QStringLiteral("QVkalkor - v" QVK_VERSION));
     setWindowIcon(picture(QStringLiteral("mainicon")));
     model_.setHost(&host_);
     host_.setEffectHandler([this](const QString& what) { runEffect(what); });

@@ -11,6 +11,11 @@ QLabel* text_label(QWidget* parent, const QString& text)
     return l;
 }
 
+QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* field)
+{
+    return text_label(parent, model.field(QString::fromUtf8(field)).caption);
+}
+
 QIcon picture(const QString& name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)); }
 
 bool runs_calculation(const QString& button)

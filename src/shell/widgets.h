@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers for building pages.
+#include "model/model.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QString>
@@ -20,6 +22,8 @@ W* make(QWidget* parent, const char* name)
 
 // A caption with no field behind it.
 QLabel* text_label(QWidget* parent, const QString& text);
+// The caption the model holds for a field, as a label beside it.
+QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* field);
 
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);

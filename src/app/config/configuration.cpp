@@ -37,34 +37,35 @@ QList<PageKey> page_keys()
     return keys;
 }
 
+// What the pages of the calculator table name, in table order.
+template <typename Name>
+QStringList named_by_pages(Name name)
+{
+    QStringList names;
+    for (const app::Page& p : app::page_table())
+        if (const QString n = name(p); !n.isEmpty())
+            names.append(n);
+    return names;
+}
+
+QString text(const char* name) { return name ? QString::fromLatin1(name) : QString(); }
+
+// The calculators' fields kept under their own names.
+QStringList kept_fields()
+{
+    return named_by_pages([](const app::Page& p) { return text(p.kept); });
+}
+
 // The calculators' own handlers that apply what was loaded.
 QStringList loaded_handlers()
 {
-    QStringList events;
-    for (const app::Page& p : app::page_table())
-        if (p.loaded)
-            events.append(QString::fromLatin1(p.loaded));
-    return events;
+    return named_by_pages([](const app::Page& p) { return text(p.loaded); });
 }
 
 // The selectors' change handlers: sheet and picture agree with the restored page.
 QStringList selector_changes()
 {
-    QStringList events;
-    for (const app::Page& p : app::page_table())
-        if (p.frame)
-            events.append(app::selector_change(*p.frame));
-    return events;
-}
-
-// The calculators' fields kept under their own names.
-QStringList kept_fields()
-{
-    QStringList fields;
-    for (const app::Page& p : app::page_table())
-        if (p.kept)
-            fields.append(QString::fromLatin1(p.kept));
-    return fields;
+    return named_by_pages([](const app::Page& p) { return p.frame ? app::selector_change(*p.frame) : QString(); });
 }
 
 bool file_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
@@ -117,10 +118,14 @@ void Configuration::load_configuration()
     for (const QString& field : kept_fields())
         model_.setValue(field, ini.readInteger(kSettings, field, model_.value(field)));
     Settings s = model_.settings();
-    s.vypis_rovnic = ini.readBool(kSettings, QStringLiteral("vypis_rovnic"), true);
-    s.vypis_reseni = ini.readBool(kSettings, QStringLiteral("vypis_reseni"), true);
-    s.zaokrouhleni = ini.readInteger(kSettings, QStringLiteral("zaokrouhleni"), 2);
-    s.zaokrouhleni_uh_vt = ini.readInteger(kSettings, QStringLiteral("zaokrouhleni_uh_vt"), 0);
+    const Settings defaults;
+    for (const SettingsField& f : kSettingsFields) {
+        const QString key = QString::fromLatin1(f.name);
+        if (f.number)
+            s.*f.number = ini.readInteger(kSettings, key, defaults.*f.number);
+        else
+            s.*f.on = ini.readBool(kSettings, key, defaults.*f.on);
+    }
     model_.setSettings(s);
     model_.setChecked(kSaveAtExit, ini.readBool(kSettings, QStringLiteral("ukladat_konf"), true));
 
@@ -177,10 +182,13 @@ void Configuration::save_configuration()
     const Settings& s = model_.settings();
     for (const QString& field : kept_fields())
         ini.writeInteger(kSettings, field, model_.value(field));
-    ini.writeBool(kSettings, QStringLiteral("vypis_reseni"), s.vypis_reseni);
-    ini.writeBool(kSettings, QStringLiteral("vypis_rovnic"), s.vypis_rovnic);
-    ini.writeInteger(kSettings, QStringLiteral("zaokrouhleni"), s.zaokrouhleni);
-    ini.writeInteger(kSettings, QStringLiteral("zaokrouhleni_uh_vt"), s.zaokrouhleni_uh_vt);
+    for (const SettingsField& f : kSettingsFields) {
+        const QString key = QString::fromLatin1(f.name);
+        if (f.number)
+            ini.writeInteger(kSettings, key, s.*f.number);
+        else
+            ini.writeBool(kSettings, key, s.*f.on);
+    }
     ini.writeBool(kSettings, QStringLiteral("ukladat_konf"), model_.checked(kSaveAtExit));
     ini.save(path); // a failure is silent and leaves the old file
 }

@@ -3,6 +3,7 @@
 #include "app/calculators.h"
 #include "app/menu.h"
 #include "app/navigation.h"
+#include "app/tests/support/assembled_window.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +12,7 @@
 namespace qvk::app {
 namespace {
 
-struct Window {
-    WindowModel model;
-    Registry registry;
-    RecordingHost host;
-    Window()
-    {
-        model.setHost(&host);
-        assemble(model, registry);
-    }
-};
+using Window = test_support::AssembledWindow;
 
 struct AnchorCase {
     int top;

@@ -9,39 +9,35 @@
 
 namespace qvk::shell {
 
-StatisticsPage::StatisticsPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
+StatisticsPage::StatisticsPage(const WindowModel& m, double s, QWidget* parent) : QWidget(parent)
 {
     auto* data = make<QPlainTextEdit>(this, "data");
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     data->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(data, 4, 4, 76, 136, s);
-    place(text_label(this, QStringLiteral("n =")), 4, 146, 24, 20, s);
+    place(caption_label(this, m, "stat_prvky"), 4, 146, 24, 20, s);
     place(make<QLineEdit>(this, "stat_prvky"), 28, 144, 52, 22, s);
     // `memo_zal` is a buffer of the model only: no widget shows it.
 
     // Two columns of captions (wrapped where long) and results; the longest
     // caption takes three lines at the foot of its column.
     struct Row {
-        const char* caption;
         const char* field;
         int lines;
     };
-    static const Row left[] = {{"Průměr", "stat_prumer", 1},
-                               {"Součet prvků", "stat_soucet", 2},
-                               {"Medián", "stat_median", 1},
-                               {"Variační rozpětí", "stat_vr", 2},
-                               {"Rozptyl", "stat_rozptyl", 1}};
-    static const Row right[] = {{"Směrodatná odchylka", "stat_smer_odchyl", 2},
-                                {"Variační koeficient", "stat_vari_koef", 2},
-                                {"Koeficient špičatosti", "stat_spic", 2},
-                                {"Koeficient šikmosti", "stat_sikm", 2},
-                                {"Průměrná absolutní odchylka", "stat_prum_odchyl", 3}};
+    static const Row left[] = {
+        {"stat_prumer", 1}, {"stat_soucet", 2}, {"stat_median", 1}, {"stat_vr", 2}, {"stat_rozptyl", 1}};
+    static const Row right[] = {{"stat_smer_odchyl", 2},
+                                {"stat_vari_koef", 2},
+                                {"stat_spic", 2},
+                                {"stat_sikm", 2},
+                                {"stat_prum_odchyl", 3}};
     auto column = [&](const Row (&rows)[5], int x, int labelWidth, int fieldWidth) {
         int y = 4;
         for (const Row& row : rows) {
             const int height = row.lines < 3 ? 30 : 46;
-            QLabel* caption = text_label(this, QString::fromUtf8(row.caption));
+            QLabel* caption = caption_label(this, m, row.field);
             caption->setWordWrap(true);
             place(caption, x, y, labelWidth, height, s);
             place(make<QLineEdit>(this, row.field), x + labelWidth + 2, y + (height - 22) / 2, fieldWidth, 22, s);
