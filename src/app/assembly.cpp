@@ -5,6 +5,7 @@
 #include "equations/system.h"
 #include "numbers/primes.h"
 #include "statistics/statistics.h"
+#include "stereometry/solids.h"
 
 namespace qvk::app {
 
@@ -25,6 +26,9 @@ void assemble(WindowModel& model, Registry& registry)
 
     statistics::declare_statistics(model);
     statistics::register_statistics(registry);
+
+    stereometry::declare_solids(model);
+    stereometry::register_solids(registry);
 
     registry.initialize(model);
 }
