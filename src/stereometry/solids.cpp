@@ -71,7 +71,7 @@ void solve(WindowModel& m, const Solid& solid)
 
 std::span<const Solid> solids()
 {
-    static const Solid all[] = {cube(), cuboid(), pyramid(), sphere(), cone()};
+    static const Solid all[] = {cube(), cuboid(), pyramid(), sphere(), cone(), cylinder()};
     return all;
 }
 
