@@ -2,6 +2,7 @@
 #include "shell/binding.h"
 #include "shell/geometry.h"
 #include "shell/pages/inner_pages.h"
+#include "shell/pages/solid_sheets.h"
 #include "shell/widgets.h"
 
 #include <QComboBox>
@@ -21,7 +22,8 @@ struct FrameNames {
     const char* sheets;
 };
 
-QTabWidget* build_frame(QWidget* page, const WindowModel& model, double s, const FrameNames& n)
+QTabWidget* build_frame(QWidget* page, const WindowModel& model, double s, const FrameNames& n,
+                        const std::function<QWidget*(const QString&)>& sheet = nullptr)
 {
     place(make<QComboBox>(page, n.selector), 6, 8, 168, 22, s);
     auto* icon = make<QLabel>(page, n.icon);
@@ -43,7 +45,7 @@ QTabWidget* build_frame(QWidget* page, const WindowModel& model, double s, const
     place(compute, 264, 6, 96, 26, s);
 
     auto* sheets = hidden_pages(page, n.sheets);
-    add_pages(sheets, model, nullptr);
+    add_pages(sheets, model, sheet);
     place(sheets, 0, 38, kClientWidth - 6, kClientHeight - 38 - 48, s);
     return sheets;
 }
@@ -59,7 +61,8 @@ PlanePage::PlanePage(const WindowModel& model, double s, QWidget* parent) : QWid
 SolidPage::SolidPage(const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("d3"));
-    sheets_ = build_frame(this, model, s, {"d3_vyber", "d3_ikona", "vymaz_3d", "vyres_d3", "d3_page"});
+    sheets_ = build_frame(this, model, s, {"d3_vyber", "d3_ikona", "vymaz_3d", "vyres_d3", "d3_page"},
+                          [&model, s](const QString& page) { return make_solid_sheet(model, page, s); });
 }
 
 } // namespace qvk::shell
