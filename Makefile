@@ -8,11 +8,12 @@ CMAKE_ARGS ?=
 PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev \
-           fonts-dejavu-core
+           fonts-dejavu-core ccache \
+           xvfb openbox xdotool x11-utils libxcb1-dev imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-sanitize screenshots bench clean
+.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench clean
 
 all: build
 
@@ -41,6 +42,10 @@ test: test-fast test-sanitize
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Only the GUI tests on the real X11 platform (own Xvfb and openbox per program).
+test-xcb: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L xcb
 
 $(ASAN_BUILD)/build.ninja:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVK_SANITIZE=ON $(CMAKE_ARGS)
