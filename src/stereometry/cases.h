@@ -17,6 +17,9 @@ inline constexpr long double kPiThirds = kPi / 3;
 inline constexpr long double k2Pi = 2 * kPi;
 inline constexpr long double kThird = 1.0L / 3;
 
+// The square of a kept value, in extended precision.
+inline long double sq(double x) { return static_cast<long double>(x) * x; }
+
 // A value kept between steps: a double; overflow stops the run.
 inline double keep(long double x) { return store_double(x); }
 // A value rounded to the configured places before it is used further.

@@ -16,8 +16,6 @@ const SolidField kFields[] = {
     {"kuz_vv", "V =", "objem"},
 };
 
-long double sq(double x) { return static_cast<long double>(x) * x; }
-
 void surface(Values& v) { v[S] = keep(kPi * sq(v[R]) + kPi * v[R] * v[SL]); }
 
 const Case kCases[] = {

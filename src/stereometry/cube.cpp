@@ -16,8 +16,8 @@ const SolidField kFields[] = {
 
 // The other three from the edge, in the order each case needs them.
 void diagonal(Values& v) { v[U] = keep(v[A] * std::sqrt(3.0L)); }
-void volume(Values& v) { v[V] = keep(static_cast<long double>(v[A]) * v[A] * v[A]); }
-void surface(Values& v) { v[S] = keep(6 * static_cast<long double>(v[A]) * v[A]); }
+void volume(Values& v) { v[V] = keep(sq(v[A]) * v[A]); }
+void surface(Values& v) { v[S] = keep(6 * sq(v[A])); }
 
 const Case kCases[] = {
     {bits(A), nullptr, [](Values& v, int) {

@@ -17,8 +17,6 @@ const SolidField kFields[] = {
     {"kva_v", "V =", "objem"},
 };
 
-long double sq(double x) { return static_cast<long double>(x) * x; }
-
 void volume(Values& v) { v[V] = keep(static_cast<long double>(v[A]) * v[B] * v[C]); }
 void surface(Values& v)
 {

@@ -15,7 +15,7 @@ const SolidField kFields[] = {
     {"val_vv", "V =", "objem"},
 };
 
-long double base(const Values& v) { return kPi * (static_cast<long double>(v[R]) * v[R]); }
+long double base(const Values& v) { return kPi * sq(v[R]); }
 
 const Case kCases[] = {
     {bits(R, H), nullptr,

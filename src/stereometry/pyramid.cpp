@@ -17,8 +17,6 @@ const SolidField kFields[] = {
     {"jeh_vv", "V =", "objem"},
 };
 
-long double sq(double x) { return static_cast<long double>(x) * x; }
-
 // n must be a whole number of vertices, at least a triangle.
 void whole_n(Values& v, int)
 {

@@ -15,8 +15,6 @@ const SolidField kFields[] = {
     {"kou_v", "V =", "objem"},
 };
 
-long double sq(double x) { return static_cast<long double>(x) * x; }
-
 void diameter(Values& v) { v[D] = keep(2.0L * v[R]); }
 void surface(Values& v) { v[S] = keep(k4Pi * sq(v[R])); }
 void volume(Values& v) { v[V] = keep(k4PiThirds * (sq(v[R]) * v[R])); }
