@@ -10,6 +10,9 @@
 
 namespace qvk::stereometry {
 
+// The one message of every refused input.
+inline const QString kRefused = QStringLiteral("Nepřípustné zadání");
+
 inline constexpr long double kPi = 3.141592653589793238462643383279502884L;
 inline constexpr long double k4Pi = 4 * kPi;
 inline constexpr long double k4PiThirds = 4 * kPi / 3;

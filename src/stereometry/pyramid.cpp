@@ -57,7 +57,7 @@ const Case kCases[] = {
      [](Values& v, int places) {
          const Base b = base(v);
          // A face lower than the inradius has no height; one equal to it gives 0.
-         guarded_read(QStringLiteral("Nepřípustné zadání"), [&] {
+         guarded_read(kRefused, [&] {
              v[H] = rounded(std::sqrt(sq(v[SF]) - sq(b.inradius)), places);
          });
          volume(v, b);

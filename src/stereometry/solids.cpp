@@ -8,8 +8,6 @@ namespace qvk::stereometry {
 
 namespace {
 
-const QString kRefused = QStringLiteral("Nepřípustné zadání");
-
 QString name_of(const SolidField& f) { return QString::fromUtf8(f.name); }
 
 // The solid whose page `d3_page` shows, or null.
