@@ -2,7 +2,8 @@
 #include "model/declare.h"
 #include "stereometry/cases.h"
 
-#include <QStringList>
+#include <algorithm>
+#include <vector>
 
 namespace qvk::stereometry {
 
@@ -22,33 +23,29 @@ const Solid* shown_solid(const WindowModel& m)
 
 void solve(WindowModel& m, const Solid& solid)
 {
-    const qsizetype count = static_cast<qsizetype>(solid.fields.size());
+    const std::size_t count = solid.fields.size();
+    auto text = [&](std::size_t i) { return m.text(name_of(solid.fields[i])); };
     unsigned filled = 0;
     // Only a text without any character is empty: blanks are a given value.
-    for (qsizetype i = 0; i < count; ++i)
-        if (!m.text(name_of(solid.fields[static_cast<std::size_t>(i)])).isEmpty())
+    for (std::size_t i = 0; i < count; ++i)
+        if (!text(i).isEmpty())
             filled |= 1u << i;
-    const Case* match = nullptr;
-    for (const Case& c : solid.cases)
-        if (c.given == filled) {
-            match = &c;
-            break;
-        }
-    if (!match)
+    const auto match = std::find_if(solid.cases.begin(), solid.cases.end(),
+                                    [filled](const Case& c) { return c.given == filled; });
+    if (match == solid.cases.end())
         report_error(kRefused);
 
     const int places = m.settings().zaokrouhleni;
     Values v{};
     guarded_read(kRefused, [&] {
-        for (qsizetype i = 0; i < count; ++i) {
-            if (!(match->given & (1u << i)))
-                continue;
-            const long double x = parse_decimal(m.text(name_of(solid.fields[static_cast<std::size_t>(i)])));
-            v[static_cast<std::size_t>(i)] = (solid.asTyped & (1u << i)) ? keep(x) : rounded(x, places);
-        }
-        for (qsizetype i = 0; i < count; ++i)
+        for (std::size_t i = 0; i < count; ++i)
+            if (match->given & (1u << i)) {
+                const long double x = parse_decimal(text(i));
+                v[i] = (solid.asTyped & (1u << i)) ? keep(x) : rounded(x, places);
+            }
+        for (std::size_t i = 0; i < count; ++i)
             if (match->given & (1u << i))
-                require(v[static_cast<std::size_t>(i)] > 0);
+                require(v[i] > 0);
         if (match->check)
             match->check(v, places);
         fpu_check();
@@ -56,13 +53,13 @@ void solve(WindowModel& m, const Solid& solid)
     match->compute(v, places);
 
     // Every text first: a fault on the way leaves the fields as they were.
-    QStringList texts;
-    for (qsizetype i = 0; i < count; ++i)
-        texts.append(format_number(round_places(v[static_cast<std::size_t>(i)], places)));
+    std::vector<QString> texts;
+    for (std::size_t i = 0; i < count; ++i)
+        texts.push_back(format_number(round_places(v[i], places)));
     fpu_check();
-    for (qsizetype i = 0; i < count; ++i)
+    for (std::size_t i = 0; i < count; ++i)
         if (!(solid.asTyped & (1u << i)))
-            m.setText(name_of(solid.fields[static_cast<std::size_t>(i)]), texts[i]);
+            m.setText(name_of(solid.fields[i]), texts[i]);
 }
 
 } // namespace
