@@ -13,7 +13,17 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench clean
+.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench clean FORCE
+
+# A tree remembers the CMAKE_ARGS it was configured with; other arguments
+# configure it afresh (FORCE as a prerequisite of its build.ninja).
+same = $(if $(subst $(1),,$(2))$(subst $(2),,$(1)),,same)
+reconfigure = $(if $(call same,$(strip $(CMAKE_ARGS)),$(strip $(file <$(1)/cmake-args))),,FORCE)
+# The recipe of a build.ninja: configure, then note the arguments.
+define configure
+	cmake --fresh -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS)
+	@printf '%s\n' '$(subst ','\'',$(strip $(CMAKE_ARGS)))' > $(1)/cmake-args
+endef
 
 all: build
 
@@ -28,8 +38,8 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+$(BUILD)/build.ninja: $(call reconfigure,$(BUILD))
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -37,8 +47,11 @@ build: deps $(BUILD)/build.ninja
 run: build
 	./$(BUILD)/qvkalkor
 
-# The whole suite, then again under ASan and UBSan.
-test: test-fast test-sanitize
+# The whole suite, then again under ASan and UBSan: one after the other,
+# also under make -j.
+test:
+	$(MAKE) test-fast
+	$(MAKE) test-sanitize
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -47,12 +60,12 @@ test-fast: build
 test-xcb: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L xcb
 
-$(ASAN_BUILD)/build.ninja:
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQVK_SANITIZE=ON $(CMAKE_ARGS)
+$(ASAN_BUILD)/build.ninja: $(call reconfigure,$(ASAN_BUILD))
+	$(call configure,$(ASAN_BUILD),-DCMAKE_BUILD_TYPE=Debug -DQVK_SANITIZE=ON)
 
 test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
 screenshots: build

@@ -26,8 +26,8 @@ struct Desk {
     qvk::WindowModel model;
     qvk::Registry registry;
     qvk::shell::GuiHost host;
-    qvk::shell::PrimesPage primes{1.0};
-    qvk::shell::StatisticsPage statistics{1.0};
+    qvk::shell::PrimesPage primes{model, 1.0};
+    qvk::shell::StatisticsPage statistics{model, 1.0};
     qvk::shell::Binding binding{model, registry};
 
     Desk()

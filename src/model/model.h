@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -121,11 +122,6 @@ public:
     }
 };
 
-struct StopFlags {
-    bool primes = false;
-    bool statistics = false;
-};
-
 class WindowModel {
 public:
     WindowModel();
@@ -197,8 +193,9 @@ public:
     void beep();
     void effect(const QString& what) { host_->effect(what); }
     void processEvents() { host_->processEvents(); }
-    StopFlags& stop() { return stop_; }
-    const StopFlags& stop() const { return stop_; }
+    // The stop flag of a long run by name (a page's Stop button and the close
+    // request set it); clear until first set. The reference stays valid.
+    bool& stop(const QString& flag) { return stop_[flag]; }
 
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
@@ -227,7 +224,7 @@ private:
     Settings settings_;
     QStringList listing_;
     bool listingVisible_ = false;
-    StopFlags stop_;
+    std::map<QString, bool> stop_;
     QString focus_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;

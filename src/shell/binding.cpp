@@ -76,7 +76,8 @@ void Binding::bind(QWidget* w)
         return;
     widgets_.insert(name, w);
     const Field& f = model_.field(name);
-    w->setAccessibleName(accessibleNameFor(f));
+    if (w->accessibleName().isEmpty()) // a page may name a picture-only button itself
+        w->setAccessibleName(accessibleNameFor(f));
     w->setToolTipDuration(5000);
 
     Updating guard(updating_);

@@ -1,5 +1,6 @@
 // Renders every page, sheet, dialog and secondary window to PNG files (offscreen).
 #include "app/assembly.h"
+#include "app/calculators.h"
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
@@ -38,26 +39,14 @@ int main(int argc, char** argv)
     window.show();
     bool ok = true;
 
-    const auto pages = [&](const char* set) { return model.field(QString::fromUtf8(set)).items; };
-    const QStringList top = pages("druh");
-    for (int t = 0; t < top.size(); ++t) {
-        QStringList inner;
-        if (t == qvk::app::PageEquations)
-            inner = pages("rov1");
-        else if (t == qvk::app::PageNumbers)
-            inner = pages("cisla1");
-        else if (t == qvk::app::PagePlane)
-            inner = pages("d2_page");
-        else if (t == qvk::app::PageSolids)
-            inner = pages("d3_page");
-        if (inner.isEmpty()) {
-            qvk::app::show_page(model, registry, t, 0);
-            ok &= save(&window, out, top[t]);
-        }
-        for (int i = 0; i < inner.size(); ++i) {
-            qvk::app::show_page(model, registry, t, i);
-            ok &= save(&window, out, top[t] + u'-' + inner[i]);
-        }
+    // Every page that holds no other: "<top>" or "<top>-<inner>".
+    for (const qvk::app::Page& page : qvk::app::page_table()) {
+        if (page.holds)
+            continue;
+        const qvk::app::Page* holder = qvk::app::holder_of(page);
+        const QString name = QString::fromLatin1(page.name);
+        qvk::app::show_page(model, registry, name);
+        ok &= save(&window, out, holder ? QString::fromLatin1(holder->name) + u'-' + name : name);
     }
 
     // A quadratic run with its listing.

@@ -4,10 +4,7 @@
 #include "shell/geometry.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
-#include "shell/pages/equations_page.h"
-#include "shell/pages/figure_pages.h"
-#include "shell/pages/numbers_page.h"
-#include "shell/pages/statistics_page.h"
+#include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
@@ -61,26 +58,9 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
         workArea_ = edges(s->availableVirtualGeometry());
 
     druh_ = new QTabWidget(this);
-    druh_->setObjectName(QStringLiteral("druh"));
+    druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
-    const Field& top = model_.field(QStringLiteral("druh"));
-    for (const QString& pageName : top.items) {
-        QWidget* page = nullptr;
-        if (pageName == u"rov")
-            page = new EquationsPage(model_, scale_);
-        else if (pageName == u"cisla")
-            page = new NumbersPage(model_, scale_);
-        else if (pageName == u"stat")
-            page = new StatisticsPage(scale_);
-        else if (pageName == u"d2")
-            page = new PlanePage(model_, scale_);
-        else if (pageName == u"d3")
-            page = new SolidPage(model_, scale_);
-        else
-            page = new QWidget;
-        page->setObjectName(pageName);
-        druh_->addTab(page, model_.field(pageName).caption);
-    }
+    add_pages(druh_, model_, scale_);
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();

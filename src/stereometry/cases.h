@@ -44,11 +44,4 @@ constexpr unsigned bits(int first, T... rest)
     return (1u << first) | bits(rest...);
 }
 
-const Solid& cube();
-const Solid& cuboid();
-const Solid& pyramid();
-const Solid& sphere();
-const Solid& cylinder();
-const Solid& cone();
-
 } // namespace qvk::stereometry

@@ -11,17 +11,9 @@ namespace {
 
 QString name_of(const SolidField& f) { return QString::fromUtf8(f.name); }
 
-// The solid whose page `d3_page` shows, or null.
-const Solid* shown_solid(const WindowModel& m)
-{
-    const QString page = m.field(QStringLiteral("d3_page")).items.value(m.index(QStringLiteral("d3_page")));
-    for (const Solid& s : solids())
-        if (page == QString::fromUtf8(s.page))
-            return &s;
-    return nullptr;
-}
+} // namespace
 
-void solve(WindowModel& m, const Solid& solid)
+void compute_solid(WindowModel& m, const Solid& solid)
 {
     const std::size_t count = solid.fields.size();
     auto text = [&](std::size_t i) { return m.text(name_of(solid.fields[i])); };
@@ -62,40 +54,22 @@ void solve(WindowModel& m, const Solid& solid)
             m.setText(name_of(solid.fields[i]), texts[i]);
 }
 
-} // namespace
-
 std::span<const Solid> solids()
 {
     static const Solid all[] = {cube(), cuboid(), pyramid(), sphere(), cone(), cylinder()};
     return all;
 }
 
-void vyres_d3Click(WindowModel& m)
+void empty_fields(WindowModel& m, const Solid& solid)
 {
-    if (const Solid* s = shown_solid(m))
-        solve(m, *s);
+    for (const SolidField& f : solid.fields)
+        m.setText(name_of(f), QString());
 }
 
-void vymaz_3dClick(WindowModel& m)
+void declare_fields(WindowModel& m, const Solid& solid)
 {
-    if (const Solid* s = shown_solid(m))
-        for (const SolidField& f : s->fields)
-            m.setText(name_of(f), QString());
-}
-
-void declare_solids(WindowModel& m)
-{
-    declare::button(m, "vymaz_3d", "", "Vymaže všechna vstupní pole");
-    declare::button(m, "vyres_d3", "&Vypočti", "Provede zadaný výpočet");
-    for (const Solid& s : solids())
-        for (const SolidField& f : s.fields)
-            declare::edit(m, f.name, f.caption, f.hint);
-}
-
-void register_solids(Registry& r)
-{
-    r.add(QStringLiteral("vyres_d3Click"), vyres_d3Click);
-    r.add(QStringLiteral("vymaz_3dClick"), vymaz_3dClick);
+    for (const SolidField& f : solid.fields)
+        declare::edit(m, f.name, f.caption, f.hint);
 }
 
 } // namespace qvk::stereometry

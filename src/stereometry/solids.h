@@ -1,5 +1,5 @@
 #pragma once
-// The page "Stereometrie": six solids, each a page of fields that are inputs
+// The solids of the page "Stereometrie": six sheets of fields that are inputs
 // and outputs at once. The filled fields choose one case of the solid; the
 // case computes every empty field.
 #include "model/model.h"
@@ -9,14 +9,6 @@
 #include <span>
 
 namespace qvk::stereometry {
-
-void declare_solids(WindowModel& model);
-void register_solids(Registry& registry);
-
-// `vyres_d3`: computes the solid on show.
-void vyres_d3Click(WindowModel& model);
-// `vymaz_3d` and the clear-fields key: empties the fields of the solid on show.
-void vymaz_3dClick(WindowModel& model);
 
 inline constexpr int kMaxFields = 6;
 // The values of a solid's fields, by field position.
@@ -45,7 +37,40 @@ struct Solid {
     unsigned asTyped = 0;             // fields read unrounded and not rewritten
 };
 
+const Solid& cube();
+const Solid& cuboid();
+const Solid& pyramid();
+const Solid& sphere();
+const Solid& cone();
+const Solid& cylinder();
+
 // All six, in page order.
 std::span<const Solid> solids();
+
+// Declares the solid's fields.
+void declare_fields(WindowModel& model, const Solid& solid);
+// `vyres_d3` on the solid's page: the case its filled fields choose computes
+// every other field, or the run ends with "Nepřípustné zadání".
+void compute_solid(WindowModel& model, const Solid& solid);
+// `vymaz_3d` (and Ctrl+X) on the solid's page: empties its fields.
+void empty_fields(WindowModel& model, const Solid& solid);
+
+// The three as the calculator table takes them, one set per solid.
+using SolidOf = const Solid& (*)();
+template <SolidOf S>
+void declare(WindowModel& model)
+{
+    declare_fields(model, S());
+}
+template <SolidOf S>
+void compute(WindowModel& model)
+{
+    compute_solid(model, S());
+}
+template <SolidOf S>
+void empty(WindowModel& model)
+{
+    empty_fields(model, S());
+}
 
 } // namespace qvk::stereometry

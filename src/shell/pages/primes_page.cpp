@@ -9,10 +9,8 @@
 
 namespace qvk::shell {
 
-PrimesPage::PrimesPage(double s, QWidget* parent) : QWidget(parent)
+PrimesPage::PrimesPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("pc"));
-
     // The edits take 19 digits; so do the lines of the memo.
     place(text_label(this, QStringLiteral("Rozklad")), 6, 8, 50, 20, s);
     place(make<QLineEdit>(this, "zadani_prv"), 58, 6, 140, 22, s);

@@ -9,10 +9,8 @@
 
 namespace qvk::shell {
 
-QuadraticPage::QuadraticPage(double s, QWidget* parent) : QWidget(parent)
+QuadraticPage::QuadraticPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("kr"));
-
     place(make<QLineEdit>(this, "a1"), 6, 8, 44, 22, s);
     QLabel* x2 = text_label(this, QStringLiteral("x<sup>2</sup> +"));
     x2->setTextFormat(Qt::RichText);

@@ -9,10 +9,8 @@
 
 namespace qvk::shell {
 
-StatisticsPage::StatisticsPage(double s, QWidget* parent) : QWidget(parent)
+StatisticsPage::StatisticsPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("stat"));
-
     auto* data = make<QPlainTextEdit>(this, "data");
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

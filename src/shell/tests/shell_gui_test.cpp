@@ -1,11 +1,13 @@
 // The main window shell on the offscreen platform: page tree, menu and keys,
 // help, the listing window, the settings dialog and the about box.
 #include "app/assembly.h"
+#include "app/calculators.h"
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
+#include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
 
@@ -185,6 +187,18 @@ TEST(MainWindow, CaptionFixedSizeAndNoMaximize)
     EXPECT_EQ(client->height(), qRound(233 * k));
 }
 
+TEST(MainWindow, EveryPageClassDrawsAPageOfTheTable)
+{
+    Shell s;
+    for (const QString& name : page_class_names()) {
+        ASSERT_TRUE(app::find_page(name)) << name.toStdString();
+        QWidget* page = s.find(name.toUtf8().constData());
+        ASSERT_TRUE(page);
+        // Its own class, not an empty page.
+        EXPECT_FALSE(page->children().isEmpty()) << name.toStdString();
+    }
+}
+
 TEST(MainWindow, InnerPageSetsAreDrawnAsButtons)
 {
     Shell s;
@@ -360,9 +374,14 @@ TEST(Keys, EveryHelpAnchorHasASection)
     QFile page(QStringLiteral(":/help/vypocet.htm"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
-    for (const char* a : {"kv_rov", "kub", "sou", "prv", "cis", "zlo", "nsd", "uhl", "sta", "tp", "troj", "ctv",
-                          "obd", "rov", "lic", "n_uhel", "kru", "kry", "kva", "jeh", "kou", "kuz", "val"})
-        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(QString::fromUtf8(a)))) << a;
+    int anchors = 0;
+    for (const app::Page& p : app::page_table()) {
+        if (!p.anchor)
+            continue;
+        ++anchors;
+        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(QString::fromUtf8(p.anchor)))) << p.anchor;
+    }
+    EXPECT_EQ(anchors, 23);
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/beta.htm")));
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/index.htm")));
 }
@@ -439,8 +458,8 @@ TEST(Closing, SetsBothStopFlagsAndIsGranted)
     Shell s;
     s.action("Konec1")->trigger();
     EXPECT_FALSE(s.window->isVisible());
-    EXPECT_TRUE(s.model.stop().primes);
-    EXPECT_TRUE(s.model.stop().statistics);
+    EXPECT_TRUE(s.model.stop(QStringLiteral("primes")));
+    EXPECT_TRUE(s.model.stop(QStringLiteral("statistics")));
 }
 
 TEST(Snapping, MovingNearTheWorkAreaEdgeSticksToIt)

@@ -18,7 +18,7 @@ struct PageHarness {
     WindowModel model;
     Registry registry;
     GuiHost host;
-    Page page{1.0};
+    Page page{model, 1.0};
     Binding binding{model, registry};
 
     QStringList boxes; // texts of the message boxes, closed as they appeared
