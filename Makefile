@@ -9,11 +9,12 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core ccache \
-           xvfb openbox xdotool x11-utils libxcb1-dev imagemagick
+           xvfb openbox xdotool x11-utils libxcb1-dev imagemagick \
+           librsvg2-bin desktop-file-utils appstream dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench clean FORCE
+.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench package clean FORCE
 
 # A tree remembers the CMAKE_ARGS it was configured with; other arguments
 # configure it afresh (FORCE as a prerequisite of its build.ninja).
@@ -65,7 +66,7 @@ $(ASAN_BUILD)/build.ninja: $(call reconfigure,$(ASAN_BUILD))
 
 test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
 screenshots: build
@@ -74,6 +75,10 @@ screenshots: build
 
 bench: build
 	./$(BUILD)/qvkalkor-bench
+
+# The Debian package, in $(BUILD)/; install it with `apt install ./$(BUILD)/qvkalkor_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

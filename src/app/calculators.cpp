@@ -1,7 +1,12 @@
 #include "app/calculators.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
+#include "numbers/angles.h"
+#include "numbers/bases.h"
+#include "numbers/divisors.h"
+#include "numbers/fractions.h"
 #include "numbers/primes.h"
+#include "planimetry/plane.h"
 #include "statistics/statistics.h"
 #include "stereometry/solids.h"
 
@@ -47,13 +52,34 @@ const Page kPages[] = {
      .handlers = numbers::register_primes,
      .stop = numbers::kPrimesStop},
 
-    {.name = "TabSheet1", .set = "cisla1", .caption = "Číselné soustavy", .anchor = "cis"},
+    {.name = "TabSheet1",
+     .set = "cisla1",
+     .caption = "Číselné soustavy",
+     .anchor = "cis",
+     .declare = numbers::declare_bases,
+     .handlers = numbers::register_bases},
 
-    {.name = "zlm", .set = "cisla1", .caption = "Zlomky", .anchor = "zlo"},
+    {.name = "zlm",
+     .set = "cisla1",
+     .caption = "Zlomky",
+     .anchor = "zlo",
+     .declare = numbers::declare_fractions,
+     .handlers = numbers::register_fractions},
 
-    {.name = "nsnnsd", .set = "cisla1", .caption = "Dělitel a násobek", .anchor = "nsd"},
+    {.name = "nsnnsd",
+     .set = "cisla1",
+     .caption = "Dělitel a násobek",
+     .anchor = "nsd",
+     .declare = numbers::declare_divisors,
+     .handlers = numbers::register_divisors},
 
-    {.name = "uhly", .set = "cisla1", .caption = "Úhly", .anchor = "uhl", .clear = "uhly_vymaz"},
+    {.name = "uhly",
+     .set = "cisla1",
+     .caption = "Úhly",
+     .anchor = "uhl",
+     .declare = numbers::declare_angles,
+     .handlers = numbers::register_angles,
+     .clear = "uhly_vymaz"},
 
     // --- "Statistika"
     {.name = "stat",
@@ -71,47 +97,82 @@ const Page kPages[] = {
      .set = "d2_page",
      .caption = "Trojúhelník pravoúhlý",
      .anchor = "tp",
+     .declare = planimetry::declare_right_triangle,
      .item = 0,
-     .picture = "troj_prav"},
+     .picture = "troj_prav",
+     .compute = planimetry::compute_right_triangle,
+     .empty = planimetry::clear_right_triangle},
 
     {.name = "trojuhelnik_desk",
      .set = "d2_page",
      .caption = "Trojúhelník obecný",
      .anchor = "troj",
+     .declare = planimetry::declare_triangle,
      .item = 1,
-     .picture = "troj_obec"},
+     .picture = "troj_obec",
+     .compute = planimetry::compute_triangle,
+     .empty = planimetry::clear_triangle},
 
-    {.name = "ctverec_desk", .set = "d2_page", .caption = "Čtverec", .anchor = "ctv", .item = 2, .picture = "ctverec"},
+    {.name = "ctverec_desk",
+     .set = "d2_page",
+     .caption = "Čtverec",
+     .anchor = "ctv",
+     .declare = planimetry::declare_square,
+     .item = 2,
+     .picture = "ctverec",
+     .compute = planimetry::compute_square,
+     .empty = planimetry::clear_square},
 
     {.name = "obdelnik_desk",
      .set = "d2_page",
      .caption = "Obdelník",
      .anchor = "obd",
+     .declare = planimetry::declare_rectangle,
      .item = 3,
-     .picture = "obdelnik"},
+     .picture = "obdelnik",
+     .compute = planimetry::compute_rectangle,
+     .empty = planimetry::clear_rectangle},
 
     {.name = "rovnobeznik_desk",
      .set = "d2_page",
      .caption = "Rovnoběžník",
      .anchor = "rov",
+     .declare = planimetry::declare_parallelogram,
      .item = 4,
-     .picture = "rovnobeznik"},
+     .picture = "rovnobeznik",
+     .compute = planimetry::compute_parallelogram,
+     .empty = planimetry::clear_parallelogram},
 
     {.name = "lichobeznik_desk",
      .set = "d2_page",
      .caption = "Lichoběžník",
      .anchor = "lic",
+     .declare = planimetry::declare_trapezoid,
      .item = 5,
-     .picture = "lichobeznik"},
+     .picture = "lichobeznik",
+     .compute = planimetry::compute_trapezoid,
+     .empty = planimetry::clear_trapezoid},
 
     {.name = "n_uhelnik_desk",
      .set = "d2_page",
      .caption = "Pravidelný N-úhelník",
      .anchor = "n_uhel",
+     .declare = planimetry::declare_polygon,
      .item = 6,
-     .picture = "n_uhel"},
+     .picture = "n_uhel",
+     .compute = planimetry::compute_polygon,
+     .empty = planimetry::clear_polygon},
 
-    {.name = "kruh_desk", .set = "d2_page", .caption = "Kruh ...", .anchor = "kru", .item = 7, .picture = "kruh"},
+    {.name = "kruh_desk",
+     .set = "d2_page",
+     .caption = "Kruh ...",
+     .anchor = "kru",
+     .declare = planimetry::declare_circle,
+     .handlers = planimetry::register_circle,
+     .item = 7,
+     .picture = "kruh",
+     .compute = planimetry::compute_circle,
+     .empty = planimetry::clear_circle},
 
     // --- "Stereometrie": the selector lists the cylinder before the cone
     {.name = "d3", .set = kTopSet, .caption = "Stereometrie", .holds = "d3_page", .key = "d3", .frame = &kSolidFrame},

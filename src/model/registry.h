@@ -21,7 +21,6 @@ public:
     void add(const QString& event, Handler handler);
     const Handler* find(const QString& event) const;
     bool contains(const QString& event) const { return handlers_.contains(event); }
-    QStringList events() const { return handlers_.keys(); }
 
     void addKeyFilter(const QString& field, KeyFilter filter);
     const KeyFilter* keyFilter(const QString& field) const;

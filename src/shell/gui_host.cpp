@@ -49,6 +49,9 @@ bool GuiHost::ask(const Message& message)
 
 void GuiHost::effect(const QString& what)
 {
+    // Showing the help lays out its page: the toolkit's floating point work
+    // there is no fault of the calculation that asked for it.
+    FpuFlagsKept calculation;
     if (effects_)
         effects_(what);
 }

@@ -8,7 +8,6 @@
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,22 +21,6 @@
 namespace qvk::shell {
 
 namespace {
-
-// Button pictures by name, loaded onto whichever of the buttons exist.
-struct ButtonPictures {
-    const char* picture;
-    std::initializer_list<const char*> buttons;
-};
-
-const ButtonPictures kButtonPictures[] = {
-    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
-    {"vypocti",
-     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
-      "dvecisla"}},
-    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
-    {"ukoncit", {"stat_prerus", "prerus"}},
-    {"vypis", {"vypis"}},
-};
 
 const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
@@ -64,7 +47,6 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
-    loadButtonPictures();
     binding_.bindTree(druh_);
 
     // The client area below the menu has the fixed design size.
@@ -88,7 +70,6 @@ Thlavni::~Thlavni()
 {
     qApp->removeEventFilter(this);
     emit destroying();
-    fireIfRegistered(QStringLiteral("FormDestroy"));
     model_.setHost(nullptr);
 }
 
@@ -107,26 +88,7 @@ void Thlavni::buildMenu()
     on("oprog_button", [this] { about_->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
-    connect(menu_.application, &QMenu::aboutToShow, this, [this] {
-        fireIfRegistered(QStringLiteral("Aplikace1Click"));
-        emit applicationMenuAboutToShow();
-    });
-}
-
-void Thlavni::loadButtonPictures()
-{
-    for (const ButtonPictures& entry : kButtonPictures) {
-        const QIcon icon = picture(QString::fromUtf8(entry.picture));
-        for (const char* name : entry.buttons)
-            if (auto* b = druh_->findChild<QAbstractButton*>(QString::fromUtf8(name)))
-                b->setIcon(icon);
-    }
-}
-
-void Thlavni::fireIfRegistered(const QString& event)
-{
-    if (registry_.contains(event))
-        run_handler(model_, registry_, event);
+    connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -165,8 +127,9 @@ void Thlavni::activateFirstTime()
     if (activated_)
         return;
     activated_ = true;
-    fireIfRegistered(QStringLiteral("FormActivate"));
     emit firstActivated();
+    // Ready for typing, not on the tab bar.
+    binding_.focusFirstInput(druh_->currentWidget());
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)

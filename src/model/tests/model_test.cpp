@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <stdexcept>
 
 using namespace qvk;
@@ -116,6 +117,21 @@ TEST(Fields, ObserversHearOnlyRealChanges)
     m.setEnabled(QStringLiteral("stop"), false);
     m.setEnabled(QStringLiteral("stop"), true);
     EXPECT_EQ(heard, (QStringList{QStringLiteral("e"), QStringLiteral("stop")}));
+}
+
+TEST(Fields, ObserversNeitherRaiseNorClearTheCalculationsFaults)
+{
+    WindowModel m = sample();
+    m.observe([](const QString&) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_INVALID);
+    });
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_DIVBYZERO);
+    m.setText(QStringLiteral("e"), QStringLiteral("1"));
+    m.listing_add(QStringLiteral("line"));
+    EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 TEST(Fields, DeclaringTwiceOrReadingAnUnknownNameIsAProgrammingError)

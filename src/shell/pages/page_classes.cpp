@@ -1,6 +1,11 @@
 #include "shell/binding.h"
 #include "shell/geometry.h"
+#include "shell/pages/angles_page.h"
+#include "shell/pages/bases_page.h"
+#include "shell/pages/divisors_page.h"
+#include "shell/pages/fractions_page.h"
 #include "shell/pages/page_classes.h"
+#include "shell/pages/plane_sheets.h"
 #include "shell/pages/primes_page.h"
 #include "shell/pages/quadratic_page.h"
 #include "shell/pages/solid_sheets.h"
@@ -23,6 +28,22 @@ QWidget* build(const WindowModel& model, double scale)
     return new P(model, scale);
 }
 
+// The figure sheets share one class, laid out by the sheet's name.
+template <const char* Name>
+QWidget* sheet(const WindowModel& model, double scale)
+{
+    return new FigureSheet(Name, model, scale);
+}
+
+constexpr char kRightTriangle[] = "trojuhelnik_p_desk";
+constexpr char kTriangle[] = "trojuhelnik_desk";
+constexpr char kSquare[] = "ctverec_desk";
+constexpr char kRectangle[] = "obdelnik_desk";
+constexpr char kParallelogram[] = "rovnobeznik_desk";
+constexpr char kTrapezoid[] = "lichobeznik_desk";
+constexpr char kPolygon[] = "n_uhelnik_desk";
+constexpr char kCircle[] = "kruh_desk";
+
 // The class of each calculator page, by its name in the calculator table.
 struct PageClass {
     const char* page;
@@ -32,7 +53,19 @@ struct PageClass {
 const PageClass kPageClasses[] = {
     {"kr", build<QuadraticPage>},
     {"pc", build<PrimesPage>},
+    {"TabSheet1", build<BasesPage>},
+    {"zlm", build<FractionsPage>},
+    {"nsnnsd", build<DivisorsPage>},
+    {"uhly", build<AnglesPage>},
     {"stat", build<StatisticsPage>},
+    {kRightTriangle, sheet<kRightTriangle>},
+    {kTriangle, sheet<kTriangle>},
+    {kSquare, sheet<kSquare>},
+    {kRectangle, sheet<kRectangle>},
+    {kParallelogram, sheet<kParallelogram>},
+    {kTrapezoid, sheet<kTrapezoid>},
+    {kPolygon, sheet<kPolygon>},
+    {kCircle, sheet<kCircle>},
     {"krychle_desk", solid_sheet<stereometry::cube>},
     {"kvadr_desk", solid_sheet<stereometry::cuboid>},
     {"jehlan_desk", solid_sheet<stereometry::pyramid>},
