@@ -8,6 +8,7 @@
 #include "numbers/primes.h"
 #include "planimetry/plane.h"
 #include "statistics/statistics.h"
+#include "stereometry/solids.h"
 
 #include <algorithm>
 
@@ -175,27 +176,65 @@ const Page kPages[] = {
 
     // --- "Stereometrie": the selector lists the cylinder before the cone
     {.name = "d3", .set = kTopSet, .caption = "Stereometrie", .holds = "d3_page", .key = "d3", .frame = &kSolidFrame},
-    {.name = "krychle_desk", .set = "d3_page", .caption = "Krychle", .anchor = "kry", .item = 0, .picture = "krychle"},
+    {.name = "krychle_desk",
+     .set = "d3_page",
+     .caption = "Krychle",
+     .anchor = "kry",
+     .declare = stereometry::declare<stereometry::cube>,
+     .item = 0,
+     .picture = "krychle",
+     .compute = stereometry::compute<stereometry::cube>,
+     .empty = stereometry::empty<stereometry::cube>},
 
-    {.name = "kvadr_desk", .set = "d3_page", .caption = "Kvádr", .anchor = "kva", .item = 1, .picture = "kvadr"},
+    {.name = "kvadr_desk",
+     .set = "d3_page",
+     .caption = "Kvádr",
+     .anchor = "kva",
+     .declare = stereometry::declare<stereometry::cuboid>,
+     .item = 1,
+     .picture = "kvadr",
+     .compute = stereometry::compute<stereometry::cuboid>,
+     .empty = stereometry::empty<stereometry::cuboid>},
 
-    {.name = "jehlan_desk", .set = "d3_page", .caption = "Jehlan", .anchor = "jeh", .item = 2, .picture = "jehlan"},
+    {.name = "jehlan_desk",
+     .set = "d3_page",
+     .caption = "Jehlan",
+     .anchor = "jeh",
+     .declare = stereometry::declare<stereometry::pyramid>,
+     .item = 2,
+     .picture = "jehlan",
+     .compute = stereometry::compute<stereometry::pyramid>,
+     .empty = stereometry::empty<stereometry::pyramid>},
 
-    {.name = "koule_desk", .set = "d3_page", .caption = "Koule", .anchor = "kou", .item = 3, .picture = "koule"},
+    {.name = "koule_desk",
+     .set = "d3_page",
+     .caption = "Koule",
+     .anchor = "kou",
+     .declare = stereometry::declare<stereometry::sphere>,
+     .item = 3,
+     .picture = "koule",
+     .compute = stereometry::compute<stereometry::sphere>,
+     .empty = stereometry::empty<stereometry::sphere>},
 
     {.name = "kuzel_desk",
      .set = "d3_page",
      .caption = "Rotační kužel",
      .anchor = "kuz",
+     .declare = stereometry::declare<stereometry::cone>,
      .item = 5,
-     .picture = "kuzel"},
+     .picture = "kuzel",
+     .compute = stereometry::compute<stereometry::cone>,
+     .empty = stereometry::empty<stereometry::cone>},
 
     {.name = "valec_desk",
      .set = "d3_page",
      .caption = "Rotační válec",
      .anchor = "val",
+     .declare = stereometry::declare<stereometry::cylinder>,
      .item = 4,
-     .picture = "valec"},
+     .picture = "valec",
+     .compute = stereometry::compute<stereometry::cylinder>,
+     .empty = stereometry::empty<stereometry::cylinder>},
 };
 
 } // namespace

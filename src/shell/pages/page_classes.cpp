@@ -8,6 +8,7 @@
 #include "shell/pages/plane_sheets.h"
 #include "shell/pages/primes_page.h"
 #include "shell/pages/quadratic_page.h"
+#include "shell/pages/solid_sheets.h"
 #include "shell/pages/statistics_page.h"
 #include "shell/widgets.h"
 
@@ -65,6 +66,12 @@ const PageClass kPageClasses[] = {
     {kTrapezoid, sheet<kTrapezoid>},
     {kPolygon, sheet<kPolygon>},
     {kCircle, sheet<kCircle>},
+    {"krychle_desk", solid_sheet<stereometry::cube>},
+    {"kvadr_desk", solid_sheet<stereometry::cuboid>},
+    {"jehlan_desk", solid_sheet<stereometry::pyramid>},
+    {"koule_desk", solid_sheet<stereometry::sphere>},
+    {"kuzel_desk", solid_sheet<stereometry::cone>},
+    {"valec_desk", solid_sheet<stereometry::cylinder>},
 };
 
 } // namespace
