@@ -30,18 +30,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const IniFile again = IniFile::parse(ini.toBytes());
 
     // Every section and key the file names, as the reader sees them.
-    QString section;
-    QList<std::pair<QString, QString>> names;
+    QByteArray section;
+    QList<std::pair<QByteArray, QByteArray>> names;
     for (const QByteArray& raw : bytes.split('\n')) {
         const QByteArray t = raw.trimmed();
         if (t.startsWith('[')) {
             const qsizetype close = t.indexOf(']');
-            section = QString::fromUtf8((close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed());
+            section = (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+        } else if (t.startsWith(';') || t.startsWith('#')) {
+            continue;
         } else if (const qsizetype eq = t.indexOf('='); eq > 0) {
-            names.append({section, QString::fromUtf8(t.first(eq).trimmed())});
+            names.append({section, t.first(eq).trimmed()});
         }
     }
-    for (const auto& [s, k] : names) {
+    for (const auto& [rawSection, rawKey] : names) {
+        const QString s = QString::fromUtf8(rawSection);
+        const QString k = QString::fromUtf8(rawKey);
         if (ini.value(s, k) != again.value(s, k))
             fail("value differs after reading again");
         (void)ini.readInteger(s, k, 7);
@@ -51,12 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A value written and read again is the value written.
     if (!names.isEmpty()) {
         IniFile changed = IniFile::parse(bytes);
-        const auto& [s, k] = names.front();
+        const auto& [rawSection, rawKey] = names.front();
+        const QString s = QString::fromUtf8(rawSection);
+        const QString k = QString::fromUtf8(rawKey);
         const QString v = QStringLiteral("12 ab");
-        if (!s.isEmpty() && !k.isEmpty()) {
+        // Names that are not UTF-8 cannot be asked for by the program.
+        const bool whole = !rawSection.isEmpty() && !rawKey.isEmpty() && s.toUtf8() == rawSection
+            && k.toUtf8() == rawKey;
+        if (whole) {
             changed.setValue(s, k, v);
             if (IniFile::parse(changed.toBytes()).value(s, k) != v)
+{
+                std::fprintf(stderr, "[%s] %s\n", qPrintable(s), qPrintable(k));
                 fail("written value not read back");
+            }
         }
     }
     return 0;
