@@ -70,7 +70,7 @@ $(ASAN_BUILD)/build.ninja: $(call reconfigure,$(ASAN_BUILD))
 
 test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 \
+	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
 # The libFuzzer targets in their own clang tree, with ASan and UBSan.

@@ -1,6 +1,10 @@
 #include "app/calculators.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
+#include "numbers/angles.h"
+#include "numbers/bases.h"
+#include "numbers/divisors.h"
+#include "numbers/fractions.h"
 #include "numbers/primes.h"
 #include "planimetry/plane.h"
 #include "statistics/statistics.h"
@@ -47,13 +51,34 @@ const Page kPages[] = {
      .handlers = numbers::register_primes,
      .stop = numbers::kPrimesStop},
 
-    {.name = "TabSheet1", .set = "cisla1", .caption = "Číselné soustavy", .anchor = "cis"},
+    {.name = "TabSheet1",
+     .set = "cisla1",
+     .caption = "Číselné soustavy",
+     .anchor = "cis",
+     .declare = numbers::declare_bases,
+     .handlers = numbers::register_bases},
 
-    {.name = "zlm", .set = "cisla1", .caption = "Zlomky", .anchor = "zlo"},
+    {.name = "zlm",
+     .set = "cisla1",
+     .caption = "Zlomky",
+     .anchor = "zlo",
+     .declare = numbers::declare_fractions,
+     .handlers = numbers::register_fractions},
 
-    {.name = "nsnnsd", .set = "cisla1", .caption = "Dělitel a násobek", .anchor = "nsd"},
+    {.name = "nsnnsd",
+     .set = "cisla1",
+     .caption = "Dělitel a násobek",
+     .anchor = "nsd",
+     .declare = numbers::declare_divisors,
+     .handlers = numbers::register_divisors},
 
-    {.name = "uhly", .set = "cisla1", .caption = "Úhly", .anchor = "uhl", .clear = "uhly_vymaz"},
+    {.name = "uhly",
+     .set = "cisla1",
+     .caption = "Úhly",
+     .anchor = "uhl",
+     .declare = numbers::declare_angles,
+     .handlers = numbers::register_angles,
+     .clear = "uhly_vymaz"},
 
     // --- "Statistika"
     {.name = "stat",
@@ -84,6 +109,7 @@ const Page kPages[] = {
      .declare = planimetry::declare_triangle,
      .item = 1,
      .picture = "troj_obec",
+     .compute = planimetry::compute_triangle,
      .empty = planimetry::clear_triangle},
 
     {.name = "ctverec_desk",

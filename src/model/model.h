@@ -85,6 +85,10 @@ struct Message {
 
 inline const QString kAppTitle = QStringLiteral("QVkalkor");
 
+// The main window's client area in design pixels (a calculator places a label by it).
+inline constexpr int kClientWidth = 376;
+inline constexpr int kClientHeight = 233;
+
 // What the model asks of whoever shows it: boxes, platform effects and the
 // event pump of long runs.
 class Host {
@@ -200,6 +204,10 @@ public:
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
+    // The field that holds the focus as the view reports it; empty when the
+    // focus is elsewhere (a tab bar, another window) or there is no view.
+    const QString& focused() const { return focused_; }
+    void noteFocused(const QString& name) { focused_ = name; }
 
     // --- change notification: the name of the field or grid, "listing",
     // "settings" or "focus"
@@ -226,6 +234,7 @@ private:
     bool listingVisible_ = false;
     std::map<QString, bool> stop_;
     QString focus_;
+    QString focused_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;
     std::vector<Observer> observers_;

@@ -145,6 +145,7 @@ void register_circle(Registry& r)
 }
 
 void compute_right_triangle(WindowModel& m) { solve(m, right_triangle()); }
+void compute_triangle(WindowModel& m) { solve(m, general_triangle()); }
 void compute_square(WindowModel& m) { solve(m, square()); }
 void compute_rectangle(WindowModel& m) { solve(m, rectangle()); }
 void compute_parallelogram(WindowModel& m) { solve(m, parallelogram()); }

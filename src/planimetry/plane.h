@@ -11,8 +11,8 @@ void declare_right_triangle(WindowModel& model);
 void compute_right_triangle(WindowModel& model);
 void clear_right_triangle(WindowModel& model);
 
-// The general triangle's fields and clear; its solver joins with its own table.
 void declare_triangle(WindowModel& model);
+void compute_triangle(WindowModel& model);
 void clear_triangle(WindowModel& model);
 
 void declare_square(WindowModel& model);

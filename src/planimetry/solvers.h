@@ -5,6 +5,7 @@
 namespace qvk::planimetry {
 
 const Figure& right_triangle();
+const Figure& general_triangle();
 const Figure& square();
 const Figure& rectangle();
 const Figure& parallelogram();

@@ -55,6 +55,27 @@ int main(int argc, char** argv)
     ok &= save(&window, out, QStringLiteral("rov-kr-vyreseno"));
     ok &= save(window.listingWindow(), out, QStringLiteral("Tvypis_reseni"));
 
+    // The number pages with their longest results.
+    const auto shot = [&](int inner, std::initializer_list<std::pair<const char*, const char*>> fields,
+                          const char* event, const char* name) {
+        qvk::app::show_page(model, registry, qvk::app::PageNumbers, inner);
+        for (const auto& [field, value] : fields)
+            model.setValueText(QString::fromUtf8(field), QString::fromUtf8(value));
+        window.binding().fire(QString::fromUtf8(event));
+        ok &= save(&window, out, QString::fromUtf8(name));
+    };
+    shot(1, {{"cislo1", "111111111111111111111111111111111111111111111111111111111111111"}, {"sous1", "2"},
+             {"sous2", "10"}},
+         "preved_soustavyClick", "cisla-TabSheet1-prevedeno");
+    shot(2, {{"z1", "-999"}, {"z2", "9998"}, {"z3", "-998"}, {"z4", "9999"}, {"cele", "1"},
+             {"zadani_c", "999999999999"}},
+         "zlomekClick", "cisla-zlm-vypocteno");
+    window.binding().fire(QStringLiteral("prevedClick"));
+    ok &= save(&window, out, QStringLiteral("cisla-zlm-vypocteno"));
+    shot(3, {{"zadani_a", "999999999,999999998"}}, "dvecislaClick", "cisla-nsnnsd-vypocteno");
+    shot(4, {{"uhly_stupne", ""}, {"uhly_st", "-99999"}, {"uhly_min", "-99999"}, {"uhly_vt", "-99999"}},
+         "uhly_vypocetClick", "cisla-uhly-prevedeno");
+
     window.settingsDialog()->load();
     window.settingsDialog()->show();
     ok &= save(window.settingsDialog(), out, QStringLiteral("Tnastaveni"));

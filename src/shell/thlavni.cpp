@@ -128,6 +128,8 @@ void Thlavni::activateFirstTime()
         return;
     activated_ = true;
     emit firstActivated();
+    // Ready for typing, not on the tab bar.
+    binding_.focusFirstInput(druh_->currentWidget());
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)

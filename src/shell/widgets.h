@@ -24,6 +24,9 @@ QLabel* text_label(QWidget* parent, const QString& text);
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);
 
+// A button that runs its page's calculation (neither a clear nor a Stop button).
+bool runs_calculation(const QString& button);
+
 // A page set whose page tabs are drawn as a row of buttons.
 QTabWidget* button_pages(QWidget* parent, const char* name);
 // A page set without tabs: only the program changes its page.

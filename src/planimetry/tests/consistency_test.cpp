@@ -26,15 +26,53 @@ struct Known {
     bool segment = false;
     // Combinations that determine only some quantities: pattern -> fields written.
     std::map<Mask, Mask> partial = {};
+    // Combinations that find the obtuse γ by an arcsine and so take its acute
+    // companion 180 − γ instead.
+    std::set<Mask> acute_gamma = {};
+    double tolerance = 1e-9;
+    // Combinations whose arcsine finds a right angle, where the argument 1
+    // amplifies the rounding of the given values: close, or just above 1 and
+    // refused.
+    std::set<Mask> near_right = {};
 };
 
 const double kAlfa = std::atan2(3.0, 4.0) * 180 / kPi;
+
+// The general triangle of sides a, b, c by index a, b, c, va, vb, vc, α, β, γ, O, S.
+std::vector<double> triangle(double a, double b, double c)
+{
+    auto angle = [](double t, double u, double w) { return std::acos((u * u + w * w - t * t) / (2 * u * w)) * 180 / kPi; };
+    const double s = (a + b + c) / 2, area = std::sqrt(s * (s - a) * (s - b) * (s - c));
+    return {a, b, c, 2 * area / a, 2 * area / b, 2 * area / c, angle(a, b, c), angle(b, a, c), angle(c, a, b),
+            a + b + c, area};
+}
+
+// The two partial rows: two angles give the third, a side with its height the area.
+const std::map<Mask, Mask> kTrianglePartial = {
+    {of({6, 7}), of({6, 7, 8})}, {of({6, 8}), of({6, 7, 8})},   {of({7, 8}), of({6, 7, 8})},
+    {of({0, 3}), of({0, 3, 10})}, {of({1, 4}), of({1, 4, 10})}, {of({2, 5}), of({2, 5, 10})},
+};
+
+// γ between a and b from an arcsine (a side with its height and a second
+// one, two sides and S, a side, another height and S), or γ found opposite c
+// from the law of sines.
+const std::set<Mask> kArcsineGamma = {
+    of({0, 3, 1}), of({0, 3, 4}), of({1, 4, 0}), of({1, 4, 3}), of({0, 1, 10}),
+    of({0, 4, 10}), of({1, 3, 10}), of({0, 2, 6}), of({1, 2, 7}),
+};
 
 std::vector<Known> known_figures()
 {
     return {
         {"right triangle 3 4 5", right_triangle, 0, {3, 4, 5, 2.4, kAlfa, 90 - kAlfa, 12, 6}, false,
          {{of({2, 3}), of({2, 3, 7})}}},
+        {"triangle 5 6 7", general_triangle, 1, triangle(5, 6, 7), false, kTrianglePartial},
+        {"triangle 3 4 5", general_triangle, 1, triangle(3, 4, 5), false, kTrianglePartial, {}, 1e-9,
+         {of({0, 2, 6}), of({1, 2, 7})}},
+        {"triangle 4 5 8", general_triangle, 1, triangle(4, 5, 8), false, kTrianglePartial, kArcsineGamma},
+        {"triangle 1 5 5.99", general_triangle, 1, triangle(1, 5, 5.99), false, kTrianglePartial, kArcsineGamma},
+        // Two angles next to 90: the law of sines and the cancellations amplify the rounding.
+        {"triangle 0.01 10 10", general_triangle, 1, triangle(0.01, 10, 10), false, kTrianglePartial, {}, 1e-7},
         {"square 2", square, 2, {2, 2 * std::sqrt(2.0), 8, 4}},
         {"rectangle 3 4", rectangle, 3, {3, 4, 5, 14, 12}},
         {"parallelogram 4 3 30", parallelogram, 4, {4, 3, 1.5, 2, 30, 150, 14, 6}, false,
@@ -94,8 +132,17 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
                     w.model.setText(QString::fromUtf8(f.fields[i]), given_text(k, int(i)));
             run_handler(w.model, w.registry, QStringLiteral("vyres_d2Click"));
             const std::string where = std::string(k.name) + ": " + describe(f, row.given);
+            const bool loose = k.near_right.count(row.given) > 0;
+            if (loose && !w.host.messages.empty()) {
+                EXPECT_EQ(w.host.messages[0].text, QStringLiteral("Nepřípustné zadání.")) << where;
+                continue;
+            }
             ASSERT_TRUE(w.host.messages.empty()) << where << ": " << w.host.messages[0].text.toStdString();
 
+            if (k.acute_gamma.count(row.given)) {
+                EXPECT_NEAR(static_cast<double>(parse_decimal(w.text(f, 8))), 180 - k.values[8], k.tolerance) << where;
+                continue;
+            }
             const auto p = k.partial.find(row.given);
             Mask expected = row.given;
             for (int i : f.written)
@@ -111,7 +158,7 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
                 ASSERT_FALSE(t.isEmpty()) << where << ": " << f.fields[std::size_t(i)] << " not written";
                 const double got = static_cast<double>(parse_decimal(t));
                 const double want = k.values[std::size_t(i)];
-                EXPECT_NEAR(got, want, 1e-9 * std::max(1.0, std::fabs(want)))
+                EXPECT_NEAR(got, want, (loose ? 1e-6 : k.tolerance) * std::max(1.0, std::fabs(want)))
                     << where << ": " << f.fields[std::size_t(i)];
             }
         }

@@ -1,5 +1,9 @@
 #include "shell/binding.h"
 #include "shell/geometry.h"
+#include "shell/pages/angles_page.h"
+#include "shell/pages/bases_page.h"
+#include "shell/pages/divisors_page.h"
+#include "shell/pages/fractions_page.h"
 #include "shell/pages/page_classes.h"
 #include "shell/pages/plane_sheets.h"
 #include "shell/pages/primes_page.h"
@@ -48,6 +52,10 @@ struct PageClass {
 const PageClass kPageClasses[] = {
     {"kr", build<QuadraticPage>},
     {"pc", build<PrimesPage>},
+    {"TabSheet1", build<BasesPage>},
+    {"zlm", build<FractionsPage>},
+    {"nsnnsd", build<DivisorsPage>},
+    {"uhly", build<AnglesPage>},
     {"stat", build<StatisticsPage>},
     {kRightTriangle, sheet<kRightTriangle>},
     {kTriangle, sheet<kTriangle>},

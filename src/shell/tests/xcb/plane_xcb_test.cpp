@@ -165,6 +165,32 @@ TEST_F(PlanePage, TypedLegsAreSolvedAndASecondPressIsRefused)
     EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Nepřípustná kombinace zadání."));
 }
 
+TEST_F(PlanePage, TypedSidesOfAGeneralTriangleAreSolved)
+{
+    Program p;
+    open_plane_page(p);
+    p.model.setIndex(QStringLiteral("d2_vyber"), 1);
+    p.window->binding().fire(QStringLiteral("d2_vyberChange"));
+    settle();
+    click(p, p.find<QLineEdit>("troj_a"));
+    type_text(QStringLiteral("3"));
+    press({QStringLiteral("Tab")});
+    type_text(QStringLiteral("4"));
+    press({QStringLiteral("Tab")});
+    type_text(QStringLiteral("5"));
+    auto* compute = p.find<QPushButton>("vyres_d2");
+    click(p, compute);
+    EXPECT_EQ(p.find<QLineEdit>("troj_gama")->text(), QStringLiteral("90"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_alfa")->text(), QStringLiteral("36,87"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_vc")->text(), QStringLiteral("2,4"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_obsah")->text(), QStringLiteral("6"));
+    EXPECT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
+
+    click(p, compute);
+    ASSERT_TRUE(QTest::qWaitFor([&p] { return !p.boxes.seen().isEmpty(); }, 3000));
+    EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Nepřípustné zadání."));
+}
+
 TEST_F(PlanePage, TheTrapezoidAnswersWithItsInformationBox)
 {
     Program p;
