@@ -7,7 +7,7 @@ seconds=$2
 here=$(dirname "$0")
 status=0
 total=0
-for target in numeric ini batch; do
+for target in numeric ini batch numbers; do
   work="$build/fuzz-work/$target"
   mkdir -p "$work/corpus" "$work/findings"
   dict=""
