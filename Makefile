@@ -1,6 +1,8 @@
 # Everything on a fresh Debian 12 machine: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
@@ -10,11 +12,12 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core ccache \
            xvfb openbox xdotool x11-utils libxcb1-dev imagemagick \
-           librsvg2-bin desktop-file-utils appstream dpkg-dev file
+           librsvg2-bin desktop-file-utils appstream dpkg-dev file \
+           clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-xcb test-sanitize screenshots bench package clean FORCE
+.PHONY: all deps build run test test-fast test-xcb test-sanitize test-fuzz fuzz fuzz-build screenshots bench package clean FORCE
 
 # A tree remembers the CMAKE_ARGS it was configured with; other arguments
 # configure it afresh (FORCE as a prerequisite of its build.ninja).
@@ -53,6 +56,7 @@ run: build
 test:
 	$(MAKE) test-fast
 	$(MAKE) test-sanitize
+	$(MAKE) test-fuzz
 
 test-fast: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -69,6 +73,21 @@ test-sanitize: deps $(ASAN_BUILD)/build.ninja
 	cd $(ASAN_BUILD) && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The libFuzzer targets in their own clang tree, with ASan and UBSan.
+$(FUZZ_BUILD)/build.ninja: $(call reconfigure,$(FUZZ_BUILD))
+	$(call configure,$(FUZZ_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DQVK_FUZZ=ON)
+
+fuzz-build: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+# Each target FUZZ_SECONDS long; prints executions and findings per target.
+fuzz: fuzz-build
+	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A short run of each target, so they keep building and passing.
+test-fuzz: fuzz-build
+	tests/fuzz/run.sh $(FUZZ_BUILD) 3
+
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/qvkalkor-screenshots $(BUILD)/screenshots
 	@echo "Screenshots in $(BUILD)/screenshots"
@@ -81,4 +100,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
