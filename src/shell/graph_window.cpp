@@ -1,4 +1,5 @@
 #include "shell/graph_window.h"
+#include "core/fpu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -73,6 +74,8 @@ void GraphView::setStale(bool stale)
 
 void GraphView::resetView()
 {
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
     range_ = scene_ ? equations::initial_range(*scene_) : GraphRange{};
     range_ = equations::fit_to_view(range_, width(), height());
     fitted_ = true;
@@ -89,6 +92,8 @@ QPointF GraphView::toPlane(const QPointF& p) const
 
 void GraphView::render(QPainter& p, const QSizeF& size) const
 {
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
     const Mapping m{range_, size};
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(QPointF(), size), Qt::white);
@@ -217,6 +222,8 @@ void GraphView::resizeEvent(QResizeEvent* e)
 
 void GraphView::wheelEvent(QWheelEvent* e)
 {
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
     const double steps = e->angleDelta().y() / 120.0;
     if (steps == 0)
         return;
@@ -243,6 +250,8 @@ void GraphView::mousePressEvent(QMouseEvent* e)
 
 void GraphView::mouseMoveEvent(QMouseEvent* e)
 {
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
     if (!drag_)
         return;
     const QPointF a = toPlane(*drag_), b = toPlane(e->position());

@@ -10,6 +10,7 @@
 #include "shell/widgets.h"
 
 #include "app/calculators.h"
+#include "core/fpu.h"
 #include "equations/graph.h"
 
 #include <QAction>
@@ -115,6 +116,8 @@ bool Thlavni::graphPage() const
 
 void Thlavni::showGraph()
 {
+    FpuFlagsKept kept;
+    fpu_clear();
     if (!graphPage())
         return;
     if (!graphShown_) {
@@ -130,6 +133,8 @@ void Thlavni::showGraph()
 
 void Thlavni::followSolve(const QString& event)
 {
+    FpuFlagsKept kept;
+    fpu_clear();
     const unsigned errors = host_.errorsShown();
     const bool failed = errors != errorsSeen_;
     errorsSeen_ = errors;
