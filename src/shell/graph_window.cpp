@@ -147,16 +147,6 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
             if (piece.from != piece.to)
                 p.drawLine(a, b);
         }
-        for (const auto& piece : s.solution) {
-            const std::pair<double, bool> ends[] = {{piece.from, piece.fromClosed}, {piece.to, piece.toClosed}};
-            for (const auto& [x, closed] : ends) {
-                if (!std::isfinite(x))
-                    continue;
-                p.setPen(QPen(kSolution, 2));
-                p.setBrush(closed ? QBrush(kSolution) : QBrush(Qt::white));
-                p.drawEllipse(clamp(QPointF(m.pixel(x, 0).x(), ay), size), 5, 5);
-            }
-        }
     }
 
     // The curve, refined where it bends.
@@ -190,6 +180,20 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
         p.drawRect(box);
         p.setPen(Qt::black);
         p.drawText(at, mk.label);
+    }
+
+    // Open and closed ends over the root marks: the set decides.
+    if (s.inequality) {
+        for (const auto& piece : s.solution) {
+            const std::pair<double, bool> ends[] = {{piece.from, piece.fromClosed}, {piece.to, piece.toClosed}};
+            for (const auto& [x, closed] : ends) {
+                if (!std::isfinite(x))
+                    continue;
+                p.setPen(QPen(kSolution, 2));
+                p.setBrush(closed ? QBrush(kSolution) : QBrush(Qt::white));
+                p.drawEllipse(clamp(QPointF(m.pixel(x, 0).x(), ay), size), 5, 5);
+            }
+        }
     }
 
     double cornerY = fm.ascent() + 6;
