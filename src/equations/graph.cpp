@@ -1,4 +1,5 @@
 #include "equations/graph.h"
+#include "core/fpu.h"
 #include "core/numeric.h"
 
 #include <algorithm>
@@ -17,6 +18,14 @@ double GraphScene::value(double x) const
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// The graph's own numbers: a flag left by reading a field text is no error of
+// the number shown (callers keep the calculation's flags around this).
+QString fmt(long double v)
+{
+    fpu_clear();
+    return format_number(v);
+}
 
 std::optional<double> number(const QString& text)
 {
@@ -51,7 +60,7 @@ QString term(double c, const QString& power, bool first)
         s = c < 0 ? QStringLiteral(" - ") : QStringLiteral(" + ");
     const double m = std::fabs(c);
     if (m != 1 || power.isEmpty())
-        s += format_number(m);
+        s += fmt(m);
     return s + power;
 }
 
@@ -264,7 +273,7 @@ QString tick_label(double value, double step)
     long double v = round_places(value, std::min(places, 15));
     if (v == 0)
         v = 0; // no "-0"
-    return format_number(v);
+    return fmt(v);
 }
 
 namespace {
