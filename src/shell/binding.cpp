@@ -235,6 +235,7 @@ void Binding::showAction(const QString& name)
 void Binding::fire(const QString& event)
 {
     run_handler(model_, registry_, event);
+    emit handled(event);
 }
 
 void Binding::connectUser(QWidget* w, const QString& name)

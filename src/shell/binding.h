@@ -48,6 +48,10 @@ public:
     // The accessible name a widget gets: its widget name when QVKALKOR_A11Y_IDS=1.
     static QString accessibleNameFor(const Field& field);
 
+signals:
+    // After each handler run, whatever its outcome.
+    void handled(const QString& event);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -31,6 +31,8 @@ void GuiHost::show(const Message& message)
         QApplication::beep();
         return;
     }
+    if (message.kind == Message::Kind::Error)
+        ++errors_;
     // The box runs the event loop inside the calculation.
     FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);

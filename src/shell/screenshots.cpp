@@ -5,6 +5,7 @@
 #include "shell/about_box.h"
 #include "shell/application.h"
 #include "shell/help_window.h"
+#include "shell/graph_window.h"
 #include "shell/listing_window.h"
 #include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
@@ -54,6 +55,16 @@ int main(int argc, char** argv)
     window.binding().fire(QStringLiteral("kvreseniClick"));
     ok &= save(&window, out, QStringLiteral("rov-kr-vyreseno"));
     ok &= save(window.listingWindow(), out, QStringLiteral("Tvypis_reseni"));
+
+    // The graph of that quadratic, then of its inequality "< 0".
+    window.showGraph();
+    window.graphWindow()->resize(800, 600);
+    QApplication::processEvents();
+    window.graphWindow()->view()->resetView();
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf"));
+    model.setIndex(QStringLiteral("rovnice"), 2);
+    window.binding().fire(QStringLiteral("kvreseniClick"));
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf-nerovnice"));
 
     // The number pages with their longest results.
     const auto shot = [&](int inner, std::initializer_list<std::pair<const char*, const char*>> fields,

@@ -2,11 +2,16 @@
 #include "app/menu.h"
 #include "shell/about_box.h"
 #include "shell/geometry.h"
+#include "shell/graph_window.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
 #include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
+
+#include "app/calculators.h"
+#include "core/fpu.h"
+#include "equations/graph.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,6 +66,8 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     settings_ = new Tnastaveni(model_, scale_, this);
     listing_ = new Tvypis_reseni(model_, scale_, this);
     help_ = new HelpWindow(scale_, this);
+    graph_ = new GraphWindow(this);
+    connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
 
     // Menu keys take precedence over the keys of the focused field (Ctrl+X, Ctrl+K).
     qApp->installEventFilter(this);
@@ -89,6 +96,56 @@ void Thlavni::buildMenu()
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
     connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
+
+    // The graph is the shell's own: no field of the page, no handler.
+    graphAction_ = new QAction(QStringLiteral("Graf"), this);
+    graphAction_->setObjectName(QStringLiteral("graf"));
+    graphAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    graphAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(graphAction_);
+    menu_.application->addAction(graphAction_);
+    connect(graphAction_, &QAction::triggered, this, &Thlavni::showGraph);
+    connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage()); });
+}
+
+bool Thlavni::graphPage() const
+{
+    const app::Page* page = app::page_on_show(model_);
+    return page && qstrcmp(page->name, "kr") == 0;
+}
+
+void Thlavni::showGraph()
+{
+    FpuFlagsKept kept;
+    fpu_clear();
+    if (!graphPage())
+        return;
+    if (!graphShown_) {
+        graphShown_ = true;
+        graph_->showScene(lastGood_ ? lastGood_ : equations::quadratic_scene(model_));
+        if (lastFailed_)
+            graph_->showScene(std::nullopt);
+    }
+    graph_->show();
+    graph_->raise();
+    graph_->activateWindow();
+}
+
+void Thlavni::followSolve(const QString& event)
+{
+    FpuFlagsKept kept;
+    fpu_clear();
+    const unsigned errors = host_.errorsShown();
+    const bool failed = errors != errorsSeen_;
+    errorsSeen_ = errors;
+    if (event != u"kvreseniClick" && event != u"rovniceChange")
+        return;
+    const auto scene = failed ? std::nullopt : equations::quadratic_scene(model_);
+    lastFailed_ = !scene;
+    if (scene)
+        lastGood_ = scene;
+    if (graphShown_)
+        graph_->showScene(scene);
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)

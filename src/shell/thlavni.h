@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the page tree of all calculators, the menu and the
 // secondary windows.
+#include "equations/graph.h"
 #include "model/model.h"
 #include "model/registry.h"
 #include "shell/binding.h"
@@ -15,6 +16,7 @@ class QTabWidget;
 
 namespace qvk::shell {
 
+class GraphWindow;
 class HelpWindow;
 class TOprog;
 class Tnastaveni;
@@ -37,6 +39,10 @@ public:
     Tnastaveni* settingsDialog() const { return settings_; }
     TOprog* aboutBox() const { return about_; }
     HelpWindow* helpWindow() const { return help_; }
+    GraphWindow* graphWindow() const { return graph_; }
+    QAction* graphAction() const { return graphAction_; }
+    // Opens the graph of the page on show, when it has one.
+    void showGraph();
 
     // The desktop work area, read when the window was created.
     EdgeRect workArea() const { return workArea_; }
@@ -76,6 +82,15 @@ private:
     Tnastaveni* settings_ = nullptr;
     TOprog* about_ = nullptr;
     HelpWindow* help_ = nullptr;
+    GraphWindow* graph_ = nullptr;
+    QAction* graphAction_ = nullptr;
+    unsigned errorsSeen_ = 0;
+    // The graph of the last good solve, kept while the window is closed.
+    std::optional<equations::GraphScene> lastGood_;
+    bool lastFailed_ = false;
+    bool graphShown_ = false;
+    bool graphPage() const;
+    void followSolve(const QString& event);
     ProgramFinder find_ = find_on_path;
     ProgramStarter start_ = start_detached;
     bool activated_ = false;

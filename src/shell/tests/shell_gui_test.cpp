@@ -278,7 +278,7 @@ TEST(Menu, ItemsShortcutsAndSeparators)
               (QStringList{QStringLiteral("Kalkulakawin1=Kalkulačka Ctrl+K"), QStringLiteral("N2=-"),
                            QStringLiteral("nastav=Nastavení ... Ctrl+N"), QStringLiteral("Dal1=Další nastavení"),
                            QStringLiteral("uloz_konf=Uložit konfiguraci"), QStringLiteral("N1=-"),
-                           QStringLiteral("Konec1=Konec")}));
+                           QStringLiteral("Konec1=Konec"), QStringLiteral("graf=Graf Ctrl+G")}));
     EXPECT_EQ(items(m.more), (QStringList{QStringLiteral("delete_konf=Odstranit konfiguraci ..."),
                                           QStringLiteral("saveconf_end=Ukládat konfiguraci při ukončení"),
                                           QStringLiteral("N3=-"),
