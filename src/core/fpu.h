@@ -9,14 +9,21 @@ namespace qvk {
 
 // Keeps the status flags of the running calculation across work that is not
 // part of it (the toolkit's event processing, a message box, a nested handler).
+// Cheap enough for every poll of a long loop: the status is only written back
+// when the work changed it.
 class FpuFlagsKept {
 public:
-    FpuFlagsKept() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-    ~FpuFlagsKept() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    FpuFlagsKept() : raised_(std::fetestexcept(FE_ALL_EXCEPT)) { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ~FpuFlagsKept()
+    {
+        if (std::fetestexcept(FE_ALL_EXCEPT) != raised_)
+            std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+    }
     FpuFlagsKept(const FpuFlagsKept&) = delete;
     FpuFlagsKept& operator=(const FpuFlagsKept&) = delete;
 
 private:
+    int raised_;
     std::fexcept_t saved_;
 };
 

@@ -1,4 +1,5 @@
 #include "model/model.h"
+#include "core/fpu.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -64,6 +65,9 @@ Field& WindowModel::mut(const QString& name) { return const_cast<Field&>(field(n
 
 void WindowModel::notify(const QString& name)
 {
+    // Views create and show windows, load icons and fonts: none of the flags
+    // that leaves may reach the calculation, nor may it clear a pending one.
+    FpuFlagsKept calculation;
     for (const Observer& o : observers_)
         o(name);
 }
@@ -303,7 +307,7 @@ void WindowModel::listing_show()
 {
     listingVisible_ = true;
     notify(kListing);
-    host_->effect(QStringLiteral("listing:show"));
+    effect(QStringLiteral("listing:show"));
 }
 
 void WindowModel::listing_set_last(const QString& line)
@@ -327,16 +331,36 @@ void WindowModel::listing_close()
     notify(kListing);
 }
 
+// The host's work is the toolkit's, as the views' is (see notify).
+
 void WindowModel::showMessage(Message::Kind kind, const QString& title, const QString& text)
 {
+    FpuFlagsKept calculation;
     host_->show(Message{kind, title, text});
 }
 
 bool WindowModel::ask(const QString& title, const QString& text, Message::Kind icon)
 {
+    FpuFlagsKept calculation;
     return host_->ask(Message{icon, title, text});
 }
 
-void WindowModel::beep() { host_->show(Message{Message::Kind::Beep, {}, {}}); }
+void WindowModel::beep()
+{
+    FpuFlagsKept calculation;
+    host_->show(Message{Message::Kind::Beep, {}, {}});
+}
+
+void WindowModel::effect(const QString& what)
+{
+    FpuFlagsKept calculation;
+    host_->effect(what);
+}
+
+void WindowModel::processEvents()
+{
+    FpuFlagsKept calculation;
+    host_->processEvents();
+}
 
 } // namespace qvk

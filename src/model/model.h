@@ -85,7 +85,8 @@ struct Message {
 inline const QString kAppTitle = QStringLiteral("QVkalkor");
 
 // What the model asks of whoever shows it: boxes, platform effects and the
-// event pump of long runs.
+// event pump of long runs. The model calls it with the calculation's FP
+// flags shielded, so a host never needs to care about them.
 class Host {
 public:
     virtual ~Host() = default;
@@ -188,15 +189,16 @@ public:
     void listing_clear();
     void listing_close(); // hide and empty
 
-    // --- messages, effects, long runs
-    Host& host() const { return *host_; }
+    // --- messages, effects, long runs. Views (observers) and the host do
+    // toolkit work; the model is the only way from a calculation to them, and
+    // it keeps the calculation's FP flags across every such call.
     void setHost(Host* host) { host_ = host ? host : &fallback_; }
     void showMessage(Message::Kind kind, const QString& title, const QString& text);
     // A Yes/No question; true for Yes. `icon` is Question or Warning.
     bool ask(const QString& title, const QString& text, Message::Kind icon = Message::Kind::Question);
     void beep();
-    void effect(const QString& what) { host_->effect(what); }
-    void processEvents() { host_->processEvents(); }
+    void effect(const QString& what);
+    void processEvents();
     StopFlags& stop() { return stop_; }
     const StopFlags& stop() const { return stop_; }
 

@@ -1,5 +1,4 @@
 #include "shell/gui_host.h"
-#include "core/fpu.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,8 +30,6 @@ void GuiHost::show(const Message& message)
         QApplication::beep();
         return;
     }
-    // The box runs the event loop inside the calculation.
-    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
@@ -40,7 +37,6 @@ void GuiHost::show(const Message& message)
 
 bool GuiHost::ask(const Message& message)
 {
-    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
                     owner_);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -63,12 +59,8 @@ void GuiHost::processEvents()
         return;
     if (clock_.isValid() && !clock_.hasExpired(10))
         return;
-    // The toolkit's own floating point work (layout, painting) must neither
-    // raise a fault in the calculation nor clear one it has pending.
-    {
-        FpuFlagsKept calculation;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
+    // The model keeps the calculation's FP flags across this (see WindowModel).
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Timed from the end of the pass, so a slow repaint cannot starve the loop.
     clock_.start();
 }
