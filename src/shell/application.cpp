@@ -13,8 +13,8 @@ namespace qvk::shell {
 
 void setup_application(QApplication& app)
 {
+    // No display name: Qt would append it to every title the window manager shows.
     QApplication::setApplicationName(kAppTitle);
-    QApplication::setApplicationDisplayName(kAppTitle);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/mainicon.svg")));
     // The toolkit's own dialogs (save dialog, overwrite question) in Czech.
     auto* translator = new QTranslator(&app);
