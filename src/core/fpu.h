@@ -4,8 +4,13 @@
 // ends (storing, rounding, formatting, reporting) and stops with the fault.
 #include <cfenv>
 #include <cstdint>
+#include <limits>
 
 namespace qvk {
+
+// The core computes in the extended type with its 64-bit mantissa; another
+// long double would change every result in the last digits.
+static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 64-bit-mantissa extended type");
 
 // Keeps the status flags of the running calculation across work that is not
 // part of it (the toolkit's event processing, a message box, a nested handler).
