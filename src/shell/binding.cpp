@@ -177,6 +177,13 @@ void Binding::connectUser(QWidget* w, const QString& name)
             model_.setIndex(name, index);
             changed();
         });
+        // With no page selected, a click on the tab that looks current selects it too.
+        connect(tabs, &QTabWidget::tabBarClicked, this, [this, tabs, name, changed](int index) {
+            if (updating_ || index < 0 || model_.index(name) >= 0 || index != tabs->currentIndex())
+                return;
+            model_.setIndex(name, index);
+            changed();
+        });
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
         connect(stack, &QStackedWidget::currentChanged, this, [this, name, changed](int index) {
             if (updating_)
@@ -280,8 +287,11 @@ void Binding::show(const QString& name)
         if (c->currentIndex() != f.value)
             c->setCurrentIndex(f.value);
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        if (tabs->currentIndex() != f.value)
+        // No page (an index outside the set): the sheet stays empty.
+        if (f.value >= 0 && tabs->currentIndex() != f.value)
             tabs->setCurrentIndex(f.value);
+        if (QWidget* sheet = tabs->currentWidget(); sheet && sheet->isHidden() == (f.value >= 0))
+            sheet->setVisible(f.value >= 0);
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
         if (stack->currentIndex() != f.value)
             stack->setCurrentIndex(f.value);

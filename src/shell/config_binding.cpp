@@ -47,7 +47,7 @@ QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size();
 
 QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
 
-void ConfigBinding::moveWindow(QPoint topLeft) { window_.move(topLeft); }
+void ConfigBinding::moveWindow(QPoint topLeft) { window_.place(topLeft); }
 
 void ConfigBinding::restartProgram() { restart_(); }
 

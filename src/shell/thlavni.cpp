@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace qvk::shell {
 
@@ -195,9 +196,30 @@ void Thlavni::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void Thlavni::place(QPoint topLeft)
+{
+    placing_ = topLeft;
+    placingSince_.start();
+    // The frame's corner, as the window manager draws it.
+    if (QWindow* w = windowHandle())
+        w->setFramePosition(topLeft);
+    else
+        move(topLeft);
+}
+
 void Thlavni::moveEvent(QMoveEvent* e)
 {
     QMainWindow::moveEvent(e);
+    // Only moves the user makes snap. The window manager reports the
+    // program's own move later, possibly in steps; a move it never completes
+    // stops counting as the program's after a second.
+    if (placing_) {
+        const bool arrived = pos() == *placing_;
+        if (arrived || placingSince_.hasExpired(1000))
+            placing_.reset();
+        if (arrived || placing_)
+            return;
+    }
     if (snapping_ || !isVisible() || isMinimized() || workArea_.right <= workArea_.left)
         return;
     const QRect frame = frameGeometry();
