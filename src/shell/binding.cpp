@@ -153,7 +153,12 @@ void Binding::connectUser(QWidget* w, const QString& name)
 {
     auto changed = [this, name] { fire(name + QStringLiteral("Change")); };
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        connect(e, &QLineEdit::textEdited, this, [this, name, changed](const QString& text) {
+        // Every change, not only typed ones: automation and voice control set
+        // the text through the accessibility interface, and the calculation
+        // must read what the field shows.
+        connect(e, &QLineEdit::textChanged, this, [this, name, changed](const QString& text) {
+            if (updating_)
+                return;
             model_.setText(name, text);
             changed();
         });

@@ -1,11 +1,14 @@
 // A pupil's first minutes with the program on a real desktop: help, a first
 // solve with the listing on, the listing's keys, and the titles the window
 // manager shows.
+#include "shell/about_box.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
 #include "shell/settings_dialog.h"
 #include "shell/tests/xcb/x_window.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -83,6 +86,55 @@ TEST_F(FirstUse, TitlesAsTheWindowManagerShowsThem)
     press({QStringLiteral("ctrl+n")});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !settingsTitle.isEmpty(); }, 3000));
     EXPECT_EQ(settingsTitle, QStringLiteral("Nastavení"));
+}
+
+TEST_F(FirstUse, TheThanksLinkOpensAHelpPageTheUserCanUse)
+{
+    Program p;
+    TOprog* about = p.window->aboutBox();
+    bool clicked = false;
+    bool blocking = false;
+    QTimer look;
+    look.setInterval(20);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (!about->isVisible() || !is_managed(about))
+            return;
+        look.stop();
+        p.click(about->findChild<QWidget*>(QStringLiteral("betatester")));
+        clicked = true;
+        // A box still up keeps the help window from the user: note it, close it.
+        QTest::qWait(300);
+        if (about->isVisible()) {
+            blocking = true;
+            about->reject();
+        }
+    });
+    look.start();
+    QTimer::singleShot(0, [&] { p.window->binding().action(QStringLiteral("oprog_button"))->trigger(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clicked; }, 5000));
+    HelpWindow* help = p.window->helpWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 3000));
+    EXPECT_FALSE(blocking);
+    EXPECT_TRUE(help->source().toString().endsWith(QStringLiteral("beta.htm")));
+    EXPECT_TRUE(activate(help));
+    help->close();
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(FirstUse, AValueSetThroughTheAccessibilityInterfaceIsCalculated)
+{
+    Program p;
+    QLineEdit* a1 = p.find<QLineEdit>("a1");
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(a1);
+    ASSERT_NE(field, nullptr);
+    field->setText(QAccessible::Value, QStringLiteral("1"));
+    QAccessible::queryAccessibleInterface(p.find<QLineEdit>("b1"))->setText(QAccessible::Value, QStringLiteral("-3"));
+    QAccessible::queryAccessibleInterface(p.find<QLineEdit>("c1"))->setText(QAccessible::Value, QStringLiteral("2"));
+    EXPECT_EQ(a1->text(), QStringLiteral("1"));
+    EXPECT_EQ(p.model.text(QStringLiteral("a1")), QStringLiteral("1"));
+    p.click(p.find<QPushButton>("kvreseni"));
+    EXPECT_EQ(p.find<QLineEdit>("x1res")->text(), QStringLiteral("1"));
+    EXPECT_EQ(p.find<QLineEdit>("x2res")->text(), QStringLiteral("2"));
 }
 
 struct ListingKeys : OnX11 {
