@@ -45,7 +45,7 @@ QSize ConfigBinding::screenSize() const
 
 QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size(); }
 
-QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
+QPoint ConfigBinding::windowPosition() const { return window_.placedPosition(); }
 
 void ConfigBinding::moveWindow(QPoint topLeft) { window_.place(topLeft); }
 

@@ -46,6 +46,9 @@ public:
 
     // Moves the window where the program wants it, without snapping it.
     void place(QPoint topLeft);
+    // Where the window stands, or is being placed: the window manager
+    // reports the program's own move only later.
+    QPoint placedPosition() const { return placing_ ? *placing_ : pos(); }
 
     // Runs the effects the model asks for: help topics, program starts, the listing.
     void runEffect(const QString& what);

@@ -46,6 +46,21 @@ TEST_F(Window, StoredPositionNearTheEdgeIsNotSnapped)
     EXPECT_EQ(stored.readInteger(QStringLiteral("poloha"), QStringLiteral("top"), -1), 5);
 }
 
+TEST_F(Window, FirstStartStoresThePositionTheWindowIsPlacedAt)
+{
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("qvkalkor.ini"));
+    Program p({true, folder.path()});
+    settle();
+    // Written at the end of the start, before the window manager has moved the window.
+    const config::IniFile stored = config::IniFile::load(ini);
+    const QPoint saved(stored.readInteger(QStringLiteral("poloha"), QStringLiteral("left"), -1),
+                       stored.readInteger(QStringLiteral("poloha"), QStringLiteral("top"), -1));
+    EXPECT_GT(saved.x(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.window->pos() == saved; }, 2000))
+        << saved.x() << "," << saved.y() << " " << p.window->x() << "," << p.window->y();
+}
+
 TEST_F(Window, AMoveOfTheUserNearTheEdgeSnaps)
 {
     Program p;
