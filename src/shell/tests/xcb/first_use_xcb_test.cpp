@@ -97,14 +97,15 @@ TEST_F(FirstUse, TheThanksLinkOpensAHelpPageTheUserCanUse)
     QTimer look;
     look.setInterval(20);
     QObject::connect(&look, &QTimer::timeout, [&] {
-        if (!about->isVisible() || !is_managed(about))
+        // Placed and active, so that the click lands on the link.
+        if (!about->isVisible() || !is_managed(about) || !about->isActiveWindow())
             return;
         look.stop();
+        settle();
         p.click(about->findChild<QWidget*>(QStringLiteral("betatester")));
         clicked = true;
         // A box still up keeps the help window from the user: note it, close it.
-        QTest::qWait(300);
-        if (about->isVisible()) {
+        if (!QTest::qWaitFor([about] { return !about->isVisible(); }, 2000)) {
             blocking = true;
             about->reject();
         }
