@@ -65,6 +65,8 @@ Field& WindowModel::mut(const QString& name) { return const_cast<Field&>(field(n
 
 void WindowModel::notify(const QString& name)
 {
+    if (observers_.empty())
+        return;
     // Views create and show windows, load icons and fonts: none of the flags
     // that leaves may reach the calculation, nor may it clear a pending one.
     FpuFlagsKept calculation;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace qvk::shell {
 

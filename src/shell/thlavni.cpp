@@ -4,14 +4,10 @@
 #include "shell/geometry.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
-#include "shell/pages/equations_page.h"
-#include "shell/pages/figure_pages.h"
-#include "shell/pages/numbers_page.h"
-#include "shell/pages/statistics_page.h"
+#include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,22 +23,6 @@ namespace qvk::shell {
 
 namespace {
 
-// Button pictures by name, loaded onto whichever of the buttons exist.
-struct ButtonPictures {
-    const char* picture;
-    std::initializer_list<const char*> buttons;
-};
-
-const ButtonPictures kButtonPictures[] = {
-    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
-    {"vypocti",
-     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
-      "dvecisla"}},
-    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
-    {"ukoncit", {"stat_prerus", "prerus"}},
-    {"vypis", {"vypis"}},
-};
-
 const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
 EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
@@ -54,7 +34,7 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
       scale_(ui_scale(font()))
 {
     setObjectName(QStringLiteral("hlavni"));
-    setWindowTitle(QStringLiteral("QVkalkor - v2.4.1"));
+    setWindowTitle(QStringLiteral("QVkalkor - v" QVK_VERSION));
     setWindowIcon(picture(QStringLiteral("mainicon")));
     model_.setHost(&host_);
     host_.setEffectHandler([this](const QString& what) { runEffect(what); });
@@ -62,30 +42,12 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
         workArea_ = edges(s->availableVirtualGeometry());
 
     druh_ = new QTabWidget(this);
-    druh_->setObjectName(QStringLiteral("druh"));
+    druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
-    const Field& top = model_.field(QStringLiteral("druh"));
-    for (const QString& pageName : top.items) {
-        QWidget* page = nullptr;
-        if (pageName == u"rov")
-            page = new EquationsPage(model_, scale_);
-        else if (pageName == u"cisla")
-            page = new NumbersPage(model_, scale_);
-        else if (pageName == u"stat")
-            page = new StatisticsPage(scale_);
-        else if (pageName == u"d2")
-            page = new PlanePage(model_, scale_);
-        else if (pageName == u"d3")
-            page = new SolidPage(model_, scale_);
-        else
-            page = new QWidget;
-        page->setObjectName(pageName);
-        druh_->addTab(page, model_.field(pageName).caption);
-    }
+    add_pages(druh_, model_, scale_);
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
-    loadButtonPictures();
     binding_.bindTree(druh_);
 
     // The client area below the menu has the fixed design size.
@@ -109,7 +71,6 @@ Thlavni::~Thlavni()
 {
     qApp->removeEventFilter(this);
     emit destroying();
-    fireIfRegistered(QStringLiteral("FormDestroy"));
     model_.setHost(nullptr);
 }
 
@@ -128,26 +89,7 @@ void Thlavni::buildMenu()
     on("oprog_button", [this] { about_->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
-    connect(menu_.application, &QMenu::aboutToShow, this, [this] {
-        fireIfRegistered(QStringLiteral("Aplikace1Click"));
-        emit applicationMenuAboutToShow();
-    });
-}
-
-void Thlavni::loadButtonPictures()
-{
-    for (const ButtonPictures& entry : kButtonPictures) {
-        const QIcon icon = picture(QString::fromUtf8(entry.picture));
-        for (const char* name : entry.buttons)
-            if (auto* b = druh_->findChild<QAbstractButton*>(QString::fromUtf8(name)))
-                b->setIcon(icon);
-    }
-}
-
-void Thlavni::fireIfRegistered(const QString& event)
-{
-    if (registry_.contains(event))
-        run_handler(model_, registry_, event);
+    connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -186,8 +128,9 @@ void Thlavni::activateFirstTime()
     if (activated_)
         return;
     activated_ = true;
-    fireIfRegistered(QStringLiteral("FormActivate"));
     emit firstActivated();
+    // Ready for typing, not on the tab bar.
+    binding_.focusFirstInput(druh_->currentWidget());
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)
@@ -200,9 +143,14 @@ void Thlavni::place(QPoint topLeft)
 {
     placing_ = topLeft;
     placingSince_.start();
-    // The frame's corner, as the window manager draws it.
-    if (QWindow* w = windowHandle())
-        w->setFramePosition(topLeft);
+    // The point is the frame's corner, as placedPosition() reads it. Once the
+    // window manager has told the frame, move() places the frame; before, it
+    // would place the client area there and every start would creep up and
+    // left, so the window manager is asked for the frame's place.
+    QWindow* handle = windowHandle();
+    const bool frameKnown = frameGeometry().topLeft() != geometry().topLeft();
+    if (handle && !frameKnown)
+        handle->setFramePosition(topLeft);
     else
         move(topLeft);
 }

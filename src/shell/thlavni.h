@@ -56,12 +56,12 @@ public:
     void setProgramStarter(ProgramFinder find, ProgramStarter start);
 
 signals:
-    // Hooks of the configuration layer. Each one is also fired as a handler
-    // of the registry when one is registered under the name in brackets.
-    void firstActivated();               // ["FormActivate"] once, at the first activation
-    void applicationMenuAboutToShow();   // ["Aplikace1Click"] before "Aplikace" opens
-    void configurationCommand(const QString& item); // ["<item>Click"] uloz_konf, delete_konf, moreuser_on, moreuser_off
-    void destroying();                   // ["FormDestroy"] when the window goes, before anything is torn down
+    // Hooks of the configuration layer.
+    void firstActivated();             // once, at the first activation
+    void applicationMenuAboutToShow(); // before "Aplikace" opens
+    // uloz_konf, delete_konf, moreuser_on, moreuser_off (the binding also fires "<item>Click")
+    void configurationCommand(const QString& item);
+    void destroying();                 // when the window goes, before anything is torn down
 
 protected:
     bool event(QEvent* event) override;
@@ -71,8 +71,6 @@ protected:
 
 private:
     void buildMenu();
-    void loadButtonPictures();
-    void fireIfRegistered(const QString& event);
     void activateFirstTime();
 
     WindowModel& model_;
