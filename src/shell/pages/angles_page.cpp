@@ -55,7 +55,7 @@ AnglesPage::AnglesPage(const WindowModel&, double s, QWidget* parent) : QWidget(
         place(e, x, y, w, 22, s);
         QLabel* mark = text_label(this, unit);
         mark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        place(mark, x + w + 2, y - 2, 28, 20, s);
+        place(mark, x + w + 2, y - 2, 34, 20, s);
     };
     const QString degree = QStringLiteral("o");
     field("uhly_stupne", degree, 8, 6, 96);

@@ -37,9 +37,11 @@ void FractionBar::moveEvent(QMoveEvent* event)
 
 void FractionBar::fit()
 {
+    // The digits get room on both sides of the bar and stay centred on it.
+    const int pad = fontMetrics().horizontalAdvance(u'0') / 2 + 2;
     const int h = numerator_->height();
-    numerator_->setGeometry(x(), y() - h, width(), h);
-    denominator_->setGeometry(x(), y() + height(), width(), denominator_->height());
+    numerator_->setGeometry(x() - pad, y() - h, width() + 2 * pad, h);
+    denominator_->setGeometry(x() - pad, y() + height(), width() + 2 * pad, denominator_->height());
 }
 
 namespace {
@@ -54,6 +56,7 @@ FractionBar* stacked(QWidget* page, const char* numerator, const char* bar, cons
     place(d, x, y + 4, 8, 20, s);
     auto* b = new FractionBar(page, bar, n, d);
     place(b, x, y, 8, 4, s);
+    b->fit();
     return b;
 }
 
@@ -74,7 +77,7 @@ FractionsPage::FractionsPage(const WindowModel&, double s, QWidget* parent) : QW
     input("z1", "z2", 8);
     place(make<QComboBox>(this, "operace"), 58, 21, 44, 22, s);
     input("z3", "z4", 110);
-    place(text_label(this, QStringLiteral("=")), 162, 23, 12, 20, s);
+    place(text_label(this, QStringLiteral("=")), 159, 23, 16, 20, s);
 
     auto* whole = make<QLabel>(this, "zlomek_cely1");
     whole->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -92,11 +95,11 @@ FractionsPage::FractionsPage(const WindowModel&, double s, QWidget* parent) : QW
     separator->setFrameShadow(QFrame::Sunken);
     place(separator, 8, 98, 354, 4, s);
 
-    place(text_label(this, QStringLiteral("Desetinné číslo ")), 8, 123, 90, 20, s);
+    place(text_label(this, QStringLiteral("Desetinné číslo ")), 8, 123, 96, 20, s);
     QLabel* prefix = text_label(this, QStringLiteral("0,"));
     prefix->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(prefix, 96, 123, 14, 20, s);
-    place(make<QLineEdit>(this, "zadani_c"), 112, 122, 96, 22, s);
+    place(prefix, 104, 123, 14, 20, s);
+    place(make<QLineEdit>(this, "zadani_c"), 120, 122, 92, 22, s);
     // Thirteen digits of a denominator fit beside the edit.
     stacked(this, "citatel", "cara2", "jmenovatel", 218, 131, s);
     auto* preved = make<QPushButton>(this, "preved");

@@ -13,6 +13,8 @@ namespace qvk::shell {
 class FractionBar : public QFrame {
     Q_OBJECT
 public:
+    // Places the digits above and below the bar.
+    void fit();
     FractionBar(QWidget* parent, const char* name, QLabel* numerator, QLabel* denominator);
 
 protected:
@@ -20,7 +22,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void fit();
     QLabel* numerator_;
     QLabel* denominator_;
 };

@@ -46,10 +46,10 @@ SolidSheet::SolidSheet(const stereometry::Solid& solid, const WindowModel& model
         const int x = 8 + (i / rows) * kColumn;
         const int y = top + (i % rows) * kPitch;
         QLabel* label = text_label(this, caption);
-        place(label, x, y + 2, 26, 20, s);
+        place(label, x, y + 2, 28, 20, s);
         auto* edit = make<QLineEdit>(this, name.toUtf8().constData());
         label->setBuddy(edit);
-        place(edit, x + 26, y, 78, 22, s);
+        place(edit, x + 28, y, 76, 22, s);
         const QString power = unit_power(caption);
         if (!power.isEmpty())
             place(text_label(this, QStringLiteral("<sup>%1</sup>").arg(power)), x + 106, y, 10, 14, s);
