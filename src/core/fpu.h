@@ -4,19 +4,31 @@
 // ends (storing, rounding, formatting, reporting) and stops with the fault.
 #include <cfenv>
 #include <cstdint>
+#include <limits>
 
 namespace qvk {
 
+// The core computes in the extended type with its 64-bit mantissa; another
+// long double would change every result in the last digits.
+static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 64-bit-mantissa extended type");
+
 // Keeps the status flags of the running calculation across work that is not
 // part of it (the toolkit's event processing, a message box, a nested handler).
+// Cheap enough for every poll of a long loop: the status is only written back
+// when the work changed it.
 class FpuFlagsKept {
 public:
-    FpuFlagsKept() { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
-    ~FpuFlagsKept() { std::fesetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    FpuFlagsKept() : raised_(std::fetestexcept(FE_ALL_EXCEPT)) { std::fegetexceptflag(&saved_, FE_ALL_EXCEPT); }
+    ~FpuFlagsKept()
+    {
+        if (std::fetestexcept(FE_ALL_EXCEPT) != raised_)
+            std::fesetexceptflag(&saved_, FE_ALL_EXCEPT);
+    }
     FpuFlagsKept(const FpuFlagsKept&) = delete;
     FpuFlagsKept& operator=(const FpuFlagsKept&) = delete;
 
 private:
+    int raised_;
     std::fexcept_t saved_;
 };
 

@@ -143,7 +143,8 @@ void kvreseniClick(WindowModel& m)
         m.setText(QStringLiteral("x2res"), QString());
         solution = no_root_set(relation, a, c);
     } else {
-        const double s = store_double(std::sqrt(static_cast<long double>(D)));
+        // s stays extended: only D and the roots are stored.
+        const long double s = std::sqrt(static_cast<long double>(D));
         x1 = store_double(-(s + B) / (2 * A));
         x2 = store_double(-(B - s) / (2 * A));
         if (x1 > x2)

@@ -67,9 +67,8 @@ void WindowModel::notify(const QString& name)
 {
     if (observers_.empty())
         return;
-    // The observers are views: their floating point work (showing a window,
-    // laying out its text) must neither raise a fault in the calculation that
-    // changed the field nor clear one it has pending.
+    // Views create and show windows, load icons and fonts: none of the flags
+    // that leaves may reach the calculation, nor may it clear a pending one.
     FpuFlagsKept calculation;
     for (const Observer& o : observers_)
         o(name);
@@ -310,7 +309,7 @@ void WindowModel::listing_show()
 {
     listingVisible_ = true;
     notify(kListing);
-    host_->effect(QStringLiteral("listing:show"));
+    effect(QStringLiteral("listing:show"));
 }
 
 void WindowModel::listing_set_last(const QString& line)
@@ -334,16 +333,36 @@ void WindowModel::listing_close()
     notify(kListing);
 }
 
+// The host's work is the toolkit's, as the views' is (see notify).
+
 void WindowModel::showMessage(Message::Kind kind, const QString& title, const QString& text)
 {
+    FpuFlagsKept calculation;
     host_->show(Message{kind, title, text});
 }
 
 bool WindowModel::ask(const QString& title, const QString& text, Message::Kind icon)
 {
+    FpuFlagsKept calculation;
     return host_->ask(Message{icon, title, text});
 }
 
-void WindowModel::beep() { host_->show(Message{Message::Kind::Beep, {}, {}}); }
+void WindowModel::beep()
+{
+    FpuFlagsKept calculation;
+    host_->show(Message{Message::Kind::Beep, {}, {}});
+}
+
+void WindowModel::effect(const QString& what)
+{
+    FpuFlagsKept calculation;
+    host_->effect(what);
+}
+
+void WindowModel::processEvents()
+{
+    FpuFlagsKept calculation;
+    host_->processEvents();
+}
 
 } // namespace qvk

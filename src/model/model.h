@@ -105,7 +105,8 @@ inline constexpr int kClientWidth = 376;
 inline constexpr int kClientHeight = 233;
 
 // What the model asks of whoever shows it: boxes, platform effects and the
-// event pump of long runs.
+// event pump of long runs. The model calls it with the calculation's FP
+// flags shielded, so a host never needs to care about them.
 class Host {
 public:
     virtual ~Host() = default;
@@ -206,15 +207,16 @@ public:
     void listing_clear();
     void listing_close(); // hide and empty
 
-    // --- messages, effects, long runs
-    Host& host() const { return *host_; }
+    // --- messages, effects, long runs. Views (observers) and the host do
+    // toolkit work; the model is the only way from a calculation to them, and
+    // it keeps the calculation's FP flags across every such call.
     void setHost(Host* host) { host_ = host ? host : &fallback_; }
     void showMessage(Message::Kind kind, const QString& title, const QString& text);
     // A Yes/No question; true for Yes. `icon` is Question or Warning.
     bool ask(const QString& title, const QString& text, Message::Kind icon = Message::Kind::Question);
     void beep();
-    void effect(const QString& what) { host_->effect(what); }
-    void processEvents() { host_->processEvents(); }
+    void effect(const QString& what);
+    void processEvents();
     // The stop flag of a long run by name (a page's Stop button and the close
     // request set it); clear until first set. The reference stays valid.
     bool& stop(const QString& flag) { return stop_[flag]; }

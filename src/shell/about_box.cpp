@@ -135,7 +135,11 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
 
     connect(authorLink, &LinkLabel::clicked, this, [this] { opener_(mailUrl()); });
     connect(webLink, &LinkLabel::clicked, this, [this] { opener_(QUrl(web())); });
-    connect(beta, &LinkLabel::clicked, this, [this] { model_.effect(QStringLiteral("help:beta.htm")); });
+    // The modal box would block the help window: it goes first.
+    connect(beta, &LinkLabel::clicked, this, [this] {
+        accept();
+        model_.effect(QStringLiteral("help:beta.htm"));
+    });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     setTabOrder(ok, authorLink);
     setTabOrder(authorLink, beta);

@@ -252,7 +252,12 @@ void Binding::connectUser(QWidget* w, const QString& name)
         });
     };
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        connect(e, &QLineEdit::textEdited, this, [this, name, changed](const QString& text) {
+        // Every change, not only typed ones: automation and voice control set
+        // the text through the accessibility interface, and the calculation
+        // must read what the field shows.
+        connect(e, &QLineEdit::textChanged, this, [this, name, changed](const QString& text) {
+            if (updating_)
+                return;
             model_.setText(name, text);
             changed();
         });
@@ -274,6 +279,13 @@ void Binding::connectUser(QWidget* w, const QString& name)
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         pageSet(tabs);
+        // With no page selected, a click on the tab that looks current selects it too.
+        connect(tabs, &QTabWidget::tabBarClicked, this, [this, tabs, name, changed](int index) {
+            if (updating_ || index < 0 || model_.index(name) >= 0 || index != tabs->currentIndex())
+                return;
+            model_.setIndex(name, index);
+            changed();
+        });
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
         pageSet(stack);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
@@ -394,10 +406,15 @@ void Binding::show(const QString& name)
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         if (c->currentIndex() != f.value)
             c->setCurrentIndex(f.value);
-    } else if (qobject_cast<QTabWidget*>(w) || qobject_cast<QStackedWidget*>(w)) {
-        // Both show their page through the property "currentIndex".
-        if (w->property("currentIndex").toInt() != f.value)
-            w->setProperty("currentIndex", f.value);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        // No page (an index outside the set): the sheet stays empty.
+        if (f.value >= 0 && tabs->currentIndex() != f.value)
+            tabs->setCurrentIndex(f.value);
+        if (QWidget* sheet = tabs->currentWidget(); sheet && sheet->isHidden() == (f.value >= 0))
+            sheet->setVisible(f.value >= 0);
+    } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
+        if (stack->currentIndex() != f.value)
+            stack->setCurrentIndex(f.value);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         if (s->value() != f.value)
             s->setValue(f.value);

@@ -46,21 +46,9 @@ QSize ConfigBinding::screenSize() const
 
 QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size(); }
 
-QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
+QPoint ConfigBinding::windowPosition() const { return window_.placedPosition(); }
 
-void ConfigBinding::moveWindow(QPoint topLeft)
-{
-    // The stored point is the frame's corner, as windowPosition() reads it.
-    // Once the window manager has told the frame, move() places the frame;
-    // before, it would place the client area there and every start would
-    // creep up and left, so the window manager is asked for the frame's place.
-    QWindow* handle = window_.windowHandle();
-    const bool frameKnown = window_.frameGeometry().topLeft() != window_.geometry().topLeft();
-    if (handle && !frameKnown)
-        handle->setFramePosition(topLeft);
-    else
-        window_.move(topLeft);
-}
+void ConfigBinding::moveWindow(QPoint topLeft) { window_.place(topLeft); }
 
 void ConfigBinding::restartProgram() { restart_(); }
 

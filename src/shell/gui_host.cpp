@@ -1,5 +1,4 @@
 #include "shell/gui_host.h"
-#include "core/fpu.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -33,8 +32,6 @@ void GuiHost::show(const Message& message)
     }
     if (message.kind == Message::Kind::Error)
         ++errors_;
-    // The box runs the event loop inside the calculation.
-    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
@@ -42,7 +39,6 @@ void GuiHost::show(const Message& message)
 
 bool GuiHost::ask(const Message& message)
 {
-    FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Yes | QMessageBox::No,
                     owner_);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -51,9 +47,6 @@ bool GuiHost::ask(const Message& message)
 
 void GuiHost::effect(const QString& what)
 {
-    // Showing the help lays out its page: the toolkit's floating point work
-    // there is no fault of the calculation that asked for it.
-    FpuFlagsKept calculation;
     if (effects_)
         effects_(what);
 }
@@ -68,12 +61,8 @@ void GuiHost::processEvents()
         return;
     if (clock_.isValid() && !clock_.hasExpired(10))
         return;
-    // The toolkit's own floating point work (layout, painting) must neither
-    // raise a fault in the calculation nor clear one it has pending.
-    {
-        FpuFlagsKept calculation;
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
+    // The model keeps the calculation's FP flags across this (see WindowModel).
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Timed from the end of the pass, so a slow repaint cannot starve the loop.
     clock_.start();
 }

@@ -22,6 +22,8 @@ QString choose_file(QWidget* parent)
     dialog.setObjectName(QStringLiteral("uloz_do_textu"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The pattern stays, its detail is not shown.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(QStringLiteral("Textové soubory (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(QStringLiteral("vypis_reseni"));
@@ -75,6 +77,11 @@ Tvypis_reseni::Tvypis_reseni(WindowModel& model, double s, QWidget* mainWindow)
     set_accessible(attachButton, attachButton->text(),
                    QStringLiteral("Přirazí okno Výpisu k hlavnímu oknu programu Kalkor"));
     place(attachButton, 4, 224, 214, 24, s);
+
+    // A dialog's buttons take Enter by default; here no key may clear or
+    // close the listing behind the user's back.
+    for (QPushButton* b : {clear, saveButton, close, attachButton})
+        b->setAutoDefault(false);
 
     connect(clear, &QPushButton::clicked, this, [this] { model_.listing_clear(); });
     connect(saveButton, &QPushButton::clicked, this, &Tvypis_reseni::save);
@@ -132,7 +139,9 @@ void Tvypis_reseni::closeEvent(QCloseEvent* event)
     model_.listing_close();
 }
 
-void Tvypis_reseni::reject() { model_.listing_close(); }
+// Escape: the text stays and so does the window; only the close button and
+// the close box close it.
+void Tvypis_reseni::reject() {}
 
 QString Tvypis_reseni::withDefaultSuffix(const QString& path)
 {

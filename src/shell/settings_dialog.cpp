@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace qvk::shell {
 
 void centre_on(QWidget* window, const QWidget* on)
@@ -21,9 +23,37 @@ void centre_on(QWidget* window, const QWidget* on)
 
 namespace {
 
+// Qt's own box drops a keystroke that leaves the range ("5" then "0" for 50
+// places); here every number may be typed and is brought into the range when
+// the box is left.
+class ClampingSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override
+    {
+        const QValidator::State own = QSpinBox::validate(text, pos);
+        if (own != QValidator::Invalid)
+            return own;
+        bool number = false;
+        text.trimmed().toLongLong(&number);
+        return number ? QValidator::Intermediate : QValidator::Invalid;
+    }
+    void fixup(QString& text) const override
+    {
+        bool number = false;
+        const qlonglong v = text.trimmed().toLongLong(&number);
+        if (!number)
+            text = QString::number(minimum());
+        else
+            text = QString::number(std::clamp<qlonglong>(v, minimum(), maximum()));
+    }
+};
+
 QSpinBox* spin(QWidget* parent, const char* name, int minimum, int maximum)
 {
-    auto* s = make<QSpinBox>(parent, name);
+    auto* s = make<ClampingSpinBox>(parent, name);
     s->setRange(minimum, maximum);
     // A value typed out of range goes to the nearer bound when the box is left.
     s->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);

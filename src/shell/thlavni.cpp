@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace qvk::shell {
 
@@ -195,9 +196,35 @@ void Thlavni::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
+void Thlavni::place(QPoint topLeft)
+{
+    placing_ = topLeft;
+    placingSince_.start();
+    // The point is the frame's corner, as placedPosition() reads it. Once the
+    // window manager has told the frame, move() places the frame; before, it
+    // would place the client area there and every start would creep up and
+    // left, so the window manager is asked for the frame's place.
+    QWindow* handle = windowHandle();
+    const bool frameKnown = frameGeometry().topLeft() != geometry().topLeft();
+    if (handle && !frameKnown)
+        handle->setFramePosition(topLeft);
+    else
+        move(topLeft);
+}
+
 void Thlavni::moveEvent(QMoveEvent* e)
 {
     QMainWindow::moveEvent(e);
+    // Only moves the user makes snap. The window manager reports the
+    // program's own move later, possibly in steps; a move it never completes
+    // stops counting as the program's after a second.
+    if (placing_) {
+        const bool arrived = pos() == *placing_;
+        if (arrived || placingSince_.hasExpired(1000))
+            placing_.reset();
+        if (arrived || placing_)
+            return;
+    }
     if (snapping_ || !isVisible() || isMinimized() || workArea_.right <= workArea_.left)
         return;
     const QRect frame = frameGeometry();

@@ -10,7 +10,10 @@
 #include "shell/main_menu.h"
 #include "shell/snap.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+
+#include <optional>
 
 class QTabWidget;
 
@@ -46,6 +49,12 @@ public:
 
     // The desktop work area, read when the window was created.
     EdgeRect workArea() const { return workArea_; }
+
+    // Moves the window where the program wants it, without snapping it.
+    void place(QPoint topLeft);
+    // Where the window stands, or is being placed: the window manager
+    // reports the program's own move only later.
+    QPoint placedPosition() const { return placing_ ? *placing_ : pos(); }
 
     // Runs the effects the model asks for: help topics, program starts, the listing.
     void runEffect(const QString& what);
@@ -95,6 +104,9 @@ private:
     ProgramStarter start_ = start_detached;
     bool activated_ = false;
     bool snapping_ = false;
+    // A move of the program's own that the window system has not reported yet.
+    std::optional<QPoint> placing_;
+    QElapsedTimer placingSince_;
 };
 
 } // namespace qvk::shell

@@ -1,6 +1,7 @@
 #include "shell/widgets.h"
 
 #include <QTabBar>
+#include <QKeyEvent>
 #include <QTabWidget>
 
 namespace qvk::shell {
@@ -50,9 +51,32 @@ QTabWidget* button_pages(QWidget* parent, const char* name)
     return pages;
 }
 
+namespace {
+
+// Sheets changed by their selector alone: the page keys of a tab widget
+// (Ctrl+Tab, Ctrl+PgDown, ...) go on to the enclosing page set.
+class SelectorPages : public QTabWidget {
+public:
+    using QTabWidget::QTabWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool pageKey = (e->modifiers() & Qt::ControlModifier) &&
+                             (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab ||
+                              e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown);
+        if (pageKey)
+            e->ignore();
+        else
+            QTabWidget::keyPressEvent(e);
+    }
+};
+
+} // namespace
+
 QTabWidget* hidden_pages(QWidget* parent, const char* name)
 {
-    auto* pages = new QTabWidget(parent);
+    auto* pages = new SelectorPages(parent);
     pages->setObjectName(QString::fromUtf8(name));
     pages->tabBar()->hide();
     pages->setDocumentMode(true);

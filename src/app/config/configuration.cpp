@@ -151,7 +151,7 @@ void Configuration::load_configuration()
     if (multiUser_ && !folder_exists(locations_.userConfigFolder())) {
         const QString title = QStringLiteral("QVkalkor - 1.spuštění");
         const QString folder = locations_.userConfigFolder();
-        if (!folder.isEmpty() && QDir().mkdir(folder))
+        if (!folder.isEmpty() && QDir().mkpath(folder)) // a new account has no configuration folder yet
             model_.showMessage(Message::Kind::Information, title,
                                QStringLiteral("Konfigurační soubor : ") + locations_.multiUserFile());
         else

@@ -97,6 +97,64 @@ TEST_F(Fixture, ANestedRunKeepsTheOuterRunsPendingFault)
     EXPECT_EQ(errors(), QStringList{QStringLiteral("Floating point overflow.")});
 }
 
+// Toolkit work with its own FP flags: raises invalid or clears everything.
+struct ToolkitHost : RecordingHost {
+    bool clears = false;
+    void work() const
+    {
+        if (clears) {
+            std::feclearexcept(FE_ALL_EXCEPT);
+            return;
+        }
+        volatile double zero = 0;
+        volatile double v = zero / zero;
+        (void)v;
+    }
+    void show(const Message& m) override { work(), RecordingHost::show(m); }
+    bool ask(const Message& m) override { return work(), RecordingHost::ask(m); }
+    void effect(const QString& what) override { work(), RecordingHost::effect(what); }
+    void processEvents() override { work(), RecordingHost::processEvents(); }
+};
+
+class ToolkitWork : public testing::TestWithParam<bool> {};
+
+// Every way from a calculation to the toolkit: a view of a field or of the
+// listing, a help effect, the listing shown, the event pump, a question.
+TEST_P(ToolkitWork, LeavesNoFlagsInTheCalculationAndClearsNone)
+{
+    const bool clears = GetParam();
+    WindowModel m;
+    Registry r;
+    ToolkitHost host;
+    host.clears = clears;
+    m.setHost(&host);
+    Field out;
+    out.name = QStringLiteral("out");
+    m.add(out);
+    m.observe([&host](const QString&) { host.work(); });
+    r.add(QStringLiteral("calc"), [clears](WindowModel& m) {
+        if (clears) { // a fault of the calculation itself, pending while the views work
+            volatile double big = 1e308;
+            volatile double v = big * 10;
+            (void)v;
+        }
+        m.setText(QStringLiteral("out"), QStringLiteral("1"));
+        m.listing_add(QStringLiteral("line"));
+        m.listing_show();
+        m.effect(QStringLiteral("help:kv_rov"));
+        m.processEvents();
+        m.ask(QStringLiteral("QVkalkor"), QStringLiteral("?"));
+    });
+    run_handler(m, r, QStringLiteral("calc"));
+    QStringList errors;
+    for (const Message& msg : host.messages)
+        if (msg.kind == Message::Kind::Error)
+            errors.append(msg.text);
+    EXPECT_EQ(errors, clears ? QStringList{QStringLiteral("Floating point overflow.")} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(RaisingOrClearing, ToolkitWork, testing::Bool());
+
 TEST_F(Fixture, TypingFiltersLimitsAndFiresTheChange)
 {
     int changes = 0;

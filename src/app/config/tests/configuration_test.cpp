@@ -533,12 +533,27 @@ TEST_F(ConfigTest, MultiUserFolderWithoutFileShowsTheOtherTitle)
     EXPECT_TRUE(again.host.shown.empty());
 }
 
+TEST_F(ConfigTest, MultiUserFolderOfAFreshAccountIsCreatedWithItsParents)
+{
+    marker();
+    // A new account has no configuration folder at all.
+    Locations fresh = where;
+    fresh.userFolder = with_separator(root.filePath(QStringLiteral("home/new/.config")));
+    Session run(fresh);
+    run.config->load_configuration();
+    EXPECT_EQ(run.host.shown, (std::vector<Shown>{{false, Message::Kind::Information,
+                                                    QStringLiteral("QVkalkor - 1.spuštění"),
+                                                    QStringLiteral("Konfigurační soubor : ") + fresh.multiUserFile()}}));
+    EXPECT_TRUE(QFileInfo::exists(fresh.multiUserFile()));
+}
+
 TEST_F(ConfigTest, MultiUserFolderThatCannotBeCreated)
 {
     marker();
-    // The user folder itself is missing: only one level is created.
+    // A file stands where a folder on the way should be.
+    write_bytes(root.filePath(QStringLiteral("blocked")), "a file");
     Locations missing = where;
-    missing.userFolder = with_separator(root.filePath(QStringLiteral("nobody")));
+    missing.userFolder = with_separator(root.filePath(QStringLiteral("blocked/.config")));
     const Shown box{false, Message::Kind::Error, QStringLiteral("QVkalkor - 1.spuštění"),
                     QStringLiteral("Adresář pro uložení konfigurace se nepodařilo vytvořit\n(") + missing.userFolder +
                         QStringLiteral("QVkalkor)")};

@@ -196,8 +196,9 @@ Program::~Program() { window.reset(); }
 void Program::click(QWidget* w) const
 {
     const QPoint p = w->mapToGlobal(w->rect().center());
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
-             QStringLiteral("click"), QStringLiteral("1")});
+    // No --sync: it waits forever when the pointer is already there.
+    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+             QStringLiteral("1")});
     settle();
 }
 

@@ -17,6 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Readable texts in the test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace qvk::shell {
 class Thlavni;
