@@ -7,6 +7,8 @@ seconds=$2
 here=$(dirname "$0")
 status=0
 total=0
+passed=0
+failed=0
 for target in numeric ini batch numbers; do
   work="$build/fuzz-work/$target"
   mkdir -p "$work/corpus" "$work/findings"
@@ -24,10 +26,13 @@ for target in numeric ini batch numbers; do
   total=$((total + runs))
   if [ "$rc" -eq 0 ]; then
     echo "fuzz_$target: $runs executions, nothing found"
+    passed=$((passed + 1))
   else
     echo "fuzz_$target: $runs executions, FOUND a fault (see $work/log, input in $work/findings/)"
     status=1
+    failed=$((failed + 1))
   fi
 done
 echo "fuzz: $total executions in all"
+echo "fuzz: $passed passed, $failed failed"
 exit $status
