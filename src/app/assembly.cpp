@@ -1,6 +1,7 @@
 #include "app/assembly.h"
 #include "app/menu.h"
 #include "app/navigation.h"
+#include "equations/cubic.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
 #include "numbers/primes.h"
@@ -17,6 +18,8 @@ void assemble(WindowModel& model, Registry& registry)
 
     equations::declare_quadratic(model);
     equations::register_quadratic(registry);
+    equations::declare_cubic(model);
+    equations::register_cubic(registry);
     equations::declare_system(model);
     equations::register_system(registry);
 

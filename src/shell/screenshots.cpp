@@ -66,6 +66,22 @@ int main(int argc, char** argv)
     ok &= save(&window, out, QStringLiteral("rov-kr-vyreseno"));
     ok &= save(window.listingWindow(), out, QStringLiteral("Tvypis_reseni"));
 
+    // The cubic with the longest texts: a complex pair at 12 places.
+    qvk::app::show_page(model, registry, qvk::app::PageEquations, 1);
+    window.binding().fire(QStringLiteral("kub_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-kub-vyreseno"));
+    const qvk::Settings before = model.settings();
+    qvk::Settings twelve = before;
+    twelve.zaokrouhleni = 12;
+    model.setSettings(twelve);
+    model.setText(QStringLiteral("kub_a"), QStringLiteral("3"));
+    model.setText(QStringLiteral("kub_b"), QStringLiteral("-9998"));
+    model.setText(QStringLiteral("kub_c"), QStringLiteral("-7777"));
+    model.setText(QStringLiteral("kub_d"), QStringLiteral("-9999"));
+    window.binding().fire(QStringLiteral("kub_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-kub-12-mist"));
+    model.setSettings(before);
+
     window.settingsDialog()->load();
     window.settingsDialog()->show();
     ok &= save(window.settingsDialog(), out, QStringLiteral("Tnastaveni"));

@@ -1,4 +1,5 @@
 #include "shell/pages/equations_page.h"
+#include "shell/pages/cubic_page.h"
 #include "shell/pages/inner_pages.h"
 #include "shell/pages/quadratic_page.h"
 
@@ -10,6 +11,8 @@ EquationsPage::EquationsPage(const WindowModel& model, double s, QWidget* parent
     fill_button_pages(this, model, "rov1", [s](const QString& name) -> QWidget* {
         if (name == u"kr")
             return new QuadraticPage(s);
+        if (name == u"kub")
+            return new CubicPage(s);
         return nullptr;
     });
 }
