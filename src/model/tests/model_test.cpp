@@ -8,9 +8,8 @@ using namespace qvk;
 
 namespace {
 
-WindowModel sample()
+void sample(WindowModel& m)
 {
-    WindowModel m;
     Field e;
     e.name = QStringLiteral("e");
     m.add(e);
@@ -35,12 +34,12 @@ WindowModel sample()
     button.enabled = false;
     button.reported = PropEnabled | PropVisible;
     m.add(button);
-    return m;
 }
 
 TEST(Memo, AddLineBehavesLikeATextArea)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     const QString memo = QStringLiteral("memo");
     m.addLine(memo, QStringLiteral("a"));
     m.addLine(memo, QStringLiteral("b"));
@@ -60,7 +59,8 @@ TEST(Memo, AddLineBehavesLikeATextArea)
 
 TEST(Memo, AppendIsReportedToViews)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     const QString memo = QStringLiteral("memo");
     m.addLine(memo, QStringLiteral("a"));
     EXPECT_EQ(m.field(memo).appendedFrom, 0);
@@ -72,7 +72,8 @@ TEST(Memo, AppendIsReportedToViews)
 
 TEST(Fields, SpinBoxesClamp)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     m.setValue(QStringLiteral("spin"), 40);
     EXPECT_EQ(m.value(QStringLiteral("spin")), 26);
     m.setValueText(QStringLiteral("spin"), QStringLiteral("-3"));
@@ -81,7 +82,8 @@ TEST(Fields, SpinBoxesClamp)
 
 TEST(Fields, GenericAccessByKey)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     m.setValueText(QStringLiteral("check"), QStringLiteral("1"));
     EXPECT_TRUE(m.checked(QStringLiteral("check")));
     m.setValueText(QStringLiteral("stop.enabled"), QStringLiteral("1"));
@@ -97,7 +99,8 @@ TEST(Fields, GenericAccessByKey)
 
 TEST(Fields, SnapshotHoldsValuesAndReportedProperties)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     QStringList keys;
     for (const auto& [key, text] : m.snapshot())
         keys.append(key);
@@ -108,7 +111,8 @@ TEST(Fields, SnapshotHoldsValuesAndReportedProperties)
 
 TEST(Fields, ObserversHearOnlyRealChanges)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     QStringList heard;
     m.observe([&](const QString& name) { heard.append(name); });
     m.setText(QStringLiteral("e"), QStringLiteral("1"));
@@ -120,7 +124,8 @@ TEST(Fields, ObserversHearOnlyRealChanges)
 
 TEST(Fields, DeclaringTwiceOrReadingAnUnknownNameIsAProgrammingError)
 {
-    WindowModel m = sample();
+    WindowModel m;
+    sample(m);
     Field again;
     again.name = QStringLiteral("e");
     EXPECT_THROW(m.add(again), std::logic_error);
@@ -152,17 +157,17 @@ TEST(Listing, AddShowSetLastCloseAndClear)
     EXPECT_FALSE(m.listingVisible());
 }
 
-TEST(Grid, ResizePadsAndCuts)
+TEST(Grid, ChangesReachTheObserversUnderTheGridName)
 {
-    Grid g;
-    g.resize(3, 2);
-    g.setCell(2, 1, QStringLiteral("x"));
-    EXPECT_EQ(g.cell(2, 1), QStringLiteral("x"));
-    EXPECT_EQ(g.cell(5, 5), QString());
-    EXPECT_THROW(g.setCell(3, 0, QStringLiteral("y")), std::out_of_range);
-    g.resize(2, 3);
-    EXPECT_EQ(g.rows.size(), 3);
-    EXPECT_EQ(g.rows[1].size(), 2);
+    WindowModel m;
+    Grid& g = m.addGrid(QStringLiteral("tab"));
+    QStringList seen;
+    m.observe([&](const QString& name) { seen.append(name); });
+    g.setCell(1, 1, QStringLiteral("x"));
+    g.SetCellIfChanged(1, 1, QStringLiteral("x"));
+    EXPECT_EQ(seen, QStringList{QStringLiteral("tab")});
+    EXPECT_EQ(m.grid(QStringLiteral("tab")).cell(1, 1), QStringLiteral("x"));
+    EXPECT_THROW(m.addGrid(QStringLiteral("tab")), std::logic_error);
 }
 
 } // namespace
