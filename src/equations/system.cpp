@@ -1,4 +1,5 @@
 #include "equations/system.h"
+#include "model/declare.h"
 
 namespace qvk::equations {
 
@@ -21,6 +22,7 @@ void declare_system(WindowModel& m)
     count.value = 2;
     count.maxLength = 2;
     m.add(count);
+    declare::button(m, "sous_rov_vyres", "&Vyřeš", "Vyřeší zadanou soustavu rovnic");
 
     // The grids as the window describes them, then the main window's
     // narrow header column.

@@ -2,6 +2,7 @@
 #include "shell/pages/cubic_page.h"
 #include "shell/pages/inner_pages.h"
 #include "shell/pages/quadratic_page.h"
+#include "shell/pages/system_page.h"
 
 namespace qvk::shell {
 
@@ -13,6 +14,8 @@ EquationsPage::EquationsPage(const WindowModel& model, double s, QWidget* parent
             return new QuadraticPage(s);
         if (name == u"kub")
             return new CubicPage(s);
+        if (name == u"sr")
+            return new SystemPage(s);
         return nullptr;
     });
 }

@@ -1,0 +1,14 @@
+#pragma once
+#include <QWidget>
+
+namespace qvk::shell {
+
+// The page "Soustava rovnic": the number of equations, the input grid and
+// the result grid.
+class SystemPage : public QWidget {
+    Q_OBJECT
+public:
+    SystemPage(double scale, QWidget* parent = nullptr);
+};
+
+} // namespace qvk::shell
