@@ -13,4 +13,7 @@ void register_system(Registry& registry);
 // the input grid with the sample system.
 void pocet_rovnicChange(WindowModel& model);
 
+// Solves the system by elimination without row exchanges, listing every step.
+void sous_rov_vyresClick(WindowModel& model);
+
 } // namespace qvk::equations
