@@ -82,6 +82,17 @@ int main(int argc, char** argv)
     ok &= save(&window, out, QStringLiteral("rov-kub-12-mist"));
     model.setSettings(before);
 
+    // The linear system solved, then the largest system: both grids scroll.
+    qvk::app::show_page(model, registry, qvk::app::PageEquations, 2);
+    window.binding().fire(QStringLiteral("sous_rov_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-sr-2-vyreseno"));
+    model.setValue(QStringLiteral("pocet_rovnic"), 26);
+    window.binding().fire(QStringLiteral("pocet_rovnicChange"));
+    ok &= save(&window, out, QStringLiteral("rov-sr-26"));
+    model.setValue(QStringLiteral("pocet_rovnic"), 2);
+    window.binding().fire(QStringLiteral("pocet_rovnicChange"));
+    model.listing_close();
+
     window.settingsDialog()->load();
     window.settingsDialog()->show();
     ok &= save(window.settingsDialog(), out, QStringLiteral("Tnastaveni"));

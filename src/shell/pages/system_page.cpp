@@ -28,14 +28,14 @@ SystemPage::SystemPage(double s, QWidget* parent) : QWidget(parent)
     auto* input = new PubStrGridView(s, this);
     input->setObjectName(QStringLiteral("soustavarov"));
     set_accessible(input, QStringLiteral("Soustava rovnic"), QStringLiteral("Zadejte soustavu rovnic"));
-    place(input, 6, 34, 250, 146, s);
+    place(input, 6, 34, 242, 134, s);
 
     auto* results = new PubStrGridView(s, this);
     results->setObjectName(QStringLiteral("reseni_rovnic"));
     set_accessible(results, QStringLiteral("Řešení soustavy rovnic"), QStringLiteral("Řešení soustavy rovnic"));
     results->setInfoColours();
     results->setRangeSelection(true);
-    place(results, 262, 34, 106, 146, s);
+    place(results, 252, 34, 116, 134, s);
 }
 
 } // namespace qvk::shell
