@@ -22,17 +22,21 @@ namespace {
 const QString kLargestPrime = QStringLiteral("9223372036854775783");
 
 // The window model bound to both pages, with the desktop's host.
-struct Desk {
+struct Assembled {
     qvk::WindowModel model;
     qvk::Registry registry;
+    Assembled() { qvk::app::assemble(model, registry); }
+};
+
+// The model is assembled before the pages read its captions.
+struct Desk : Assembled {
     qvk::shell::GuiHost host;
-    qvk::shell::PrimesPage primes{1.0};
-    qvk::shell::StatisticsPage statistics{1.0};
+    qvk::shell::PrimesPage primes{model, 1.0};
+    qvk::shell::StatisticsPage statistics{model, 1.0};
     qvk::shell::Binding binding{model, registry};
 
     Desk()
     {
-        qvk::app::assemble(model, registry);
         model.setHost(&host);
         binding.bindTree(&primes);
         binding.bindTree(&statistics);

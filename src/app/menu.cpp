@@ -1,4 +1,5 @@
 #include "app/menu.h"
+#include "app/calculators.h"
 #include "app/navigation.h"
 #include "model/declare.h"
 
@@ -49,22 +50,20 @@ void Kalkulakawin1Click(WindowModel& m) { m.effect(QStringLiteral("start:calc"))
 
 QString clear_handler_for_current_page(const WindowModel& m)
 {
-    switch (m.index(QStringLiteral("druh"))) {
-    case PagePlane: return QStringLiteral("vymaz_2dClick");
-    case PageSolids: return QStringLiteral("vymaz_3dClick");
-    case PageStatistics: return QStringLiteral("vymaz_statClick");
-    case PageNumbers:
-        if (m.index(QStringLiteral("cisla1")) == 4)
-            return QStringLiteral("uhly_vymazClick");
+    const Page* page = page_on_show(m);
+    if (!page)
         return {};
-    default: return {};
-    }
+    // On a sheet of a selector frame the frame's clear button serves.
+    const Page* holder = holder_of(*page);
+    const char* button = holder && holder->frame ? holder->frame->clear : page->clear;
+    return button ? QString::fromLatin1(button) + QStringLiteral("Click") : QString();
 }
 
 void close_request(WindowModel& m)
 {
-    m.stop().primes = true;
-    m.stop().statistics = true;
+    for (const Page& p : page_table())
+        if (p.stop)
+            m.stop(QString::fromLatin1(p.stop)) = true;
 }
 
 void register_menu(Registry& r)
@@ -73,13 +72,8 @@ void register_menu(Registry& r)
     r.add(QStringLiteral("akt_napClick"), akt_napClick);
     r.add(QStringLiteral("Kalkulakawin1Click"), Kalkulakawin1Click);
     // The clear handlers come with their pages; look them up when the key is pressed.
-    r.add(QStringLiteral("Vymapole1Click"), [&r](WindowModel& m) {
-        const QString event = clear_handler_for_current_page(m);
-        if (event.isEmpty())
-            return;
-        if (const Handler* h = r.find(event))
-            (*h)(m);
-    });
+    r.add(QStringLiteral("Vymapole1Click"),
+          [&r](WindowModel& m) { run_handler(m, r, clear_handler_for_current_page(m)); });
 }
 
 } // namespace qvk::app

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -61,16 +62,22 @@ void apply_settings(WindowModel& m, const QJsonValue& v)
     if (!v.isObject())
         fault(QStringLiteral("\"settings\" must be an object"));
     const QJsonObject o = v.toObject();
-    only_keys(o, {"zaokrouhleni", "zaokrouhleni_uh_vt", "vypis_reseni", "vypis_rovnic"}, QStringLiteral("settings"));
+    const auto named = [](const QString& key) {
+        return std::find_if(std::begin(kSettingsFields), std::end(kSettingsFields),
+                            [&key](const SettingsField& f) { return key == QLatin1String(f.name); });
+    };
+    // Every key is checked before any value.
+    for (auto it = o.begin(); it != o.end(); ++it)
+        if (named(it.key()) == std::end(kSettingsFields))
+            fault(QStringLiteral("unknown key \"%1\" in settings").arg(it.key()));
     Settings s = m.settings();
-    if (o.contains(u"zaokrouhleni"))
-        s.zaokrouhleni = whole_number(o[u"zaokrouhleni"], QStringLiteral("zaokrouhleni"));
-    if (o.contains(u"zaokrouhleni_uh_vt"))
-        s.zaokrouhleni_uh_vt = whole_number(o[u"zaokrouhleni_uh_vt"], QStringLiteral("zaokrouhleni_uh_vt"));
-    if (o.contains(u"vypis_reseni"))
-        s.vypis_reseni = boolean(o[u"vypis_reseni"], QStringLiteral("vypis_reseni"));
-    if (o.contains(u"vypis_rovnic"))
-        s.vypis_rovnic = boolean(o[u"vypis_rovnic"], QStringLiteral("vypis_rovnic"));
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const SettingsField& f = *named(it.key());
+        if (f.number)
+            s.*f.number = whole_number(it.value(), it.key());
+        else
+            s.*f.on = boolean(it.value(), it.key());
+    }
     m.setSettings(s);
 }
 
@@ -163,15 +170,11 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
         const Grid& g = m.grid(name);
         if (col < 0 || row < 0 || col >= g.ColCount() || row >= g.RowCount())
             fault(QStringLiteral("type.cell is outside grid \"%1\"").arg(name));
-        const KeyFilter* filter = r.keyFilter(name);
-        for (QChar c : text) {
-            if (filter) {
-                const std::optional<QChar> kept = (*filter)(m, c);
-                if (!kept)
-                    continue;
-                c = *kept;
-            }
-            m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + c);
+        for (const QChar key : text) {
+            const std::optional<QChar> c = r.filterKey(m, name, key);
+            if (!c)
+                continue;
+            m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + *c);
             run_handler(m, r, name + QStringLiteral("Change"));
         }
         return;
@@ -278,10 +281,12 @@ QJsonObject run_request(const QJsonObject& request)
     }
     const Settings& s = m.settings();
     QJsonObject settings;
-    settings[u"zaokrouhleni"] = s.zaokrouhleni;
-    settings[u"zaokrouhleni_uh_vt"] = s.zaokrouhleni_uh_vt;
-    settings[u"vypis_reseni"] = s.vypis_reseni;
-    settings[u"vypis_rovnic"] = s.vypis_rovnic;
+    for (const SettingsField& f : kSettingsFields) {
+        if (f.number)
+            settings[QLatin1String(f.name)] = s.*f.number;
+        else
+            settings[QLatin1String(f.name)] = s.*f.on;
+    }
 
     QJsonObject out;
     out[u"steps"] = stepAnswers;

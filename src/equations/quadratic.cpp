@@ -15,11 +15,11 @@ void declare_quadratic(WindowModel& m)
     edit(m, "b1", "Člen b", "Zadejte člen \"b\"", "12", 5);
     edit(m, "c1", "Člen c", "Zadejte člen \"c\"", "16", 5);
     list(m, "rovnice", "Relace", "Určete jakou chcete řešit (ne)rovnici", {"= 0", "<= 0", "< 0", "> 0", ">= 0"});
-    label(m, "x1name", "x1 =", "Kořeny (ne)rovnice");
+    label(m, "x1name", "x1 =");
     label(m, "x2name", "x2 =");
     label(m, "reseni_nadpis", "Řešení", "Řešení (ne)rovnice");
     result(m, "x1res", "x1 =", "Kořeny (ne)rovnice");
-    result(m, "x2res", "x2 =", "Kořeny (ne)rovnice");
+    result(m, "x2res", "x2 =");
     result(m, "dres", "Diskriminant");
     result(m, "reseni", "Řešení", "Řešení (ne)rovnice");
     result(m, "vres", "Vrchol paraboly", "Vrchol paraboly kvadratické funkce");

@@ -1,4 +1,5 @@
 #include "model/model.h"
+#include "core/fpu.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -41,6 +42,12 @@ Field& WindowModel::mut(const QString& name) { return const_cast<Field&>(field(n
 
 void WindowModel::notify(const QString& name)
 {
+    if (observers_.empty())
+        return;
+    // The observers are views: their floating point work (showing a window,
+    // laying out its text) must neither raise a fault in the calculation that
+    // changed the field nor clear one it has pending.
+    FpuFlagsKept calculation;
     for (const Observer& o : observers_)
         o(name);
 }

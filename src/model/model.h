@@ -70,6 +70,21 @@ struct Settings {
     bool vypis_rovnic = true;   // the linear solver writes elimination steps
 };
 
+// Each settings field: its name in the configuration file and in batch
+// requests, the settings dialog's widget, and its member (a number or a switch).
+struct SettingsField {
+    const char* name;
+    const char* widget;
+    int Settings::*number = nullptr;
+    bool Settings::*on = nullptr;
+};
+inline constexpr SettingsField kSettingsFields[] = {
+    {"vypis_reseni", "vypis_res", nullptr, &Settings::vypis_reseni},
+    {"vypis_rovnic", "vypis_ano", nullptr, &Settings::vypis_rovnic},
+    {"zaokrouhleni", "zao_spin", &Settings::zaokrouhleni},
+    {"zaokrouhleni_uh_vt", "zao_uv_spin", &Settings::zaokrouhleni_uh_vt},
+};
+
 struct Message {
     enum class Kind { Error, Information, Warning, Question, Beep };
     Kind kind = Kind::Error;
@@ -78,6 +93,10 @@ struct Message {
 };
 
 inline const QString kAppTitle = QStringLiteral("QVkalkor");
+
+// The main window's client area in design pixels (a calculator places a label by it).
+inline constexpr int kClientWidth = 376;
+inline constexpr int kClientHeight = 233;
 
 // What the model asks of whoever shows it: boxes, platform effects and the
 // event pump of long runs.
@@ -116,14 +135,10 @@ public:
     }
 };
 
-struct StopFlags {
-    bool primes = false;
-    bool statistics = false;
-};
-
 class WindowModel {
 public:
     WindowModel();
+    // It points at its own fallback host: never copied or moved.
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
 
@@ -194,12 +209,17 @@ public:
     void beep();
     void effect(const QString& what) { host_->effect(what); }
     void processEvents() { host_->processEvents(); }
-    StopFlags& stop() { return stop_; }
-    const StopFlags& stop() const { return stop_; }
+    // The stop flag of a long run by name (a page's Stop button and the close
+    // request set it); clear until first set. The reference stays valid.
+    bool& stop(const QString& flag) { return stop_[flag]; }
 
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
+    // The field that holds the focus as the view reports it; empty when the
+    // focus is elsewhere (a tab bar, another window) or there is no view.
+    const QString& focused() const { return focused_; }
+    void noteFocused(const QString& name) { focused_ = name; }
 
     // --- change notification: the name of the field or grid, "listing",
     // "settings" or "focus"
@@ -224,8 +244,9 @@ private:
     Settings settings_;
     QStringList listing_;
     bool listingVisible_ = false;
-    StopFlags stop_;
+    std::map<QString, bool> stop_;
     QString focus_;
+    QString focused_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;
     std::vector<Observer> observers_;

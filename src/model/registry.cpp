@@ -22,6 +22,12 @@ const KeyFilter* Registry::keyFilter(const QString& field) const
     return it == filters_.constEnd() ? nullptr : &it.value();
 }
 
+std::optional<QChar> Registry::filterKey(WindowModel& model, const QString& field, QChar key) const
+{
+    const KeyFilter* filter = keyFilter(field);
+    return filter ? (*filter)(model, key) : std::optional<QChar>(key);
+}
+
 void Registry::setStopHandler(const QString& event, const QString& stopEvent) { stops_.insert(event, stopEvent); }
 
 void Registry::initialize(WindowModel& model) const
@@ -69,19 +75,15 @@ bool run_handler(WindowModel& model, const Registry& registry, const QString& ev
 void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text)
 {
     const Field& f = model.field(field);
-    const KeyFilter* filter = registry.keyFilter(field);
     const QString change = field + QStringLiteral("Change");
-    for (QChar c : text) {
-        if (filter) {
-            std::optional<QChar> kept = (*filter)(model, c);
-            if (!kept)
-                continue;
-            c = *kept;
-        }
+    for (const QChar key : text) {
+        const std::optional<QChar> c = registry.filterKey(model, field, key);
+        if (!c)
+            continue;
         const QString before = model.text(field);
         if (f.maxLength > 0 && before.size() >= f.maxLength)
             continue;
-        model.setText(field, before + c);
+        model.setText(field, before + *c);
         if (model.text(field) != before)
             run_handler(model, registry, change);
     }

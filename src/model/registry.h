@@ -18,13 +18,20 @@ using KeyFilter = std::function<std::optional<QChar>(WindowModel&, QChar)>;
 
 class Registry {
 public:
+    Registry() = default;
+    // Its handlers may capture the registry itself: never copied or moved.
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
     void add(const QString& event, Handler handler);
     const Handler* find(const QString& event) const;
     bool contains(const QString& event) const { return handlers_.contains(event); }
-    QStringList events() const { return handlers_.keys(); }
 
     void addKeyFilter(const QString& field, KeyFilter filter);
     const KeyFilter* keyFilter(const QString& field) const;
+    // A key typed into the field: the character its filter makes of it, or
+    // nothing when the filter drops it (a field without a filter keeps it).
+    std::optional<QChar> filterKey(WindowModel& model, const QString& field, QChar key) const;
 
     // The stop button handler that ends a long run started by `event`.
     void setStopHandler(const QString& event, const QString& stopEvent);

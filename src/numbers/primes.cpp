@@ -14,6 +14,7 @@ const QString kNoNumbers = QStringLiteral("Nejsou zadány číselné hodnoty");
 const QString kDone = QStringLiteral("Výpočet dokončen");
 const QString kUnfinished = QStringLiteral("Výpočet nedokončen");
 const QString kSeparator = QStringLiteral("--------------------");
+const QString kStop = QString::fromLatin1(kPrimesStop);
 
 // The trial candidates that are multiples of 1000001 (the progress values):
 // 1000001 is 5 mod 6, so they are 1000001, 7000007, ... every 6000006.
@@ -23,14 +24,14 @@ constexpr std::uint64_t kProgressStep = 6000006;
 QString number(std::uint64_t v) { return QString::number(v); }
 
 // The progress and the poll of one trial step; true when Stop was pressed.
-inline bool trial_step_stopped(WindowModel& m, std::uint64_t i, std::uint64_t& progress)
+inline bool trial_step_stopped(WindowModel& m, const bool& stop, std::uint64_t i, std::uint64_t& progress)
 {
     if (i == progress) {
         m.setText(QStringLiteral("stav"), number(i));
         progress += kProgressStep;
     }
     m.processEvents();
-    return m.stop().primes;
+    return stop;
 }
 
 // Divides p out of n completely and adds its line.
@@ -86,7 +87,7 @@ void register_primes(Registry& r)
     r.setStopHandler(QStringLiteral("vypisClick"), QStringLiteral("prerusClick"));
 }
 
-void prerusClick(WindowModel& m) { m.stop().primes = true; }
+void prerusClick(WindowModel& m) { m.stop(kStop) = true; }
 
 void rozlozClick(WindowModel& m)
 {
@@ -96,7 +97,8 @@ void rozlozClick(WindowModel& m)
     if (value < 4)
         report_error(QStringLiteral("Číslo musí být větší než 4"));
 
-    m.stop().primes = false;
+    bool& stop = m.stop(kStop);
+    stop = false;
     m.setText(QStringLiteral("rozklad"), QString());
     RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
@@ -122,7 +124,7 @@ void rozlozClick(WindowModel& m)
         // poll, the divider works while the pump is called.
         const std::uint64_t r1 = n % i;
         const std::uint64_t r2 = n % (i + 2);
-        if (trial_step_stopped(m, i, progress)) {
+        if (trial_step_stopped(m, stop, i, progress)) {
             run.idle();
             m.setText(QStringLiteral("stav"), kUnfinished);
             return;
@@ -164,7 +166,8 @@ void vypisClick(WindowModel& m)
     if (static_cast<std::uint64_t>(e) - static_cast<std::uint64_t>(a) > 20000)
         report_error(QStringLiteral("Maximální rozpětí intervalu je 20000 !!!"));
 
-    m.stop().primes = false;
+    bool& stop = m.stop(kStop);
+    stop = false;
     m.setText(QStringLiteral("rozklad"), QString());
     RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
@@ -195,7 +198,7 @@ void vypisClick(WindowModel& m)
                 std::uint64_t progress = kFirstProgress;
                 bool prime = true;
                 for (std::uint64_t i = 5; i <= b; i += 6) {
-                    if (trial_step_stopped(m, i, progress)) {
+                    if (trial_step_stopped(m, stop, i, progress)) {
                         run.idle();
                         m.setText(QStringLiteral("xdo"), number(r - 1));
                         finish();

@@ -7,6 +7,7 @@
 namespace qvk::numbers {
 
 // The page "Prvočísla": factorization and the listing of primes.
+inline constexpr char kPrimesStop[] = "primes"; // stop flag of both runs
 void declare_primes(WindowModel& model);
 void register_primes(Registry& registry);
 

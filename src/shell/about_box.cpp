@@ -10,16 +10,6 @@
 #include <QStyle>
 #include <QUrlQuery>
 
-#ifndef QVK_AUTHOR
-#define QVK_AUTHOR "Tým QVkalkor"
-#endif
-#ifndef QVK_MAIL
-#define QVK_MAIL "qvkalkor@example.org"
-#endif
-#ifndef QVK_WEB
-#define QVK_WEB "https://qvkalkor.example.org"
-#endif
-
 namespace qvk::shell {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
@@ -75,7 +65,7 @@ QUrl TOprog::mailUrl()
 {
     QUrl url(QStringLiteral("mailto:") + mail());
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("QVkalkor 2.4.1"));
+    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("QVkalkor " QVK_VERSION));
     url.setQuery(query);
     return url;
 }
@@ -105,7 +95,7 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
     place(name, 52, 6, 150, 30, s);
 
     auto* version = make<QLabel>(this, "nazev2");
-    version->setText(QStringLiteral("verze 2.4.1 (14.3.2004)"));
+    version->setText(QStringLiteral("verze " QVK_VERSION " (14.3.2004)"));
     place(version, 52, 36, 150, 18, s);
 
     auto* about = make<QLabel>(this, "popis1");

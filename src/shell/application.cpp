@@ -13,8 +13,11 @@ namespace qvk::shell {
 
 void setup_application(QApplication& app)
 {
+    // No display name besides: on X11 the toolkit appends one to every window
+    // title ("QVkalkor - v2.4.1 — QVkalkor").
     QApplication::setApplicationName(kAppTitle);
-    QApplication::setApplicationDisplayName(kAppTitle);
+    // Lets the desktop match the window with its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(QVK_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/mainicon.svg")));
     // The toolkit's own dialogs (save dialog, overwrite question) in Czech.
     auto* translator = new QTranslator(&app);

@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,8 +17,13 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextCursor>
+
+#include <type_traits>
 
 namespace qvk::shell {
 
@@ -30,6 +36,71 @@ struct Updating {
 };
 
 QString plain_caption(QString caption) { return caption.remove(u'&'); }
+
+// Whether a line edit shows all of its text.
+bool shows_whole_text(const QLineEdit* e)
+{
+    const QMargins m = e->textMargins();
+    const int frame = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
+    // QLineEdit keeps two pixels free on either side of the text.
+    const int room = e->contentsRect().width() - m.left() - m.right() - 2 * frame - 4;
+    return e->fontMetrics().horizontalAdvance(e->text()) <= room;
+}
+
+// A field the user types into or chooses in, as the first stop on a page.
+bool is_input(const QWidget* w)
+{
+    if (auto* e = qobject_cast<const QLineEdit*>(w))
+        return !e->isReadOnly();
+    if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
+        return !t->isReadOnly();
+    return !qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QTabBar*>(w);
+}
+
+// Sets a text area to `now` by editing what it shows, so that the caret, the
+// view and the undo history stay with the text that stays.
+void edit_to(QPlainTextEdit* t, const QString& now)
+{
+    const QString old = t->toPlainText();
+    QTextCursor edit(t->document());
+    edit.beginEditBlock();
+    // Characters only taken out (the usual clean-up): delete just those.
+    QList<std::pair<qsizetype, qsizetype>> cuts; // [from, to) in the old text
+    qsizetype j = 0;
+    for (qsizetype i = 0; i < old.size(); ++i) {
+        if (j < now.size() && old[i] == now[j]) {
+            ++j;
+        } else if (!cuts.isEmpty() && cuts.last().second == i) {
+            cuts.last().second = i + 1;
+        } else {
+            cuts.append({i, i + 1});
+        }
+    }
+    // The line at the top of the view, followed through the edit.
+    QTextCursor top = t->cursorForPosition(QPoint(0, 0));
+    const bool followTop = t->lineWrapMode() == QPlainTextEdit::NoWrap;
+    if (j == now.size()) {
+        for (auto it = cuts.crbegin(); it != cuts.crend(); ++it) {
+            edit.setPosition(static_cast<int>(it->first));
+            edit.setPosition(static_cast<int>(it->second), QTextCursor::KeepAnchor);
+            edit.removeSelectedText();
+        }
+    } else {
+        qsizetype head = 0;
+        const qsizetype shorter = std::min(old.size(), now.size());
+        while (head < shorter && old[head] == now[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head && old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
+            ++tail;
+        edit.setPosition(static_cast<int>(head));
+        edit.setPosition(static_cast<int>(old.size() - tail), QTextCursor::KeepAnchor);
+        edit.insertText(now.mid(head, now.size() - head - tail));
+    }
+    edit.endEditBlock();
+    if (followTop)
+        t->verticalScrollBar()->setValue(top.block().blockNumber());
+}
 
 } // namespace
 
@@ -49,6 +120,14 @@ Binding::Binding(WindowModel& model, const Registry& registry, QObject* parent)
             self->show(name);
         if (self->actions_.contains(name))
             self->showAction(name);
+    });
+    // The model knows where the focus is, so that a run can give it back.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        QString name;
+        for (QWidget* w = now; w && name.isEmpty(); w = w->isWindow() ? nullptr : w->parentWidget())
+            if (widgets_.value(w->objectName()) == w)
+                name = w->objectName();
+        model_.noteFocused(name);
     });
 }
 
@@ -81,7 +160,8 @@ void Binding::bind(QWidget* w)
         return;
     widgets_.insert(name, w);
     const Field& f = model_.field(name);
-    w->setAccessibleName(accessibleNameFor(f));
+    if (w->accessibleName().isEmpty()) // a page may name a picture-only button itself
+        w->setAccessibleName(accessibleNameFor(f));
     w->setToolTipDuration(5000);
 
     Updating guard(updating_);
@@ -105,6 +185,14 @@ void Binding::bind(QWidget* w)
             b->setText(f.caption);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         t->setReadOnly(f.readOnly);
+        // Values are one a line: Tab moves on as in any other field.
+        t->setTabChangesFocus(true);
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        // A page chosen on its tab is ready to be typed into.
+        connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] {
+            if (!tabs->tabBar()->isHidden())
+                focusFirstInput(tabs->currentWidget());
+        });
     }
     w->installEventFilter(this);
     connectUser(w, name);
@@ -152,11 +240,22 @@ void Binding::showAction(const QString& name)
 void Binding::fire(const QString& event)
 {
     run_handler(model_, registry_, event);
+    emit handled(event);
 }
 
 void Binding::connectUser(QWidget* w, const QString& name)
 {
     auto changed = [this, name] { fire(name + QStringLiteral("Change")); };
+    // Tabs and stacks alike.
+    auto pageSet = [this, name, changed](auto* pages) {
+        using Pages = std::remove_pointer_t<decltype(pages)>;
+        connect(pages, &Pages::currentChanged, this, [this, name, changed](int index) {
+            if (updating_)
+                return;
+            model_.setIndex(name, index);
+            changed();
+        });
+    };
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         connect(e, &QLineEdit::textEdited, this, [this, name, changed](const QString& text) {
             model_.setText(name, text);
@@ -172,23 +271,16 @@ void Binding::connectUser(QWidget* w, const QString& name)
         });
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         connect(c, &QComboBox::activated, this, [this, name, changed](int index) {
+            // Picking the item already chosen changes nothing.
+            if (index == model_.index(name))
+                return;
             model_.setIndex(name, index);
             changed();
         });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        connect(tabs, &QTabWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(tabs);
     } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        connect(stack, &QStackedWidget::currentChanged, this, [this, name, changed](int index) {
-            if (updating_)
-                return;
-            model_.setIndex(name, index);
-            changed();
-        });
+        pageSet(stack);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         connect(s, &QSpinBox::valueChanged, this, [this, name, changed](int value) {
             if (updating_)
@@ -214,10 +306,17 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
     const QString name = w->objectName();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const KeyFilter* filter = registry_.keyFilter(name);
         const QString text = key->text();
-        if (filter && text.size() == 1 && text[0].isPrint()) {
-            const std::optional<QChar> kept = (*filter)(model_, text[0]);
+        // Alt+letter is an accelerator; one that nothing answers (its button
+        // disabled) must not type the letter.
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !text.isEmpty() && text[0].isPrint())
+            return true;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !(mods & ~Qt::KeypadModifier) && runCalculation(w))
+            return true;
+        if (text.size() == 1 && text[0].isPrint()) {
+            const std::optional<QChar> kept = registry_.filterKey(model_, name, text[0]);
             if (!kept)
                 return true;
             if (*kept != text[0]) {
@@ -227,9 +326,7 @@ bool Binding::eventFilter(QObject* watched, QEvent* event)
             }
         }
     } else if (event->type() == QEvent::KeyRelease) {
-        const QString keyUp = name + QStringLiteral("KeyUp");
-        if (registry_.contains(keyUp))
-            fire(keyUp);
+        fire(name + QStringLiteral("KeyUp")); // nothing runs without a handler
     }
     return QObject::eventFilter(watched, event);
 }
@@ -247,18 +344,33 @@ void Binding::show(const QString& name)
     // shows itself.
     if (!w->isWindow() && f.kind != Kind::Page && w->isVisibleTo(w->parentWidget()) != f.visible)
         w->setVisible(f.visible);
-    if (w->toolTip() != f.hint) {
-        w->setToolTip(f.hint);
-        w->setAccessibleDescription(f.hint);
-    }
-    if (f.reported & PropWidth)
-        w->resize(f.width, w->height());
-    if (f.reported & PropLeft)
-        w->move(f.left, w->y());
-
+    // A text that does not fit can still be read whole in the hint.
+    QString tip = f.hint;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (e->text() != f.text)
+        if (e->text() != f.text) {
             e->setText(f.text);
+            // Read from its start, unless the user is typing in it.
+            if (e->isReadOnly() || !e->hasFocus())
+                e->setCursorPosition(0);
+        }
+        if (!shows_whole_text(e))
+            tip = f.hint.isEmpty() ? f.text : f.hint + u'\n' + f.text;
+    }
+    if (w->toolTip() != tip)
+        w->setToolTip(tip);
+    if (w->accessibleDescription() != f.hint)
+        w->setAccessibleDescription(f.hint);
+    if (f.reported & (PropWidth | PropLeft)) {
+        const QVariant scale = w->property(kDesignScaleProperty);
+        const auto real = [&](int v) { return scale.isValid() ? qRound(v * scale.toDouble()) : v; };
+        if (f.reported & PropWidth)
+            w->resize(real(f.width), w->height());
+        if (f.reported & PropLeft)
+            w->move(real(f.left), w->y());
+    }
+
+    if (qobject_cast<QLineEdit*>(w)) {
+        // Shown above, with its hint.
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
         if (l->property(kPictureProperty).toBool()) {
             // The name of the picture shown, so that it is loaded only when it changes.
@@ -277,19 +389,20 @@ void Binding::show(const QString& name)
             QTextCursor cursor(t->document());
             cursor.movePosition(QTextCursor::End);
             cursor.insertText(f.text.mid(f.appendedFrom));
+            // As a memo does: the line just added is in view.
+            t->moveCursor(QTextCursor::End);
+            t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
         } else if (t->toPlainText() != f.text) {
-            t->setPlainText(f.text);
+            edit_to(t, f.text);
         }
         shown = f.text.size();
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         if (c->currentIndex() != f.value)
             c->setCurrentIndex(f.value);
-    } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-        if (tabs->currentIndex() != f.value)
-            tabs->setCurrentIndex(f.value);
-    } else if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-        if (stack->currentIndex() != f.value)
-            stack->setCurrentIndex(f.value);
+    } else if (qobject_cast<QTabWidget*>(w) || qobject_cast<QStackedWidget*>(w)) {
+        // Both show their page through the property "currentIndex".
+        if (w->property("currentIndex").toInt() != f.value)
+            w->setProperty("currentIndex", f.value);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
         if (s->value() != f.value)
             s->setValue(f.value);
@@ -297,6 +410,47 @@ void Binding::show(const QString& name)
         if (b->isCheckable() && b->isChecked() != (f.value != 0))
             b->setChecked(f.value != 0);
     }
+}
+
+void Binding::focusFirstInput(QWidget* page)
+{
+    if (!page || !page->isVisibleTo(page->window()))
+        return;
+    // In tab order, the first field of the page as it is shown now.
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w))
+            continue;
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page->window()) &&
+            !w->focusProxy() && is_input(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool Binding::runCalculation(QWidget* field)
+{
+    auto* e = qobject_cast<QLineEdit*>(field);
+    if (!e || e->isReadOnly())
+        return false;
+    // The nearest page around the field that has calculate buttons; Enter
+    // means something only when it has just one.
+    for (QWidget* page = field->parentWidget(); page && !page->isWindow(); page = page->parentWidget()) {
+        if (!qobject_cast<QStackedWidget*>(page->parentWidget()))
+            continue;
+        QList<QAbstractButton*> runs;
+        for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
+            if (runs_calculation(b->objectName()))
+                runs.append(b);
+        if (runs.isEmpty())
+            continue;
+        if (runs.size() != 1)
+            return false;
+        if (runs.first()->isEnabled())
+            runs.first()->click();
+        return true;
+    }
+    return false;
 }
 
 } // namespace qvk::shell

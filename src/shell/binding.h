@@ -30,15 +30,27 @@ public:
 
     // A QLabel with this property set shows the picture its field names.
     static constexpr const char* kPictureProperty = "qvkPicture";
+    // The width and left edge that calculators set are design pixels: a
+    // widget with this property (a double) is sized and placed at that many
+    // times as many real pixels, otherwise at as many.
+    static constexpr const char* kDesignScaleProperty = "qvkDesignScale";
 
     // Runs a handler as a user action would.
     void fire(const QString& event);
+
+    // Puts the focus on the first field of a page that can be typed into or
+    // chosen in (at start and after a page change).
+    void focusFirstInput(QWidget* page);
 
     WindowModel& model() const { return model_; }
     const Registry& registry() const { return registry_; }
 
     // The accessible name a widget gets: its widget name when QVKALKOR_A11Y_IDS=1.
     static QString accessibleNameFor(const Field& field);
+
+signals:
+    // After each handler run, whatever its outcome.
+    void handled(const QString& event);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +59,8 @@ private:
     void show(const QString& name);
     void showAction(const QString& name);
     void connectUser(QWidget* w, const QString& name);
+    // Enter in an edit field: clicks the one calculate button of its page.
+    bool runCalculation(QWidget* field);
 
     WindowModel& model_;
     const Registry& registry_;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace qvk::shell {
 
@@ -47,7 +48,19 @@ QSize ConfigBinding::windowSize() const { return window_.frameGeometry().size();
 
 QPoint ConfigBinding::windowPosition() const { return window_.pos(); }
 
-void ConfigBinding::moveWindow(QPoint topLeft) { window_.move(topLeft); }
+void ConfigBinding::moveWindow(QPoint topLeft)
+{
+    // The stored point is the frame's corner, as windowPosition() reads it.
+    // Once the window manager has told the frame, move() places the frame;
+    // before, it would place the client area there and every start would
+    // creep up and left, so the window manager is asked for the frame's place.
+    QWindow* handle = window_.windowHandle();
+    const bool frameKnown = window_.frameGeometry().topLeft() != window_.geometry().topLeft();
+    if (handle && !frameKnown)
+        handle->setFramePosition(topLeft);
+    else
+        window_.move(topLeft);
+}
 
 void ConfigBinding::restartProgram() { restart_(); }
 

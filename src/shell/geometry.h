@@ -1,6 +1,8 @@
 #pragma once
 // Pages are laid out in design pixels of a 13-pixel UI font and scaled by
 // the real font's line height, so that every page fits with any default font.
+#include "model/model.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
@@ -24,8 +26,7 @@ inline void place(QWidget* w, int x, int y, int width, int height, double s)
     w->setGeometry(scaled(x, s), scaled(y, s), scaled(width, s), scaled(height, s));
 }
 
-// The client area of the main window in design pixels.
-inline constexpr int kClientWidth = 376;
-inline constexpr int kClientHeight = 233;
+// The client area of the main window in design pixels: qvk::kClientWidth and
+// qvk::kClientHeight of the model.
 
 } // namespace qvk::shell

@@ -31,6 +31,8 @@ void GuiHost::show(const Message& message)
         QApplication::beep();
         return;
     }
+    if (message.kind == Message::Kind::Error)
+        ++errors_;
     // The box runs the event loop inside the calculation.
     FpuFlagsKept calculation;
     QMessageBox box(icon_of(message.kind), message.title, message.text, QMessageBox::Ok, owner_);
@@ -49,6 +51,9 @@ bool GuiHost::ask(const Message& message)
 
 void GuiHost::effect(const QString& what)
 {
+    // Showing the help lays out its page: the toolkit's floating point work
+    // there is no fault of the calculation that asked for it.
+    FpuFlagsKept calculation;
     if (effects_)
         effects_(what);
 }

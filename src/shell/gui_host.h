@@ -23,12 +23,15 @@ public:
     bool ask(const Message& message) override;
     void effect(const QString& what) override;
     void processEvents() override;
+    // Error messages shown so far: tells a failed run from a good one.
+    unsigned errorsShown() const { return errors_; }
 
 private:
     QPointer<QWidget> owner_;
     std::function<void(const QString&)> effects_;
     QElapsedTimer clock_;
     unsigned calls_ = 0;
+    unsigned errors_ = 0;
 };
 
 } // namespace qvk::shell

@@ -1,9 +1,11 @@
 // Renders every page, sheet, dialog and secondary window to PNG files (offscreen).
 #include "app/assembly.h"
+#include "app/calculators.h"
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
 #include "shell/help_window.h"
+#include "shell/graph_window.h"
 #include "shell/listing_window.h"
 #include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
@@ -38,26 +40,14 @@ int main(int argc, char** argv)
     window.show();
     bool ok = true;
 
-    const auto pages = [&](const char* set) { return model.field(QString::fromUtf8(set)).items; };
-    const QStringList top = pages("druh");
-    for (int t = 0; t < top.size(); ++t) {
-        QStringList inner;
-        if (t == qvk::app::PageEquations)
-            inner = pages("rov1");
-        else if (t == qvk::app::PageNumbers)
-            inner = pages("cisla1");
-        else if (t == qvk::app::PagePlane)
-            inner = pages("d2_page");
-        else if (t == qvk::app::PageSolids)
-            inner = pages("d3_page");
-        if (inner.isEmpty()) {
-            qvk::app::show_page(model, registry, t, 0);
-            ok &= save(&window, out, top[t]);
-        }
-        for (int i = 0; i < inner.size(); ++i) {
-            qvk::app::show_page(model, registry, t, i);
-            ok &= save(&window, out, top[t] + u'-' + inner[i]);
-        }
+    // Every page that holds no other: "<top>" or "<top>-<inner>".
+    for (const qvk::app::Page& page : qvk::app::page_table()) {
+        if (page.holds)
+            continue;
+        const qvk::app::Page* holder = qvk::app::holder_of(page);
+        const QString name = QString::fromLatin1(page.name);
+        qvk::app::show_page(model, registry, name);
+        ok &= save(&window, out, holder ? QString::fromLatin1(holder->name) + u'-' + name : name);
     }
 
     // A quadratic run with its listing.
@@ -66,8 +56,18 @@ int main(int argc, char** argv)
     ok &= save(&window, out, QStringLiteral("rov-kr-vyreseno"));
     ok &= save(window.listingWindow(), out, QStringLiteral("Tvypis_reseni"));
 
+    // The graph of that quadratic, then of its inequality "< 0".
+    window.showGraph();
+    window.graphWindow()->resize(800, 600);
+    QApplication::processEvents();
+    window.graphWindow()->view()->resetView();
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf"));
+    model.setIndex(QStringLiteral("rovnice"), 2);
+    window.binding().fire(QStringLiteral("kvreseniClick"));
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf-nerovnice"));
+
     // The cubic with the longest texts: a complex pair at 12 places.
-    qvk::app::show_page(model, registry, qvk::app::PageEquations, 1);
+    qvk::app::show_page(model, registry, QStringLiteral("kub"));
     window.binding().fire(QStringLiteral("kub_vyresClick"));
     ok &= save(&window, out, QStringLiteral("rov-kub-vyreseno"));
     const qvk::Settings before = model.settings();
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     model.setSettings(before);
 
     // The linear system solved, then the largest system: both grids scroll.
-    qvk::app::show_page(model, registry, qvk::app::PageEquations, 2);
+    qvk::app::show_page(model, registry, QStringLiteral("sr"));
     window.binding().fire(QStringLiteral("sous_rov_vyresClick"));
     ok &= save(&window, out, QStringLiteral("rov-sr-2-vyreseno"));
     model.setValue(QStringLiteral("pocet_rovnic"), 26);
@@ -92,6 +92,27 @@ int main(int argc, char** argv)
     model.setValue(QStringLiteral("pocet_rovnic"), 2);
     window.binding().fire(QStringLiteral("pocet_rovnicChange"));
     model.listing_close();
+
+    // The number pages with their longest results.
+    const auto shot = [&](int inner, std::initializer_list<std::pair<const char*, const char*>> fields,
+                          const char* event, const char* name) {
+        qvk::app::show_page(model, registry, qvk::app::PageNumbers, inner);
+        for (const auto& [field, value] : fields)
+            model.setValueText(QString::fromUtf8(field), QString::fromUtf8(value));
+        window.binding().fire(QString::fromUtf8(event));
+        ok &= save(&window, out, QString::fromUtf8(name));
+    };
+    shot(1, {{"cislo1", "111111111111111111111111111111111111111111111111111111111111111"}, {"sous1", "2"},
+             {"sous2", "10"}},
+         "preved_soustavyClick", "cisla-TabSheet1-prevedeno");
+    shot(2, {{"z1", "-999"}, {"z2", "9998"}, {"z3", "-998"}, {"z4", "9999"}, {"cele", "1"},
+             {"zadani_c", "999999999999"}},
+         "zlomekClick", "cisla-zlm-vypocteno");
+    window.binding().fire(QStringLiteral("prevedClick"));
+    ok &= save(&window, out, QStringLiteral("cisla-zlm-vypocteno"));
+    shot(3, {{"zadani_a", "999999999,999999998"}}, "dvecislaClick", "cisla-nsnnsd-vypocteno");
+    shot(4, {{"uhly_stupne", ""}, {"uhly_st", "-99999"}, {"uhly_min", "-99999"}, {"uhly_vt", "-99999"}},
+         "uhly_vypocetClick", "cisla-uhly-prevedeno");
 
     window.settingsDialog()->load();
     window.settingsDialog()->show();

@@ -95,10 +95,12 @@ Tnastaveni::Tnastaveni(WindowModel& model, double s, QWidget* mainWindow)
 void Tnastaveni::load()
 {
     const Settings& st = model_.settings();
-    zao_spin_->setValue(st.zaokrouhleni);
-    zao_uv_spin_->setValue(st.zaokrouhleni_uh_vt);
-    vypis_ano_->setChecked(st.vypis_rovnic);
-    vypis_res_->setChecked(st.vypis_reseni);
+    for (const SettingsField& f : kSettingsFields) {
+        if (f.number)
+            findChild<QSpinBox*>(QString::fromLatin1(f.widget))->setValue(st.*f.number);
+        else
+            findChild<QCheckBox*>(QString::fromLatin1(f.widget))->setChecked(st.*f.on);
+    }
 }
 
 int Tnastaveni::open_settings()
@@ -114,10 +116,12 @@ void Tnastaveni::accept()
     zao_spin_->interpretText();
     zao_uv_spin_->interpretText();
     Settings st = model_.settings();
-    st.zaokrouhleni = zao_spin_->value();
-    st.zaokrouhleni_uh_vt = zao_uv_spin_->value();
-    st.vypis_rovnic = vypis_ano_->isChecked();
-    st.vypis_reseni = vypis_res_->isChecked();
+    for (const SettingsField& f : kSettingsFields) {
+        if (f.number)
+            st.*f.number = findChild<QSpinBox*>(QString::fromLatin1(f.widget))->value();
+        else
+            st.*f.on = findChild<QCheckBox*>(QString::fromLatin1(f.widget))->isChecked();
+    }
     model_.setSettings(st);
     if (!st.vypis_rovnic && !st.vypis_reseni)
         model_.listing_close();

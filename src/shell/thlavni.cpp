@@ -2,16 +2,17 @@
 #include "app/menu.h"
 #include "shell/about_box.h"
 #include "shell/geometry.h"
+#include "shell/graph_window.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
-#include "shell/pages/equations_page.h"
-#include "shell/pages/figure_pages.h"
-#include "shell/pages/numbers_page.h"
-#include "shell/pages/statistics_page.h"
+#include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
-#include <QAbstractButton>
+#include "app/calculators.h"
+#include "core/fpu.h"
+#include "equations/graph.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,22 +27,6 @@ namespace qvk::shell {
 
 namespace {
 
-// Button pictures by name, loaded onto whichever of the buttons exist.
-struct ButtonPictures {
-    const char* picture;
-    std::initializer_list<const char*> buttons;
-};
-
-const ButtonPictures kButtonPictures[] = {
-    {"novy", {"vymaz_2d", "vymaz_3d", "vymaz_stat", "uhly_vymaz"}},
-    {"vypocti",
-     {"kub_vyres", "kvreseni", "sous_rov_vyres", "rozloz", "zlomek", "vyres_d2", "vyres_d3", "stat_vyres",
-      "dvecisla"}},
-    {"preved", {"uhly_vypocet", "preved", "preved_soustavy"}},
-    {"ukoncit", {"stat_prerus", "prerus"}},
-    {"vypis", {"vypis"}},
-};
-
 const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
 EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
@@ -53,7 +38,7 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
       scale_(ui_scale(font()))
 {
     setObjectName(QStringLiteral("hlavni"));
-    setWindowTitle(QStringLiteral("QVkalkor - v2.4.1"));
+    setWindowTitle(QStringLiteral("QVkalkor - v" QVK_VERSION));
     setWindowIcon(picture(QStringLiteral("mainicon")));
     model_.setHost(&host_);
     host_.setEffectHandler([this](const QString& what) { runEffect(what); });
@@ -61,30 +46,12 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
         workArea_ = edges(s->availableVirtualGeometry());
 
     druh_ = new QTabWidget(this);
-    druh_->setObjectName(QStringLiteral("druh"));
+    druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
-    const Field& top = model_.field(QStringLiteral("druh"));
-    for (const QString& pageName : top.items) {
-        QWidget* page = nullptr;
-        if (pageName == u"rov")
-            page = new EquationsPage(model_, scale_);
-        else if (pageName == u"cisla")
-            page = new NumbersPage(model_, scale_);
-        else if (pageName == u"stat")
-            page = new StatisticsPage(scale_);
-        else if (pageName == u"d2")
-            page = new PlanePage(model_, scale_);
-        else if (pageName == u"d3")
-            page = new SolidPage(model_, scale_);
-        else
-            page = new QWidget;
-        page->setObjectName(pageName);
-        druh_->addTab(page, model_.field(pageName).caption);
-    }
+    add_pages(druh_, model_, scale_);
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
-    loadButtonPictures();
     binding_.bindTree(druh_);
 
     // The client area below the menu has the fixed design size.
@@ -99,6 +66,8 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     settings_ = new Tnastaveni(model_, scale_, this);
     listing_ = new Tvypis_reseni(model_, scale_, this);
     help_ = new HelpWindow(scale_, this);
+    graph_ = new GraphWindow(this);
+    connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
 
     // Menu keys take precedence over the keys of the focused field (Ctrl+X, Ctrl+K).
     qApp->installEventFilter(this);
@@ -108,7 +77,6 @@ Thlavni::~Thlavni()
 {
     qApp->removeEventFilter(this);
     emit destroying();
-    fireIfRegistered(QStringLiteral("FormDestroy"));
     model_.setHost(nullptr);
 }
 
@@ -127,26 +95,57 @@ void Thlavni::buildMenu()
     on("oprog_button", [this] { about_->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
-    connect(menu_.application, &QMenu::aboutToShow, this, [this] {
-        fireIfRegistered(QStringLiteral("Aplikace1Click"));
-        emit applicationMenuAboutToShow();
-    });
+    connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
+
+    // The graph is the shell's own: no field of the page, no handler.
+    graphAction_ = new QAction(QStringLiteral("Graf"), this);
+    graphAction_->setObjectName(QStringLiteral("graf"));
+    graphAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    graphAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(graphAction_);
+    menu_.application->addAction(graphAction_);
+    connect(graphAction_, &QAction::triggered, this, &Thlavni::showGraph);
+    connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage()); });
 }
 
-void Thlavni::loadButtonPictures()
+bool Thlavni::graphPage() const
 {
-    for (const ButtonPictures& entry : kButtonPictures) {
-        const QIcon icon = picture(QString::fromUtf8(entry.picture));
-        for (const char* name : entry.buttons)
-            if (auto* b = druh_->findChild<QAbstractButton*>(QString::fromUtf8(name)))
-                b->setIcon(icon);
+    const app::Page* page = app::page_on_show(model_);
+    return page && qstrcmp(page->name, "kr") == 0;
+}
+
+void Thlavni::showGraph()
+{
+    FpuFlagsKept kept;
+    fpu_clear();
+    if (!graphPage())
+        return;
+    if (!graphShown_) {
+        graphShown_ = true;
+        graph_->showScene(lastGood_ ? lastGood_ : equations::quadratic_scene(model_));
+        if (lastFailed_)
+            graph_->showScene(std::nullopt);
     }
+    graph_->show();
+    graph_->raise();
+    graph_->activateWindow();
 }
 
-void Thlavni::fireIfRegistered(const QString& event)
+void Thlavni::followSolve(const QString& event)
 {
-    if (registry_.contains(event))
-        run_handler(model_, registry_, event);
+    FpuFlagsKept kept;
+    fpu_clear();
+    const unsigned errors = host_.errorsShown();
+    const bool failed = errors != errorsSeen_;
+    errorsSeen_ = errors;
+    if (event != u"kvreseniClick" && event != u"rovniceChange")
+        return;
+    const auto scene = failed ? std::nullopt : equations::quadratic_scene(model_);
+    lastFailed_ = !scene;
+    if (scene)
+        lastGood_ = scene;
+    if (graphShown_)
+        graph_->showScene(scene);
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -185,8 +184,9 @@ void Thlavni::activateFirstTime()
     if (activated_)
         return;
     activated_ = true;
-    fireIfRegistered(QStringLiteral("FormActivate"));
     emit firstActivated();
+    // Ready for typing, not on the tab bar.
+    binding_.focusFirstInput(druh_->currentWidget());
 }
 
 void Thlavni::closeEvent(QCloseEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the page tree of all calculators, the menu and the
 // secondary windows.
+#include "equations/graph.h"
 #include "model/model.h"
 #include "model/registry.h"
 #include "shell/binding.h"
@@ -15,6 +16,7 @@ class QTabWidget;
 
 namespace qvk::shell {
 
+class GraphWindow;
 class HelpWindow;
 class TOprog;
 class Tnastaveni;
@@ -37,6 +39,10 @@ public:
     Tnastaveni* settingsDialog() const { return settings_; }
     TOprog* aboutBox() const { return about_; }
     HelpWindow* helpWindow() const { return help_; }
+    GraphWindow* graphWindow() const { return graph_; }
+    QAction* graphAction() const { return graphAction_; }
+    // Opens the graph of the page on show, when it has one.
+    void showGraph();
 
     // The desktop work area, read when the window was created.
     EdgeRect workArea() const { return workArea_; }
@@ -47,12 +53,12 @@ public:
     void setProgramStarter(ProgramFinder find, ProgramStarter start);
 
 signals:
-    // Hooks of the configuration layer. Each one is also fired as a handler
-    // of the registry when one is registered under the name in brackets.
-    void firstActivated();               // ["FormActivate"] once, at the first activation
-    void applicationMenuAboutToShow();   // ["Aplikace1Click"] before "Aplikace" opens
-    void configurationCommand(const QString& item); // ["<item>Click"] uloz_konf, delete_konf, moreuser_on, moreuser_off
-    void destroying();                   // ["FormDestroy"] when the window goes, before anything is torn down
+    // Hooks of the configuration layer.
+    void firstActivated();             // once, at the first activation
+    void applicationMenuAboutToShow(); // before "Aplikace" opens
+    // uloz_konf, delete_konf, moreuser_on, moreuser_off (the binding also fires "<item>Click")
+    void configurationCommand(const QString& item);
+    void destroying();                 // when the window goes, before anything is torn down
 
 protected:
     bool event(QEvent* event) override;
@@ -62,8 +68,6 @@ protected:
 
 private:
     void buildMenu();
-    void loadButtonPictures();
-    void fireIfRegistered(const QString& event);
     void activateFirstTime();
 
     WindowModel& model_;
@@ -78,6 +82,15 @@ private:
     Tnastaveni* settings_ = nullptr;
     TOprog* about_ = nullptr;
     HelpWindow* help_ = nullptr;
+    GraphWindow* graph_ = nullptr;
+    QAction* graphAction_ = nullptr;
+    unsigned errorsSeen_ = 0;
+    // The graph of the last good solve, kept while the window is closed.
+    std::optional<equations::GraphScene> lastGood_;
+    bool lastFailed_ = false;
+    bool graphShown_ = false;
+    bool graphPage() const;
+    void followSolve(const QString& event);
     ProgramFinder find_ = find_on_path;
     ProgramStarter start_ = start_detached;
     bool activated_ = false;

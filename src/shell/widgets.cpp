@@ -11,7 +11,24 @@ QLabel* text_label(QWidget* parent, const QString& text)
     return l;
 }
 
+QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* field)
+{
+    return text_label(parent, model.field(QString::fromUtf8(field)).caption);
+}
+
 QIcon picture(const QString& name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)); }
+
+bool runs_calculation(const QString& button)
+{
+    // The buttons with the pictures "vypocti", "preved" and "vypis".
+    static const QStringList runs = {
+        QStringLiteral("kub_vyres"),    QStringLiteral("kvreseni"),  QStringLiteral("sous_rov_vyres"),
+        QStringLiteral("rozloz"),       QStringLiteral("zlomek"),    QStringLiteral("vyres_d2"),
+        QStringLiteral("vyres_d3"),     QStringLiteral("stat_vyres"), QStringLiteral("dvecisla"),
+        QStringLiteral("uhly_vypocet"), QStringLiteral("preved"),    QStringLiteral("preved_soustavy"),
+        QStringLiteral("vypis")};
+    return runs.contains(button);
+}
 
 QTabWidget* button_pages(QWidget* parent, const char* name)
 {

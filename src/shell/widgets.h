@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers for building pages.
+#include "model/model.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QString>
@@ -20,9 +22,14 @@ W* make(QWidget* parent, const char* name)
 
 // A caption with no field behind it.
 QLabel* text_label(QWidget* parent, const QString& text);
+// The caption the model holds for a field, as a label beside it.
+QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* field);
 
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);
+
+// A button that runs its page's calculation (neither a clear nor a Stop button).
+bool runs_calculation(const QString& button);
 
 // A page set whose page tabs are drawn as a row of buttons.
 QTabWidget* button_pages(QWidget* parent, const char* name);

@@ -17,6 +17,7 @@ const QString kData = QStringLiteral("data");
 const QString kBuffer = QStringLiteral("memo_zal");
 const QString kProgress = QStringLiteral("Tridim");
 const QString kCount = QStringLiteral("stat_prvky");
+const QString kStop = QString::fromLatin1(kStatisticsStop);
 
 // The result fields in the order the clear button empties them.
 const char* const kResults[] = {"stat_vr",         "stat_vari_koef", "stat_soucet",      "stat_prum_odchyl",
@@ -71,7 +72,7 @@ void register_statistics(Registry& r)
     r.setStopHandler(QStringLiteral("stat_vyresClick"), QStringLiteral("stat_prerusClick"));
 }
 
-void stat_prerusClick(WindowModel& m) { m.stop().statistics = true; }
+void stat_prerusClick(WindowModel& m) { m.stop(kStop) = true; }
 
 void dataChange(WindowModel& m) { m.setText(kCount, QString::number(m.lines(kData).size())); }
 
@@ -102,7 +103,7 @@ void vymaz_statClick(WindowModel& m)
 
 void stat_vyresClick(WindowModel& m)
 {
-    bool& stop = m.stop().statistics;
+    bool& stop = m.stop(kStop);
     stop = false;
     const QStringList lines = m.lines(kData);
     const qsizetype n = lines.size();

@@ -5,6 +5,7 @@
 namespace qvk::statistics {
 
 // The page "Statistika": the characteristics of a data set.
+inline constexpr char kStatisticsStop[] = "statistics"; // stop flag of the run
 void declare_statistics(WindowModel& model);
 void register_statistics(Registry& registry);
 

@@ -1,4 +1,5 @@
 #include "app/config/configuration.h"
+#include "app/calculators.h"
 #include "app/config/ini_file.h"
 #include "core/files.h"
 
@@ -23,26 +24,53 @@ const QString kNotDeleted = QStringLiteral("Konfiguraci se nepodařilo odstranit
 
 // Page sets restored from the file: key, page set.
 struct PageKey {
-    const char* key;
-    const char* pages;
+    QString key;
+    QString pages;
 };
-constexpr PageKey kPageKeys[] = {
-    {"hlavni", "druh"}, {"rovnice", "rov1"}, {"cisla", "cisla1"}, {"d2", "d2_page"}, {"d3", "d3_page"},
-};
+
+QList<PageKey> page_keys()
+{
+    QList<PageKey> keys{{QString::fromLatin1(app::kTopKey), QString::fromLatin1(app::kTopSet)}};
+    for (const app::Page& p : app::page_table())
+        if (p.holds)
+            keys.append({QString::fromLatin1(p.key), QString::fromLatin1(p.holds)});
+    return keys;
+}
+
+// What the pages of the calculator table name, in table order.
+template <typename Name>
+QStringList named_by_pages(Name name)
+{
+    QStringList names;
+    for (const app::Page& p : app::page_table())
+        if (const QString n = name(p); !n.isEmpty())
+            names.append(n);
+    return names;
+}
+
+QString text(const char* name) { return name ? QString::fromLatin1(name) : QString(); }
+
+// The calculators' fields kept under their own names.
+QStringList kept_fields()
+{
+    return named_by_pages([](const app::Page& p) { return text(p.kept); });
+}
+
+// The calculators' own handlers that apply what was loaded.
+QStringList loaded_handlers()
+{
+    return named_by_pages([](const app::Page& p) { return text(p.loaded); });
+}
+
+// The selectors' change handlers: sheet and picture agree with the restored page.
+QStringList selector_changes()
+{
+    return named_by_pages([](const app::Page& p) { return p.frame ? app::selector_change(*p.frame) : QString(); });
+}
 
 bool file_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
 bool folder_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
-
-// The solid selector lists the cone and the cylinder the other way round.
-int solid_item_of_page(int page)
-{
-    switch (page) {
-    case 4: return 5;
-    case 5: return 4;
-    default: return page;
-    }
-}
 
 } // namespace
 
@@ -59,12 +87,6 @@ QString Configuration::configuration_path() const
     return multiUser_ ? locations_.multiUserFile() : locations_.normalFile();
 }
 
-void Configuration::run_if_registered(const QString& event)
-{
-    if (registry_.contains(event))
-        run_handler(model_, registry_, event);
-}
-
 void Configuration::load_configuration()
 {
     if (activated_)
@@ -78,30 +100,37 @@ void Configuration::load_configuration()
     const QString path = configuration_path();
     const IniFile ini = path.isEmpty() ? IniFile() : IniFile::load(path);
 
-    for (const PageKey& pk : kPageKeys) {
-        const QString pages = QString::fromLatin1(pk.pages);
-        const int stored = ini.readInteger(kSettings, QString::fromLatin1(pk.key), 0);
-        const bool inRange = stored >= 0 && stored < model_.field(pages).items.size();
-        model_.setIndex(pages, inRange ? stored : -1);
+    for (const PageKey& pk : page_keys()) {
+        const int stored = ini.readInteger(kSettings, pk.key, 0);
+        const bool inRange = stored >= 0 && stored < model_.field(pk.pages).items.size();
+        model_.setIndex(pk.pages, inRange ? stored : -1);
     }
-    model_.setIndex(QStringLiteral("d2_vyber"), model_.index(QStringLiteral("d2_page")));
-    const int solid = model_.index(QStringLiteral("d3_page"));
-    model_.setIndex(QStringLiteral("d3_vyber"), solid < 0 ? -1 : solid_item_of_page(solid));
+    for (const app::Page& p : app::page_table())
+        if (p.frame)
+            model_.setIndex(QString::fromLatin1(p.frame->selector),
+                            app::item_of_page(QString::fromLatin1(p.holds), model_.index(QString::fromLatin1(p.holds))));
 
     int left = ini.readInteger(kPosition, QStringLiteral("left"), centredLeft);
     int top = ini.readInteger(kPosition, QStringLiteral("top"), centredTop);
     platform_.moveWindow(QPoint(left, top));
 
-    model_.setValue(QStringLiteral("pocet_rovnic"), ini.readInteger(kSettings, QStringLiteral("pocet_rovnic"), 2));
+    // A missing key keeps the field's declared value.
+    for (const QString& field : kept_fields())
+        model_.setValue(field, ini.readInteger(kSettings, field, model_.value(field)));
     Settings s = model_.settings();
-    s.vypis_rovnic = ini.readBool(kSettings, QStringLiteral("vypis_rovnic"), true);
-    s.vypis_reseni = ini.readBool(kSettings, QStringLiteral("vypis_reseni"), true);
-    s.zaokrouhleni = ini.readInteger(kSettings, QStringLiteral("zaokrouhleni"), 2);
-    s.zaokrouhleni_uh_vt = ini.readInteger(kSettings, QStringLiteral("zaokrouhleni_uh_vt"), 0);
+    const Settings defaults;
+    for (const SettingsField& f : kSettingsFields) {
+        const QString key = QString::fromLatin1(f.name);
+        if (f.number)
+            s.*f.number = ini.readInteger(kSettings, key, defaults.*f.number);
+        else
+            s.*f.on = ini.readBool(kSettings, key, defaults.*f.on);
+    }
     model_.setSettings(s);
     model_.setChecked(kSaveAtExit, ini.readBool(kSettings, QStringLiteral("ukladat_konf"), true));
 
-    run_if_registered(QStringLiteral("pocet_rovnicChange"));
+    for (const QString& event : loaded_handlers())
+        run_handler(model_, registry_, event);
 
     // Kept on the whole screen; widened in 64 bits so that extreme stored
     // values cannot overflow.
@@ -115,8 +144,8 @@ void Configuration::load_configuration()
     top = std::max(top, 0);
     platform_.moveWindow(QPoint(left, top));
 
-    run_if_registered(QStringLiteral("d2_vyberChange"));
-    run_if_registered(QStringLiteral("d3_vyberChange"));
+    for (const QString& event : selector_changes())
+        run_handler(model_, registry_, event);
 
     const bool newFile = !file_exists(configuration_path());
     if (multiUser_ && !folder_exists(locations_.userConfigFolder())) {
@@ -145,17 +174,21 @@ void Configuration::save_configuration()
         return;
     // Whatever else the file holds is kept.
     IniFile ini = IniFile::load(path);
-    for (const PageKey& pk : kPageKeys)
-        ini.writeInteger(kSettings, QString::fromLatin1(pk.key), model_.index(QString::fromLatin1(pk.pages)));
+    for (const PageKey& pk : page_keys())
+        ini.writeInteger(kSettings, pk.key, model_.index(pk.pages));
     const QPoint pos = platform_.windowPosition();
     ini.writeInteger(kPosition, QStringLiteral("left"), pos.x());
     ini.writeInteger(kPosition, QStringLiteral("top"), pos.y());
     const Settings& s = model_.settings();
-    ini.writeInteger(kSettings, QStringLiteral("pocet_rovnic"), model_.value(QStringLiteral("pocet_rovnic")));
-    ini.writeBool(kSettings, QStringLiteral("vypis_reseni"), s.vypis_reseni);
-    ini.writeBool(kSettings, QStringLiteral("vypis_rovnic"), s.vypis_rovnic);
-    ini.writeInteger(kSettings, QStringLiteral("zaokrouhleni"), s.zaokrouhleni);
-    ini.writeInteger(kSettings, QStringLiteral("zaokrouhleni_uh_vt"), s.zaokrouhleni_uh_vt);
+    for (const QString& field : kept_fields())
+        ini.writeInteger(kSettings, field, model_.value(field));
+    for (const SettingsField& f : kSettingsFields) {
+        const QString key = QString::fromLatin1(f.name);
+        if (f.number)
+            ini.writeInteger(kSettings, key, s.*f.number);
+        else
+            ini.writeBool(kSettings, key, s.*f.on);
+    }
     ini.writeBool(kSettings, QStringLiteral("ukladat_konf"), model_.checked(kSaveAtExit));
     ini.save(path); // a failure is silent and leaves the old file
 }

@@ -58,8 +58,6 @@ public:
     void save_at_exit();
 
 private:
-    void run_if_registered(const QString& event);
-
     WindowModel& model_;
     const Registry& registry_;
     WindowPlatform& platform_;

@@ -1,6 +1,8 @@
 #include "app/config/locations.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace qvk::config {
@@ -18,9 +20,16 @@ QString with_separator(const QString& folder)
     return f;
 }
 
+QString ensured_user_folder(const QString& folder)
+{
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir() && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return with_separator(folder);
+}
+
 QString platform_user_folder()
 {
-    return with_separator(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return ensured_user_folder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 Locations Locations::forProgram(const QString& programFolder)

@@ -12,6 +12,11 @@ QString with_separator(const QString& folder);
 // or an empty text when the platform cannot tell it.
 QString platform_user_folder();
 
+// The base folder with a trailing separator, created for its owner alone when
+// it is missing: a new account often has no ~/.config yet, and the XDG rules
+// ask a program that writes there to create it.
+QString ensured_user_folder(const QString& folder);
+
 struct Locations {
     QString programFolder; // with its trailing separator
     QString userFolder;    // with its trailing separator, or empty

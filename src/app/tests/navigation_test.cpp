@@ -1,23 +1,18 @@
 // Page tree, help anchors, the solid selector mapping and "Vymaž pole".
 #include "app/assembly.h"
+#include "app/calculators.h"
 #include "app/menu.h"
 #include "app/navigation.h"
+#include "app/tests/support/assembled_window.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace qvk::app {
 namespace {
 
-struct Window {
-    WindowModel model;
-    Registry registry;
-    RecordingHost host;
-    Window()
-    {
-        model.setHost(&host);
-        assemble(model, registry);
-    }
-};
+using Window = test_support::AssembledWindow;
 
 struct AnchorCase {
     int top;
@@ -62,14 +57,45 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SolidSelector, CylinderAndConeAreSwapped)
 {
+    const QString set = QStringLiteral("d3_page");
     const int pageOfItem[] = {0, 1, 2, 3, 5, 4};
     for (int item = 0; item < 6; ++item) {
-        EXPECT_EQ(solid_page_for_item(item), pageOfItem[item]) << item;
-        EXPECT_EQ(solid_item_for_page(pageOfItem[item]), item) << item;
+        EXPECT_EQ(page_of_item(set, item), pageOfItem[item]) << item;
+        EXPECT_EQ(item_of_page(set, pageOfItem[item]), item) << item;
     }
-    EXPECT_EQ(solid_page_for_item(-1), -1);
-    EXPECT_EQ(solid_page_for_item(6), -1);
-    EXPECT_EQ(solid_item_for_page(6), -1);
+    EXPECT_EQ(page_of_item(set, -1), -1);
+    EXPECT_EQ(page_of_item(set, 6), -1);
+    EXPECT_EQ(item_of_page(set, 6), -1);
+}
+
+TEST(CalculatorTable, EverySheetOfAFrameHasOneItemAndAPicture)
+{
+    for (const Page& holder : page_table()) {
+        if (!holder.frame)
+            continue;
+        const QList<const Page*> sheets = pages_of(QString::fromLatin1(holder.holds));
+        ASSERT_FALSE(sheets.isEmpty()) << holder.name;
+        QList<int> items;
+        for (const Page* sheet : sheets) {
+            items.append(sheet->item);
+            EXPECT_TRUE(sheet->picture) << sheet->name;
+        }
+        std::sort(items.begin(), items.end());
+        for (int i = 0; i < items.size(); ++i)
+            EXPECT_EQ(items[i], i) << holder.name;
+    }
+}
+
+TEST(CalculatorTable, PageNamesAreUniqueAndSetsHaveOneHolder)
+{
+    QStringList names;
+    for (const Page& p : page_table()) {
+        EXPECT_FALSE(names.contains(QString::fromLatin1(p.name))) << p.name;
+        names.append(QString::fromLatin1(p.name));
+        if (QLatin1String(p.set) != QLatin1String(kTopSet)) {
+            EXPECT_TRUE(holder_of(p)) << p.name;
+        }
+    }
 }
 
 TEST(SolidSelector, ChoosingAnItemShowsItsPageAndPicture)
@@ -79,7 +105,7 @@ TEST(SolidSelector, ChoosingAnItemShowsItsPageAndPicture)
         Window w;
         w.model.setIndex(QStringLiteral("d3_vyber"), item);
         run_handler(w.model, w.registry, QStringLiteral("d3_vyberChange"));
-        EXPECT_EQ(w.model.index(QStringLiteral("d3_page")), solid_page_for_item(item));
+        EXPECT_EQ(w.model.index(QStringLiteral("d3_page")), page_of_item(QStringLiteral("d3_page"), item));
         EXPECT_EQ(w.model.text(QStringLiteral("d3_ikona")), QString::fromUtf8(pictures[item]));
     }
 }
@@ -153,8 +179,8 @@ TEST(CloseRequest, SetsBothStopFlags)
 {
     Window w;
     close_request(w.model);
-    EXPECT_TRUE(w.model.stop().primes);
-    EXPECT_TRUE(w.model.stop().statistics);
+    EXPECT_TRUE(w.model.stop(QStringLiteral("primes")));
+    EXPECT_TRUE(w.model.stop(QStringLiteral("statistics")));
 }
 
 TEST(Menu, HelpStartPageAndCalculatorAreEffects)

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <stdexcept>
 
 using namespace qvk;
 
 namespace {
 
-void sample(WindowModel& m)
+void declare_sample(WindowModel& m)
 {
     Field e;
     e.name = QStringLiteral("e");
@@ -39,7 +40,7 @@ void sample(WindowModel& m)
 TEST(Memo, AddLineBehavesLikeATextArea)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     const QString memo = QStringLiteral("memo");
     m.addLine(memo, QStringLiteral("a"));
     m.addLine(memo, QStringLiteral("b"));
@@ -60,7 +61,7 @@ TEST(Memo, AddLineBehavesLikeATextArea)
 TEST(Memo, AppendIsReportedToViews)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     const QString memo = QStringLiteral("memo");
     m.addLine(memo, QStringLiteral("a"));
     EXPECT_EQ(m.field(memo).appendedFrom, 0);
@@ -73,7 +74,7 @@ TEST(Memo, AppendIsReportedToViews)
 TEST(Fields, SpinBoxesClamp)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     m.setValue(QStringLiteral("spin"), 40);
     EXPECT_EQ(m.value(QStringLiteral("spin")), 26);
     m.setValueText(QStringLiteral("spin"), QStringLiteral("-3"));
@@ -83,7 +84,7 @@ TEST(Fields, SpinBoxesClamp)
 TEST(Fields, GenericAccessByKey)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     m.setValueText(QStringLiteral("check"), QStringLiteral("1"));
     EXPECT_TRUE(m.checked(QStringLiteral("check")));
     m.setValueText(QStringLiteral("stop.enabled"), QStringLiteral("1"));
@@ -100,7 +101,7 @@ TEST(Fields, GenericAccessByKey)
 TEST(Fields, SnapshotHoldsValuesAndReportedProperties)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     QStringList keys;
     for (const auto& [key, text] : m.snapshot())
         keys.append(key);
@@ -112,7 +113,7 @@ TEST(Fields, SnapshotHoldsValuesAndReportedProperties)
 TEST(Fields, ObserversHearOnlyRealChanges)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     QStringList heard;
     m.observe([&](const QString& name) { heard.append(name); });
     m.setText(QStringLiteral("e"), QStringLiteral("1"));
@@ -122,10 +123,26 @@ TEST(Fields, ObserversHearOnlyRealChanges)
     EXPECT_EQ(heard, (QStringList{QStringLiteral("e"), QStringLiteral("stop")}));
 }
 
+TEST(Fields, ObserversNeitherRaiseNorClearTheCalculationsFaults)
+{
+    WindowModel m;
+    declare_sample(m);
+    m.observe([](const QString&) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_INVALID);
+    });
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_DIVBYZERO);
+    m.setText(QStringLiteral("e"), QStringLiteral("1"));
+    m.listing_add(QStringLiteral("line"));
+    EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
 TEST(Fields, DeclaringTwiceOrReadingAnUnknownNameIsAProgrammingError)
 {
     WindowModel m;
-    sample(m);
+    declare_sample(m);
     Field again;
     again.name = QStringLiteral("e");
     EXPECT_THROW(m.add(again), std::logic_error);

@@ -1,4 +1,4 @@
-#include "app/assembly.h"
+#include "app/tests/support/assembled_window.h"
 #include "numbers/primes.h"
 
 #include <gtest/gtest.h>
@@ -24,22 +24,16 @@ TEST(Isqrt, ExactAroundSquaresOverTheWholeRange)
     EXPECT_EQ(isqrt(std::numeric_limits<std::uint64_t>::max()), 4294967295u);
 }
 
-struct Page {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    qvk::RecordingHost host;
+struct Page : qvk::test_support::AssembledWindow {
     QStringList stav;
 
     Page()
     {
-        model.setHost(&host);
-        qvk::app::assemble(model, registry);
         model.observe([this](const QString& name) {
             if (name == u"stav")
                 stav.append(model.text(name));
         });
     }
-    void run(const char* event) { qvk::run_handler(model, registry, QString::fromUtf8(event)); }
 };
 
 // The progress value is shown at 1000001, 7000007, ... before that pass polls.

@@ -19,10 +19,8 @@ QLabel* rich_label(QWidget* parent, const QString& html)
 
 } // namespace
 
-CubicPage::CubicPage(double s, QWidget* parent) : QWidget(parent)
+CubicPage::CubicPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("kub"));
-
     // a x^3 + b x^2 + c x + d = 0 on one line, then the button.
     constexpr int E = 38;
     place(make<QLineEdit>(this, "kub_a"), 6, 8, E, 22, s);
@@ -30,7 +28,7 @@ CubicPage::CubicPage(double s, QWidget* parent) : QWidget(parent)
     place(make<QLineEdit>(this, "kub_b"), 78, 8, E, 22, s);
     place(rich_label(this, QStringLiteral("x<sup>2</sup> +")), 119, 10, 30, 20, s);
     place(make<QLineEdit>(this, "kub_c"), 150, 8, E, 22, s);
-    place(text_label(this, QStringLiteral("x +")), 191, 10, 22, 20, s);
+    place(text_label(this, QStringLiteral("x +")), 189, 10, 25, 20, s);
     place(make<QLineEdit>(this, "kub_d"), 214, 8, E, 22, s);
     place(text_label(this, QStringLiteral("= 0")), 256, 10, 24, 20, s);
     auto* solve = make<QPushButton>(this, "kub_vyres");
@@ -48,7 +46,7 @@ CubicPage::CubicPage(double s, QWidget* parent) : QWidget(parent)
     place(text_label(this, QStringLiteral("Redukovaný tvar")), L, 62, 240, 20, s);
     place(rich_label(this, QStringLiteral("y<sup>3</sup> +")), L, 86, 28, 20, s);
     place(make<QLineEdit>(this, "kub_p"), 36, 84, 132, 22, s);
-    place(text_label(this, QStringLiteral("y +")), 172, 86, 22, 20, s);
+    place(text_label(this, QStringLiteral("y +")), 170, 86, 26, 20, s);
     place(make<QLineEdit>(this, "kub_q"), 196, 84, 132, 22, s);
     place(text_label(this, QStringLiteral("= 0")), 332, 86, 36, 20, s);
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/model.h"
+
 #include <QWidget>
 
 namespace qvk::shell {
@@ -7,7 +9,7 @@ namespace qvk::shell {
 class CubicPage : public QWidget {
     Q_OBJECT
 public:
-    CubicPage(double scale, QWidget* parent = nullptr);
+    CubicPage(const WindowModel& model, double scale, QWidget* parent = nullptr);
 };
 
 } // namespace qvk::shell

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/model.h"
+
 #include <QWidget>
 
 namespace qvk::shell {
@@ -7,7 +9,7 @@ namespace qvk::shell {
 class StatisticsPage : public QWidget {
     Q_OBJECT
 public:
-    StatisticsPage(double scale, QWidget* parent = nullptr);
+    StatisticsPage(const WindowModel& model, double scale, QWidget* parent = nullptr);
 };
 
 } // namespace qvk::shell

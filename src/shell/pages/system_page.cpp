@@ -11,10 +11,8 @@
 
 namespace qvk::shell {
 
-SystemPage::SystemPage(double s, QWidget* parent) : QWidget(parent)
+SystemPage::SystemPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("sr"));
-
     place(text_label(this, QStringLiteral("Počet rovnic :")), 6, 8, 84, 20, s);
     auto* count = make<QSpinBox>(this, "pocet_rovnic");
     // Changed with the arrows only.

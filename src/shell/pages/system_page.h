@@ -1,4 +1,6 @@
 #pragma once
+#include "model/model.h"
+
 #include <QWidget>
 
 namespace qvk::shell {
@@ -8,7 +10,7 @@ namespace qvk::shell {
 class SystemPage : public QWidget {
     Q_OBJECT
 public:
-    SystemPage(double scale, QWidget* parent = nullptr);
+    SystemPage(const WindowModel& model, double scale, QWidget* parent = nullptr);
 };
 
 } // namespace qvk::shell

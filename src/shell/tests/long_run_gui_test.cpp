@@ -80,8 +80,8 @@ TEST_F(LongRun, ClosingTheWindowDuringARunEndsTheProgram)
     EXPECT_EQ(rc, 0);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(stav(), QStringLiteral("Výpočet nedokončen"));
-    EXPECT_TRUE(model.stop().primes);
-    EXPECT_TRUE(model.stop().statistics);
+    EXPECT_TRUE(model.stop(QStringLiteral("primes")));
+    EXPECT_TRUE(model.stop(QStringLiteral("statistics")));
 }
 
 } // namespace

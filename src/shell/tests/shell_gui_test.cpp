@@ -1,11 +1,14 @@
 // The main window shell on the offscreen platform: page tree, menu and keys,
 // help, the listing window, the settings dialog and the about box.
 #include "app/assembly.h"
+#include "app/calculators.h"
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
+#include "shell/gui_host.h"
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
+#include "shell/pages/page_classes.h"
 #include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
 
@@ -33,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -185,6 +189,18 @@ TEST(MainWindow, CaptionFixedSizeAndNoMaximize)
     EXPECT_EQ(client->height(), qRound(233 * k));
 }
 
+TEST(MainWindow, EveryPageClassDrawsAPageOfTheTable)
+{
+    Shell s;
+    for (const QString& name : page_class_names()) {
+        ASSERT_TRUE(app::find_page(name)) << name.toStdString();
+        QWidget* page = s.find(name.toUtf8().constData());
+        ASSERT_TRUE(page);
+        // Its own class, not an empty page.
+        EXPECT_FALSE(page->children().isEmpty()) << name.toStdString();
+    }
+}
+
 TEST(MainWindow, InnerPageSetsAreDrawnAsButtons)
 {
     Shell s;
@@ -262,7 +278,7 @@ TEST(Menu, ItemsShortcutsAndSeparators)
               (QStringList{QStringLiteral("Kalkulakawin1=Kalkulačka Ctrl+K"), QStringLiteral("N2=-"),
                            QStringLiteral("nastav=Nastavení ... Ctrl+N"), QStringLiteral("Dal1=Další nastavení"),
                            QStringLiteral("uloz_konf=Uložit konfiguraci"), QStringLiteral("N1=-"),
-                           QStringLiteral("Konec1=Konec")}));
+                           QStringLiteral("Konec1=Konec"), QStringLiteral("graf=Graf Ctrl+G")}));
     EXPECT_EQ(items(m.more), (QStringList{QStringLiteral("delete_konf=Odstranit konfiguraci ..."),
                                           QStringLiteral("saveconf_end=Ukládat konfiguraci při ukončení"),
                                           QStringLiteral("N3=-"),
@@ -296,8 +312,7 @@ TEST(Menu, ConfigurationHooksFire)
 {
     QStringList fired;
     Shell s([&fired](Registry& r) {
-        for (const char* e : {"uloz_konfClick", "delete_konfClick", "moreuser_onClick", "moreuser_offClick",
-                              "Aplikace1Click"}) {
+        for (const char* e : {"uloz_konfClick", "delete_konfClick", "moreuser_onClick", "moreuser_offClick"}) {
             const QString event = QString::fromUtf8(e);
             r.add(event, [&fired, event](WindowModel&) { fired.append(event); });
         }
@@ -311,8 +326,7 @@ TEST(Menu, ConfigurationHooksFire)
         s.action(name)->trigger();
     emit s.window->mainMenu().application->aboutToShow();
     EXPECT_EQ(fired, (QStringList{QStringLiteral("uloz_konfClick"), QStringLiteral("delete_konfClick"),
-                                  QStringLiteral("moreuser_onClick"), QStringLiteral("moreuser_offClick"),
-                                  QStringLiteral("Aplikace1Click")}));
+                                  QStringLiteral("moreuser_onClick"), QStringLiteral("moreuser_offClick")}));
     EXPECT_EQ(signalled, (QStringList{QStringLiteral("uloz_konf"), QStringLiteral("delete_konf"),
                                       QStringLiteral("moreuser_on"), QStringLiteral("moreuser_off")}));
     EXPECT_EQ(menuShown, 1);
@@ -360,9 +374,14 @@ TEST(Keys, EveryHelpAnchorHasASection)
     QFile page(QStringLiteral(":/help/vypocet.htm"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
-    for (const char* a : {"kv_rov", "kub", "sou", "prv", "cis", "zlo", "nsd", "uhl", "sta", "tp", "troj", "ctv",
-                          "obd", "rov", "lic", "n_uhel", "kru", "kry", "kva", "jeh", "kou", "kuz", "val"})
-        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(QString::fromUtf8(a)))) << a;
+    int anchors = 0;
+    for (const app::Page& p : app::page_table()) {
+        if (!p.anchor)
+            continue;
+        ++anchors;
+        EXPECT_TRUE(text.contains(QStringLiteral("id=\"%1\"").arg(QString::fromUtf8(p.anchor)))) << p.anchor;
+    }
+    EXPECT_EQ(anchors, 23);
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/beta.htm")));
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/index.htm")));
 }
@@ -439,8 +458,8 @@ TEST(Closing, SetsBothStopFlagsAndIsGranted)
     Shell s;
     s.action("Konec1")->trigger();
     EXPECT_FALSE(s.window->isVisible());
-    EXPECT_TRUE(s.model.stop().primes);
-    EXPECT_TRUE(s.model.stop().statistics);
+    EXPECT_TRUE(s.model.stop(QStringLiteral("primes")));
+    EXPECT_TRUE(s.model.stop(QStringLiteral("statistics")));
 }
 
 TEST(Snapping, MovingNearTheWorkAreaEdgeSticksToIt)
@@ -837,6 +856,20 @@ TEST(MainWindow, ButtonTabsFitTheWindow)
             EXPECT_LE(bar->tabRect(bar->count() - 1).right(), tabs->width()) << set << " page " << i;
         }
     }
+}
+
+TEST(GuiHost, EffectsNeitherRaiseNorClearTheCalculationsFaults)
+{
+    GuiHost host;
+    host.setEffectHandler([](const QString&) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(FE_INVALID);
+    });
+    std::feclearexcept(FE_ALL_EXCEPT);
+    std::feraiseexcept(FE_DIVBYZERO);
+    host.effect(QStringLiteral("help:index"));
+    EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), FE_DIVBYZERO);
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 } // namespace

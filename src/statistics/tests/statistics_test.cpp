@@ -1,4 +1,4 @@
-#include "app/assembly.h"
+#include "app/tests/support/assembled_window.h"
 #include "statistics/statistics.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +8,16 @@
 
 namespace {
 
-struct Page {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    qvk::RecordingHost host;
+struct Page : qvk::test_support::AssembledWindow {
     QStringList progress; // the texts `Tridim` showed, in order
 
     Page()
     {
-        model.setHost(&host);
-        qvk::app::assemble(model, registry);
         model.observe([this](const QString& name) {
             if (name == u"Tridim")
                 progress.append(model.text(name));
         });
     }
-    void run(const char* event) { qvk::run_handler(model, registry, QString::fromUtf8(event)); }
     bool idle() const
     {
         return model.enabled(QStringLiteral("stat_vyres")) && model.enabled(QStringLiteral("vymaz_stat")) &&

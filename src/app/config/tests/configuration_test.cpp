@@ -784,4 +784,22 @@ TEST(Locations, PathsAndSeparators)
     EXPECT_EQ(Locations::forProgram(QStringLiteral("/p")).programFolder, l.programFolder);
 }
 
+TEST(Locations, MissingUserFolderIsCreatedForItsOwner)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString base = root.filePath(QStringLiteral("home/.config"));
+    EXPECT_EQ(ensured_user_folder(base), with_separator(base));
+    EXPECT_TRUE(QFileInfo(base).isDir());
+    EXPECT_EQ(QFileInfo(base).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+              QFile::Permissions());
+    // An existing folder keeps the permissions its owner gave it.
+    const QString shared = root.filePath(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    const QFile::Permissions before = QFileInfo(shared).permissions();
+    EXPECT_EQ(ensured_user_folder(shared), with_separator(shared));
+    EXPECT_EQ(QFileInfo(shared).permissions(), before);
+    EXPECT_EQ(ensured_user_folder(QString()), QString());
+}
+
 } // namespace

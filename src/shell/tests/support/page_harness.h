@@ -13,12 +13,17 @@
 
 namespace qvk::shell::test_support {
 
-template <typename Page>
-struct PageHarness {
+// The model is assembled before the page reads its captions.
+struct AssembledModel {
     WindowModel model;
     Registry registry;
+    AssembledModel() { app::assemble(model, registry); }
+};
+
+template <typename Page>
+struct PageHarness : AssembledModel {
     GuiHost host;
-    Page page{1.0};
+    Page page{model, 1.0};
     Binding binding{model, registry};
 
     QStringList boxes; // texts of the message boxes, closed as they appeared
@@ -33,7 +38,6 @@ struct PageHarness {
             }
         });
         watchdog.start(20);
-        app::assemble(model, registry);
         host.setOwner(&page);
         model.setHost(&host);
         binding.bindTree(&page);

@@ -1,0 +1,78 @@
+#pragma once
+// What the graph window draws for the equation on the page, computed from the
+// page's own fields and result texts so that the marks read as the page does.
+// Qt Core only: the shell paints it.
+#include "model/model.h"
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace qvk::equations {
+
+struct GraphMark {
+    enum class Kind { Root, Vertex, Inflection };
+    Kind kind = Kind::Root;
+    double x = 0;
+    double y = 0;
+    QString label;
+    bool operator==(const GraphMark&) const = default;
+};
+
+// One piece of a solution set on the x axis; from == to is a single point.
+struct SolutionPiece {
+    double from = -std::numeric_limits<double>::infinity();
+    double to = std::numeric_limits<double>::infinity();
+    bool fromClosed = false;
+    bool toClosed = false;
+    bool operator==(const SolutionPiece&) const = default;
+};
+
+struct GraphRange {
+    double xmin = -10, xmax = 10, ymin = -10, ymax = 10;
+};
+
+struct GraphScene {
+    std::vector<double> coefficients; // highest power first
+    std::vector<GraphMark> marks;
+    bool inequality = false;
+    std::vector<SolutionPiece> solution; // drawn only for an inequality
+    QString solutionText;
+    QStringList corner;                  // what has no point to mark
+    QString description;                 // the picture in words
+
+    double value(double x) const;
+};
+
+// The quadratic page after a successful solve; nothing when its fields are not
+// a solved equation.
+std::optional<GraphScene> quadratic_scene(const WindowModel& model);
+
+// The solution set as the quadratic's result text writes it; nothing when the
+// text is not such a set.
+std::optional<std::vector<SolutionPiece>> parse_solution_set(const QString& text);
+
+// All marks and finite ends inside, with a margin, and the curve's values there.
+GraphRange initial_range(const GraphScene& scene);
+// Equal units on both axes for a view of width x height pixels when that keeps
+// the curve's range within a readable factor; otherwise the range as it is.
+GraphRange fit_to_view(const GraphRange& range, double width, double height);
+
+// 1, 2 or 5 x 10^k, so that span holds about `count` steps.
+double nice_step(double span, int count);
+// Multiples of step within [lo, hi].
+std::vector<double> ticks(double lo, double hi, double step);
+// A tick's label in the program's number format.
+QString tick_label(double value, double step);
+
+// The curve between xmin and xmax as a polyline, refined where a straight
+// segment would stray more than `tolerance` from the curve; `xscale` and
+// `yscale` are pixels per unit.
+std::vector<QPointF> sample_curve(const GraphScene& scene, double xmin, double xmax, double xscale, double yscale,
+                                  double tolerance = 0.25);
+
+} // namespace qvk::equations

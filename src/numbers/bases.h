@@ -1,0 +1,30 @@
+#pragma once
+#include "model/model.h"
+#include "model/registry.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace qvk::numbers {
+
+// The page "Číselné soustavy": a whole number written in one base from 2 to
+// 36 rewritten in another.
+void declare_bases(WindowModel& model);
+void register_bases(Registry& registry);
+
+void cislo1Change(WindowModel& model);
+void preved_soustavyClick(WindowModel& model);
+// What typing a character into `cislo1` inserts, if anything.
+std::optional<QChar> cislo1KeyPress(QChar key);
+
+// A text read in a base: its value, or why it has none.
+struct BaseReading {
+    enum Status { Ok, NotADigit, OutOfRange };
+    Status status = Ok;
+    std::int64_t value = 0;
+};
+BaseReading read_in_base(const QString& text, int base);
+// The digits of a value of 0 or more ("0" for 0).
+QString write_in_base(std::int64_t value, int base);
+
+} // namespace qvk::numbers

@@ -1,0 +1,125 @@
+#include "planimetry/figure.h"
+#include "core/errors.h"
+#include "core/fpu.h"
+#include "core/numeric.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace qvk::planimetry {
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+
+QString name(const Figure& f, int field) { return QString::fromUtf8(f.fields[static_cast<std::size_t>(field)]); }
+
+bool in(Mask set, int field) { return (set >> field) & 1u; }
+
+int field_count(const Figure& f) { return static_cast<int>(f.fields.size()); }
+
+} // namespace
+
+Run::Run(WindowModel& model, const Figure& figure)
+    : model_(model), figure_(figure), values_(figure.fields.size(), 0.0),
+      input_message_(QString::fromUtf8(figure.input_message))
+{
+}
+
+const QString& Run::text(int field) const { return model_.field(name(figure_, field)).text; }
+
+void Run::check(bool ok) const
+{
+    guarded_read(input_message_, [&] {
+        fpu_check();
+        if (!ok)
+            reject_value();
+    });
+}
+
+double Run::rounded(long double x) const { return store_double(round_places(x, model_.settings().zaokrouhleni)); }
+
+void Run::read_by_value()
+{
+    const int places = model_.settings().zaokrouhleni;
+    guarded_read(QString::fromUtf8(figure_.value_message), [&] {
+        for (int i = 0; i < field_count(figure_); ++i) {
+            if (!in(figure_.inputs, i) || text(i).isEmpty())
+                continue;
+            const long double x = parse_decimal(text(i));
+            if (in(figure_.whole, i))
+                (*this)[i] = store_double(std::fabs(static_cast<long double>(trunc_int64(x))));
+            else
+                (*this)[i] = store_double(std::fabs(round_places(x, places)));
+        }
+    });
+    for (int i = 0; i < field_count(figure_); ++i)
+        if (in(figure_.inputs, i) && (*this)[i] != 0)
+            given_ |= Mask{1} << i;
+}
+
+void Run::read_given(const QString& message)
+{
+    input_message_ = message;
+    const int places = model_.settings().zaokrouhleni;
+    guarded_read(message, [&] {
+        for (int i = 0; i < field_count(figure_); ++i)
+            if (given(i))
+                (*this)[i] = store_double(round_places(parse_decimal(text(i)), places));
+    });
+}
+
+void Run::write()
+{
+    const int places = model_.settings().zaokrouhleni;
+    for (int i : figure_.written) {
+        const double v = (*this)[i];
+        if (figure_.writing == Writing::Positive && !(v > 0))
+            continue;
+        const long double shown = in(figure_.unrounded, i) ? v : round_places(v, places);
+        model_.setText(name(figure_, i), format_number(shown));
+    }
+}
+
+const Row* match(std::span<const Row> rows, Mask given)
+{
+    for (const Row& row : rows)
+        if (row.given == given)
+            return &row;
+    return nullptr;
+}
+
+void solve(WindowModel& model, const Figure& figure)
+{
+    Run run(model, figure);
+    if (figure.reading == Reading::ByValue) {
+        run.read_by_value();
+    } else {
+        for (int i = 0; i < field_count(figure); ++i)
+            if (in(figure.inputs, i) && !run.text(i).isEmpty())
+                run.given_ |= Mask{1} << i;
+    }
+    if (figure.before_match)
+        figure.before_match(run);
+
+    const Row* row = match(figure.rows, run.given_fields());
+    if (!row)
+        report_error(QString::fromUtf8(figure.no_match));
+    if (figure.reading == Reading::ByText)
+        run.read_given(QString::fromUtf8(row->message ? row->message : figure.input_message));
+    row->compute(run);
+
+    // A fault of the computation stops the solver before anything is written.
+    fpu_check();
+    if (figure.before_write)
+        figure.before_write(run);
+    run.write();
+}
+
+long double sin_deg(long double d) { return std::sin(d / 180 * kPi); }
+long double cos_deg(long double d) { return std::cos(d / 180 * kPi); }
+long double tan_deg(long double d) { return std::tan(d / 180 * kPi); }
+long double asin_deg(long double x) { return std::asin(x) * 180 / kPi; }
+long double acos_deg(long double x) { return std::acos(x) * 180 / kPi; }
+
+} // namespace qvk::planimetry

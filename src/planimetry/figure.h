@@ -1,0 +1,116 @@
+#pragma once
+// What every plane figure solver shares: its fields by index, a table of
+// accepted combinations (the exact pattern of given fields and the
+// computation it selects), the two ways of reading the fields and the rules
+// for writing the results. A solver is a Figure value; solve() runs it.
+#include "model/model.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace qvk::planimetry {
+
+// A set of fields of one figure, bit i for the figure's field i.
+using Mask = std::uint32_t;
+
+constexpr Mask of(std::initializer_list<int> fields)
+{
+    Mask m = 0;
+    for (int f : fields)
+        m |= Mask{1} << f;
+    return m;
+}
+
+class Run;
+using Compute = void (*)(Run&);
+
+// One accepted combination: exactly the fields of `given` are given, every
+// other field of the figure is not.
+struct Row {
+    Mask given;
+    Compute compute;
+    // Message of the input block (reading by text); null: the figure's.
+    const char* message = nullptr;
+};
+
+enum class Reading {
+    // Every field is read at once (empty is 0, the sign dropped); a field is
+    // given when its value is not 0.
+    ByValue,
+    // A field is given when it holds any text; only the given fields of the
+    // matching row are then read.
+    ByText,
+};
+
+enum class Writing {
+    All,      // every written field, the given ones included
+    Positive, // only values above 0; the others keep their text
+};
+
+struct Figure {
+    std::vector<const char*> fields; // the figure's quantities; index = bit
+    Reading reading = Reading::ByValue;
+    std::span<const Row> rows;       // tried in order; the first exact match runs
+    std::vector<int> written;        // the fields written, in this order
+    Writing writing = Writing::All;
+    Mask inputs = ~Mask{0};          // the fields read and matched (the others are output only)
+    Mask whole = 0;                  // by value: read as whole numbers, not rounded
+    Mask unrounded = 0;              // written as they are (already rounded or whole)
+    const char* input_message = "Nepřípustné zadání";            // by text: the input block's message
+    const char* no_match = "Nepřípustná kombinace zadání";        // no row matches
+    const char* value_message = "Nejsou zadány číselné hodnoty"; // by value: a field does not convert
+    // Runs after reading, before the rows are matched (may report an error).
+    Compute before_match = nullptr;
+    // Runs after a successful computation, just before the fields are written
+    // (captions and hints; nothing may fail here).
+    Compute before_write = nullptr;
+};
+
+// The values of one run of a solver, one double per field, each 0 at start.
+class Run {
+public:
+    Run(WindowModel& model, const Figure& figure);
+
+    double& operator[](int field) { return values_[static_cast<std::size_t>(field)]; }
+    double operator[](int field) const { return values_[static_cast<std::size_t>(field)]; }
+    bool given(int field) const { return (given_ >> field) & 1u; }
+    Mask given_fields() const { return given_; }
+    WindowModel& model() const { return model_; }
+    const QString& text(int field) const;
+
+    // A check of the input stage: fails with the input block's message, as
+    // does any arithmetic fault since the run began.
+    void check(bool ok) const;
+    // A value rounded to the configured places, for a derived value that the
+    // solver rounds before further use.
+    double rounded(long double x) const;
+
+private:
+    friend void solve(WindowModel&, const Figure&);
+    void read_by_value();
+    void read_given(const QString& message);
+    void write();
+
+    WindowModel& model_;
+    const Figure& figure_;
+    std::vector<double> values_;
+    Mask given_ = 0;
+    QString input_message_;
+};
+
+// Runs a figure's solver over the model's fields.
+void solve(WindowModel& model, const Figure& figure);
+
+// The first row whose pattern is exactly `given`, or null.
+const Row* match(std::span<const Row> rows, Mask given);
+
+// Trigonometry in degrees, in extended precision.
+long double sin_deg(long double degrees);
+long double cos_deg(long double degrees);
+long double tan_deg(long double degrees);
+long double asin_deg(long double x);
+long double acos_deg(long double x);
+
+} // namespace qvk::planimetry

@@ -1,0 +1,44 @@
+#pragma once
+// The sheets of the page "Planimetrie", one set of functions per sheet for
+// its entry in the calculator table: its fields, what the frame's compute
+// button runs on it and what the frame's clear button empties.
+#include "model/model.h"
+#include "model/registry.h"
+
+namespace qvk::planimetry {
+
+void declare_right_triangle(WindowModel& model);
+void compute_right_triangle(WindowModel& model);
+void clear_right_triangle(WindowModel& model);
+
+void declare_triangle(WindowModel& model);
+void compute_triangle(WindowModel& model);
+void clear_triangle(WindowModel& model);
+
+void declare_square(WindowModel& model);
+void compute_square(WindowModel& model);
+void clear_square(WindowModel& model);
+
+void declare_rectangle(WindowModel& model);
+void compute_rectangle(WindowModel& model);
+void clear_rectangle(WindowModel& model);
+
+void declare_parallelogram(WindowModel& model);
+void compute_parallelogram(WindowModel& model);
+void clear_parallelogram(WindowModel& model);
+
+// The trapezoid has fields only: compute says so.
+void declare_trapezoid(WindowModel& model);
+void compute_trapezoid(WindowModel& model);
+void clear_trapezoid(WindowModel& model);
+
+void declare_polygon(WindowModel& model);
+void compute_polygon(WindowModel& model);
+void clear_polygon(WindowModel& model);
+
+void declare_circle(WindowModel& model);
+void register_circle(Registry& registry);
+void compute_circle(WindowModel& model);
+void clear_circle(WindowModel& model);
+
+} // namespace qvk::planimetry

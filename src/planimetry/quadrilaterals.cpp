@@ -1,0 +1,364 @@
+// Square, rectangle and parallelogram. The trapezoid has fields only.
+#include "core/errors.h"
+#include "planimetry/solvers.h"
+
+#include <cmath>
+
+namespace qvk::planimetry {
+
+namespace {
+
+using L = long double;
+const L kSqrt2 = std::sqrt(2.0L);
+
+namespace sq {
+
+enum { A, U, O, S };
+
+void from_side(Run& r)
+{
+    const L a = r[A];
+    r[U] = a * kSqrt2;
+    r[O] = 4 * a;
+    r[S] = a * a;
+}
+
+void from_diagonal(Run& r)
+{
+    r[A] = r.rounded(std::sqrt(L(r[U]) * r[U] / 2));
+    r[O] = 4 * L(r[A]);
+    r[S] = L(r[A]) * r[A];
+}
+
+void from_perimeter(Run& r)
+{
+    r[A] = r.rounded(L(r[O]) / 4);
+    r[U] = L(r[A]) * kSqrt2;
+    r[S] = L(r[A]) * r[A];
+}
+
+void from_area(Run& r)
+{
+    r[A] = r.rounded(std::sqrt(L(r[S])));
+    r[O] = 4 * L(r[A]);
+    r[U] = L(r[A]) * kSqrt2;
+}
+
+const Row kRows[] = {
+    {of({A}), from_side},
+    {of({U}), from_diagonal},
+    {of({O}), from_perimeter},
+    {of({S}), from_area},
+};
+
+} // namespace sq
+
+namespace rect {
+
+enum { A, B, U, O, S };
+
+int side(const Run& r) { return r.given(A) ? A : B; }
+int other(const Run& r) { return r.given(A) ? B : A; }
+
+void sides(Run& r)
+{
+    const L a = r[A], b = r[B];
+    r[U] = std::sqrt(a * a + b * b);
+    r[O] = 2 * (a + b);
+    r[S] = a * b;
+}
+
+void side_and_diagonal(Run& r)
+{
+    if (r[side(r)] >= r[U])
+        report_error(QStringLiteral("Strany obdelníku nemohou být delší než úhlopříčka"));
+    r[other(r)] = r.rounded(std::sqrt(L(r[U]) * r[U] - L(r[side(r)]) * r[side(r)]));
+    r[O] = 2 * (L(r[A]) + r[B]);
+    r[S] = L(r[A]) * r[B];
+}
+
+void side_and_perimeter(Run& r)
+{
+    if (r[O] <= 2 * L(r[A]) || r[O] <= 2 * L(r[B]))
+        report_error(QStringLiteral("Obvod nemůže být <= než dvojnásobek délky jedné strany"));
+    r[other(r)] = r.rounded((L(r[O]) - 2 * L(r[side(r)])) / 2);
+    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
+    r[S] = L(r[A]) * r[B];
+}
+
+void side_and_area(Run& r)
+{
+    r[other(r)] = r.rounded(L(r[S]) / r[side(r)]);
+    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
+    r[O] = 2 * (L(r[A]) + r[B]);
+}
+
+const Row kRows[] = {
+    {of({A, B}), sides},
+    {of({A, U}), side_and_diagonal},
+    {of({B, U}), side_and_diagonal},
+    {of({A, O}), side_and_perimeter},
+    {of({B, O}), side_and_perimeter},
+    {of({A, S}), side_and_area},
+    {of({B, S}), side_and_area},
+};
+
+} // namespace rect
+
+namespace par {
+
+// α lies between a and b; va = b sin α, vb = a sin α.
+enum { A, B, VA, VB, ALFA, BETA, O, S };
+
+bool open_angle(double angle) { return angle > 0 && angle < 180; }
+
+void other_angle(Run& r)
+{
+    if (r.given(ALFA))
+        r[BETA] = 180 - r[ALFA];
+    else
+        r[ALFA] = 180 - r[BETA];
+}
+
+void perimeter(Run& r) { r[O] = 2 * (L(r[A]) + r[B]); }
+
+// The angle from the heights, once both sides and heights are known.
+void angles_from_heights(Run& r)
+{
+    r[ALFA] = asin_deg(L(r[VA]) / r[B]);
+    r[BETA] = 180 - r[ALFA];
+}
+
+void side_and_its_height(Run& r)
+{
+    if (r.given(A)) {
+        r.check(r[A] > 0 && r[VA] > 0);
+        r[S] = L(r[A]) * r[VA];
+    } else {
+        r.check(r[B] > 0 && r[VB] > 0);
+        r[S] = L(r[B]) * r[VB];
+    }
+}
+
+void two_sides(Run& r)
+{
+    r.check(r[A] > 0 && r[B] > 0);
+    perimeter(r);
+}
+
+void two_sides_and_height(Run& r)
+{
+    if (r.given(VA)) {
+        r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VA] <= r[B]);
+        r[S] = L(r[VA]) * r[A];
+        r[VB] = L(r[S]) / r[B];
+        r[ALFA] = asin_deg(L(r[VA]) / r[B]);
+    } else {
+        r.check(r[A] > 0 && r[B] > 0 && r[VB] > 0 && r[VB] <= r[A]);
+        r[S] = L(r[VB]) * r[B];
+        r[VA] = L(r[S]) / r[A];
+        r[ALFA] = asin_deg(L(r[VB]) / r[A]);
+    }
+    r[BETA] = 180 - r[ALFA];
+    perimeter(r);
+}
+
+void two_sides_and_angle(Run& r)
+{
+    other_angle(r);
+    r.check(r[A] > 0 && r[B] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
+    r[VA] = L(r[B]) * sin_deg(r[ALFA]);
+    r[S] = L(r[A]) * r[VA];
+    perimeter(r);
+    r[VB] = L(r[S]) / r[B];
+}
+
+void side_height_angle(Run& r)
+{
+    other_angle(r);
+    const bool onA = r.given(A);
+    const int side = onA ? A : B, height = onA ? VA : VB, otherSide = onA ? B : A, otherHeight = onA ? VB : VA;
+    r.check(r[side] > 0 && r[height] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
+    r[S] = L(r[side]) * r[height];
+    r[otherSide] = L(r[height]) / sin_deg(r[ALFA]);
+    perimeter(r);
+    r[otherHeight] = L(r[S]) / r[otherSide];
+}
+
+void side_angle_perimeter(Run& r)
+{
+    r.check(r[O] > 0);
+    const int side = r.given(A) ? A : B;
+    r[side == A ? B : A] = (L(r[O]) - 2 * L(r[side])) / 2;
+    other_angle(r);
+    r.check(r[A] > 0 && 2 * L(r[A]) < r[O] && r[B] > 0 && 2 * L(r[B]) < r[O] && open_angle(r[ALFA]) &&
+            open_angle(r[BETA]));
+    r[VA] = L(r[B]) * sin_deg(r[ALFA]);
+    r[VB] = L(r[A]) * sin_deg(r[ALFA]);
+    r[S] = L(r[A]) * r[B] * sin_deg(r[ALFA]);
+}
+
+void side_height_perimeter(Run& r)
+{
+    r.check(r[O] > 0);
+    const int side = r.given(A) ? A : B;
+    r[side == A ? B : A] = (L(r[O]) - 2 * L(r[side])) / 2;
+    if (r.given(VA)) {
+        r[S] = L(r[A]) * r[VA];
+        r[VB] = L(r[S]) / r[B];
+    } else {
+        r[S] = L(r[B]) * r[VB];
+        r[VA] = L(r[S]) / r[A];
+    }
+    r.check(r[A] > 0 && r[B] > 0 && 2 * L(r[A]) < r[O] && 2 * L(r[B]) < r[O] && r[VA] > 0 && r[VA] <= r[B] &&
+            r[VB] > 0 && r[VB] <= r[A]);
+    r[ALFA] = asin_deg(L(r[VB]) / r[A]);
+    r[BETA] = 180 - r[ALFA];
+}
+
+void area_angle_and_one(Run& r)
+{
+    r.check(r[S] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
+    other_angle(r);
+    const L s = r[S], sinAlfa = sin_deg(r[ALFA]);
+    if (r.given(A)) {
+        r[VA] = s / r[A];
+        r[B] = L(r[VA]) / sinAlfa;
+        r[VB] = s / r[B];
+    } else if (r.given(B)) {
+        r[VB] = s / r[B];
+        r[A] = L(r[VB]) / sinAlfa;
+        r[VA] = s / r[A];
+    } else if (r.given(VA)) {
+        r[A] = s / r[VA];
+        r[B] = L(r[VA]) / sinAlfa;
+        r[VB] = s / r[B];
+    } else {
+        r[B] = s / r[VB];
+        r[A] = L(r[VB]) / sinAlfa;
+        r[VA] = s / r[A];
+    }
+    r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0);
+    perimeter(r);
+}
+
+void side_and_heights(Run& r)
+{
+    if (r.given(A)) {
+        r[S] = L(r[A]) * r[VA];
+        r[B] = L(r[S]) / r[VB];
+    } else {
+        r[S] = L(r[B]) * r[VB];
+        r[A] = L(r[S]) / r[VA];
+    }
+    r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
+    angles_from_heights(r);
+    perimeter(r);
+}
+
+void heights_and_angle(Run& r)
+{
+    other_angle(r);
+    r.check(open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]) && r[VA] > 0 && r[VB] > 0);
+    const L sinAlfa = sin_deg(r[ALFA]);
+    r[A] = L(r[VB]) / sinAlfa;
+    r[B] = L(r[VA]) / sinAlfa;
+    r[S] = L(r[VA]) * r[A];
+    perimeter(r);
+}
+
+void area_and_pair(Run& r)
+{
+    const L s = r[S];
+    if (!r.given(VA) && r.given(A))
+        r[VA] = s / r[A];
+    if (!r.given(VB) && r.given(B))
+        r[VB] = s / r[B];
+    if (!r.given(A))
+        r[A] = s / r[VA];
+    if (!r.given(B))
+        r[B] = s / r[VB];
+    r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
+    angles_from_heights(r);
+    perimeter(r);
+}
+
+// Rows 1 to 6 have their own spelling of the input message.
+const char* const kOld = "Nepřípůstné zadání";
+
+const Row kRows[] = {
+    {of({A, VA}), side_and_its_height, kOld},
+    {of({B, VB}), side_and_its_height, kOld},
+    {of({A, B}), two_sides, kOld},
+    {of({A, B, VA}), two_sides_and_height, kOld},
+    {of({A, B, VB}), two_sides_and_height, kOld},
+    {of({A, B, ALFA}), two_sides_and_angle, kOld},
+    {of({A, B, BETA}), two_sides_and_angle, kOld},
+    {of({A, VA, ALFA}), side_height_angle, kOld},
+    {of({A, VA, BETA}), side_height_angle, kOld},
+    {of({B, VB, ALFA}), side_height_angle, kOld},
+    {of({B, VB, BETA}), side_height_angle, kOld},
+    {of({A, ALFA, O}), side_angle_perimeter},
+    {of({A, BETA, O}), side_angle_perimeter},
+    {of({B, ALFA, O}), side_angle_perimeter},
+    {of({B, BETA, O}), side_angle_perimeter},
+    {of({A, VA, O}), side_height_perimeter},
+    {of({A, VB, O}), side_height_perimeter},
+    {of({B, VA, O}), side_height_perimeter},
+    {of({B, VB, O}), side_height_perimeter},
+    {of({S, ALFA, A}), area_angle_and_one},
+    {of({S, ALFA, B}), area_angle_and_one},
+    {of({S, ALFA, VA}), area_angle_and_one},
+    {of({S, ALFA, VB}), area_angle_and_one},
+    {of({S, BETA, A}), area_angle_and_one},
+    {of({S, BETA, B}), area_angle_and_one},
+    {of({S, BETA, VA}), area_angle_and_one},
+    {of({S, BETA, VB}), area_angle_and_one},
+    {of({A, VA, VB}), side_and_heights},
+    {of({B, VA, VB}), side_and_heights},
+    {of({VA, VB, ALFA}), heights_and_angle},
+    {of({VA, VB, BETA}), heights_and_angle},
+    {of({S, A, B}), area_and_pair},
+    {of({S, A, VB}), area_and_pair},
+    {of({S, B, VA}), area_and_pair},
+    {of({S, VA, VB}), area_and_pair},
+};
+
+} // namespace par
+
+} // namespace
+
+const Figure& square()
+{
+    static const Figure f{
+        .fields = {"ctv_a", "ctv_u", "ctv_o", "ctv_s"},
+        .rows = sq::kRows,
+        .written = {sq::A, sq::U, sq::O, sq::S},
+    };
+    return f;
+}
+
+const Figure& rectangle()
+{
+    static const Figure f{
+        .fields = {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"},
+        .rows = rect::kRows,
+        .written = {rect::A, rect::B, rect::U, rect::O, rect::S},
+    };
+    return f;
+}
+
+const Figure& parallelogram()
+{
+    using namespace par;
+    static const Figure f{
+        .fields = {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"},
+        .reading = Reading::ByText,
+        .rows = par::kRows,
+        .written = {A, B, VA, VB, ALFA, BETA, O, S},
+        .writing = Writing::Positive,
+    };
+    return f;
+}
+
+} // namespace qvk::planimetry

@@ -1,0 +1,202 @@
+// Every accepted combination of every figure, fed the quantities of one known
+// figure, gives the rest of that figure back; one field more matches nothing.
+#include "app/assembly.h"
+#include "core/numeric.h"
+#include "planimetry/solvers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <set>
+
+namespace {
+
+using namespace qvk;
+using namespace qvk::planimetry;
+
+constexpr double kPi = std::numbers::pi;
+
+struct Known {
+    const char* name;
+    const Figure& (*figure)();
+    int page;
+    std::vector<double> values; // by field index of the figure
+    bool segment = false;
+    // Combinations that determine only some quantities: pattern -> fields written.
+    std::map<Mask, Mask> partial = {};
+    // Combinations that find the obtuse γ by an arcsine and so take its acute
+    // companion 180 − γ instead.
+    std::set<Mask> acute_gamma = {};
+    double tolerance = 1e-9;
+    // Combinations whose arcsine finds a right angle, where the argument 1
+    // amplifies the rounding of the given values: close, or just above 1 and
+    // refused.
+    std::set<Mask> near_right = {};
+};
+
+const double kAlfa = std::atan2(3.0, 4.0) * 180 / kPi;
+
+// The general triangle of sides a, b, c by index a, b, c, va, vb, vc, α, β, γ, O, S.
+std::vector<double> triangle(double a, double b, double c)
+{
+    auto angle = [](double t, double u, double w) { return std::acos((u * u + w * w - t * t) / (2 * u * w)) * 180 / kPi; };
+    const double s = (a + b + c) / 2, area = std::sqrt(s * (s - a) * (s - b) * (s - c));
+    return {a, b, c, 2 * area / a, 2 * area / b, 2 * area / c, angle(a, b, c), angle(b, a, c), angle(c, a, b),
+            a + b + c, area};
+}
+
+// The two partial rows: two angles give the third, a side with its height the area.
+const std::map<Mask, Mask> kTrianglePartial = {
+    {of({6, 7}), of({6, 7, 8})}, {of({6, 8}), of({6, 7, 8})},   {of({7, 8}), of({6, 7, 8})},
+    {of({0, 3}), of({0, 3, 10})}, {of({1, 4}), of({1, 4, 10})}, {of({2, 5}), of({2, 5, 10})},
+};
+
+// γ between a and b from an arcsine (a side with its height and a second
+// one, two sides and S, a side, another height and S), or γ found opposite c
+// from the law of sines.
+const std::set<Mask> kArcsineGamma = {
+    of({0, 3, 1}), of({0, 3, 4}), of({1, 4, 0}), of({1, 4, 3}), of({0, 1, 10}),
+    of({0, 4, 10}), of({1, 3, 10}), of({0, 2, 6}), of({1, 2, 7}),
+};
+
+std::vector<Known> known_figures()
+{
+    return {
+        {"right triangle 3 4 5", right_triangle, 0, {3, 4, 5, 2.4, kAlfa, 90 - kAlfa, 12, 6}, false,
+         {{of({2, 3}), of({2, 3, 7})}}},
+        {"triangle 5 6 7", general_triangle, 1, triangle(5, 6, 7), false, kTrianglePartial},
+        {"triangle 3 4 5", general_triangle, 1, triangle(3, 4, 5), false, kTrianglePartial, {}, 1e-9,
+         {of({0, 2, 6}), of({1, 2, 7})}},
+        {"triangle 4 5 8", general_triangle, 1, triangle(4, 5, 8), false, kTrianglePartial, kArcsineGamma},
+        {"triangle 1 5 5.99", general_triangle, 1, triangle(1, 5, 5.99), false, kTrianglePartial, kArcsineGamma},
+        // Two angles next to 90: the law of sines and the cancellations amplify the rounding.
+        {"triangle 0.01 10 10", general_triangle, 1, triangle(0.01, 10, 10), false, kTrianglePartial, {}, 1e-7},
+        {"square 2", square, 2, {2, 2 * std::sqrt(2.0), 8, 4}},
+        {"rectangle 3 4", rectangle, 3, {3, 4, 5, 14, 12}},
+        {"parallelogram 4 3 30", parallelogram, 4, {4, 3, 1.5, 2, 30, 150, 14, 6}, false,
+         {{of({0, 2}), of({0, 2, 7})}, {of({1, 3}), of({1, 3, 7})}, {of({0, 1}), of({0, 1, 6})}}},
+        {"hexagon 2", regular_polygon, 6, {6, 2, 2, std::sqrt(3.0), 12, 6 * std::sqrt(3.0), 120}, false,
+         {{of({0}), of({0, 6})}}},
+        {"circle 2", circle, 7, {2, 360, 4 * kPi, 4 * kPi}},
+        {"sector 2 90", circle, 7, {2, 90, kPi, kPi}},
+        {"segment 2 90", circle, 7, {2, 90, kPi, kPi - 2}, true},
+    };
+}
+
+struct Window {
+    WindowModel model;
+    Registry registry;
+    RecordingHost host;
+    explicit Window(const Known& k)
+    {
+        app::assemble(model, registry);
+        model.setHost(&host);
+        Settings s;
+        s.zaokrouhleni = 12;
+        model.setSettings(s);
+        model.setIndex(QStringLiteral("d2_page"), k.page);
+        model.setChecked(QStringLiteral("kru_usec"), k.segment);
+        model.setChecked(QStringLiteral("kru_kru_vys"), !k.segment);
+        // Fields with a default text start empty here.
+        run_handler(model, registry, QStringLiteral("vymaz_2dClick"));
+        model.setText(QStringLiteral("kru_alfa"), QString());
+    }
+    QString text(const Figure& f, int i) const { return model.text(QString::fromUtf8(f.fields[std::size_t(i)])); }
+};
+
+QString given_text(const Known& k, int i)
+{
+    // Whole numbers as typed; others with every digit the format keeps.
+    return format_number(static_cast<long double>(k.values[std::size_t(i)]));
+}
+
+std::string describe(const Figure& f, Mask m)
+{
+    std::string s;
+    for (std::size_t i = 0; i < f.fields.size(); ++i)
+        if ((m >> i) & 1u)
+            s += std::string(s.empty() ? "" : "+") + f.fields[i];
+    return s;
+}
+
+TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
+{
+    for (const Known& k : known_figures()) {
+        const Figure& f = k.figure();
+        for (const Row& row : f.rows) {
+            Window w(k);
+            for (std::size_t i = 0; i < f.fields.size(); ++i)
+                if ((row.given >> i) & 1u)
+                    w.model.setText(QString::fromUtf8(f.fields[i]), given_text(k, int(i)));
+            run_handler(w.model, w.registry, QStringLiteral("vyres_d2Click"));
+            const std::string where = std::string(k.name) + ": " + describe(f, row.given);
+            const bool loose = k.near_right.count(row.given) > 0;
+            if (loose && !w.host.messages.empty()) {
+                EXPECT_EQ(w.host.messages[0].text, QStringLiteral("Nepřípustné zadání.")) << where;
+                continue;
+            }
+            ASSERT_TRUE(w.host.messages.empty()) << where << ": " << w.host.messages[0].text.toStdString();
+
+            if (k.acute_gamma.count(row.given)) {
+                EXPECT_NEAR(static_cast<double>(parse_decimal(w.text(f, 8))), 180 - k.values[8], k.tolerance) << where;
+                continue;
+            }
+            const auto p = k.partial.find(row.given);
+            Mask expected = row.given;
+            for (int i : f.written)
+                expected |= Mask{1} << i;
+            if (p != k.partial.end())
+                expected = p->second;
+            for (int i = 0; i < int(f.fields.size()); ++i) {
+                const QString t = w.text(f, i);
+                if (!((expected >> i) & 1u)) {
+                    EXPECT_EQ(t, QString()) << where << ": " << f.fields[std::size_t(i)];
+                    continue;
+                }
+                ASSERT_FALSE(t.isEmpty()) << where << ": " << f.fields[std::size_t(i)] << " not written";
+                const double got = static_cast<double>(parse_decimal(t));
+                const double want = k.values[std::size_t(i)];
+                EXPECT_NEAR(got, want, (loose ? 1e-6 : k.tolerance) * std::max(1.0, std::fabs(want)))
+                    << where << ": " << f.fields[std::size_t(i)];
+            }
+        }
+    }
+}
+
+TEST(Consistency, OneFieldMoreMatchesNothing)
+{
+    for (const Known& k : known_figures()) {
+        const Figure& f = k.figure();
+        std::set<Mask> patterns;
+        for (const Row& row : f.rows)
+            patterns.insert(row.given);
+        for (const Row& row : f.rows) {
+            for (std::size_t extra = 0; extra < f.fields.size(); ++extra) {
+                const Mask more = row.given | (Mask{1} << extra);
+                if (more == row.given || !((f.inputs >> extra) & 1u) || patterns.count(more))
+                    continue;
+                Window w(k);
+                for (std::size_t i = 0; i < f.fields.size(); ++i)
+                    if ((more >> i) & 1u)
+                        w.model.setText(QString::fromUtf8(f.fields[i]), given_text(k, int(i)));
+                run_handler(w.model, w.registry, QStringLiteral("vyres_d2Click"));
+                ASSERT_EQ(w.host.messages.size(), 1u) << k.name << ": " << describe(f, more);
+                EXPECT_EQ(w.host.messages[0].text, QString::fromUtf8(f.no_match) + u'.')
+                    << k.name << ": " << describe(f, more);
+            }
+        }
+    }
+}
+
+TEST(Consistency, PatternsOfAFigureExcludeEachOther)
+{
+    for (const Known& k : known_figures()) {
+        std::set<Mask> seen;
+        for (const Row& row : k.figure().rows)
+            EXPECT_TRUE(seen.insert(row.given).second) << k.name << ": " << describe(k.figure(), row.given);
+    }
+}
+
+} // namespace

@@ -1,0 +1,381 @@
+// The general triangle: sides a, b, c, the heights onto them, the angles
+// α, β, γ (each opposite its side), perimeter O and area S. Side i has its
+// angle at ALFA + i and its height at VA + i.
+#include "core/errors.h"
+#include "core/fpu.h"
+#include "planimetry/solvers.h"
+
+#include <cmath>
+#include <utility>
+
+namespace qvk::planimetry {
+
+namespace {
+
+enum { A, B, C, VA, VB, VC, ALFA, BETA, GAMA, O, S };
+
+using L = long double;
+
+int angle(int side) { return ALFA + side; }
+int height(int side) { return VA + side; }
+int third(int x, int y) { return 3 - x - y; }
+
+const char* const kSides = "Součet délek 2 stran nemůže mít menší než délka 3.strany";
+
+void report(const char* message) { report_error(QString::fromUtf8(message)); }
+
+// The given sides (or angles, or heights) in order, starting at `first`.
+struct Pair {
+    int x = -1, y = -1;
+};
+
+Pair given_of(const Run& r, int first)
+{
+    Pair p;
+    for (int i = first; i < first + 3; ++i)
+        if (r.given(i))
+            (p.x < 0 ? p.x : p.y) = i - first;
+    return p;
+}
+
+L law_of_cosines(L x, L y, L phi) { return std::sqrt(x * x + y * y - 2 * x * y * cos_deg(phi)); }
+
+// The angle opposite t in the triangle with sides t, u, w.
+L opposite(L t, L u, L w) { return acos_deg((u * u + w * w - t * t) / (2 * u * w)); }
+
+void sides_test(const Run& r)
+{
+    const L a = r[A], b = r[B], c = r[C];
+    if (!(a + b > c) || !(b < a + c && b + c > a))
+        report(kSides);
+}
+
+// Sides x < y and the angle between them known: the third side, the angle
+// opposite y, the last angle.
+void two_sides_and_between(Run& r, int x, int y)
+{
+    const int z = third(x, y);
+    r[z] = law_of_cosines(r[x], r[y], r[angle(z)]);
+    r[angle(y)] = opposite(r[y], r[x], r[z]);
+    r[angle(x)] = 180 - L(r[angle(y)]) - r[angle(z)];
+}
+
+void sorted(int& x, int& y)
+{
+    if (x > y)
+        std::swap(x, y);
+}
+
+// O, S by Heron's formula (or as given or derived) and the heights not given.
+void complete(Run& r, bool heron)
+{
+    if (!r.given(O))
+        r[O] = L(r[A]) + r[B] + r[C];
+    if (heron) {
+        const L s = L(r[O]) / 2;
+        r[S] = std::sqrt(s * (s - r[A]) * (s - r[B]) * (s - r[C]));
+    }
+    for (int i = A; i <= C; ++i)
+        if (!r.given(height(i)))
+            r[height(i)] = 2 * L(r[S]) / r[i];
+}
+
+// Every full solution passes this before anything is written; a fault of the
+// completion comes first.
+void final_check(Run& r)
+{
+    fpu_check();
+    const L a = r[A], b = r[B], c = r[C];
+    if (!(a + b > c && b < a + c && a < b + c))
+        report(kSides);
+    if (!(a > 0 && b > 0 && c > 0))
+        report("Stramy nemohou být <= 0");
+    if (!(r[ALFA] > 0 && r[BETA] > 0 && r[GAMA] > 0))
+        report("Úhlý nemohou být <= 0 st.");
+    if (r[ALFA] >= 180 || r[BETA] >= 180 || r[GAMA] >= 180)
+        report("Úhlý nemohou být >= 180 st.");
+}
+
+// Rows whose area comes from Heron's formula: the input stage ends once the
+// sides and angles are known.
+void finish_by_heron(Run& r)
+{
+    r.check(true);
+    complete(r, true);
+    final_check(r);
+}
+
+bool open_angle(double x) { return x > 0 && x < 180; }
+
+// --- partial rows
+
+void two_angles(Run& r)
+{
+    const Pair p = given_of(r, ALFA);
+    const int k1 = angle(p.x), k2 = angle(p.y);
+    // A triangle has no angle of 0 or less, nor of 180 or more.
+    r.check(open_angle(r[k1]) && open_angle(r[k2]));
+    const L sum = L(r[k1]) + r[k2];
+    if (sum > 180)
+        report("Součet úhlů činí maximálně 180 stupňů");
+    r[angle(third(p.x, p.y))] = 180 - sum;
+}
+
+void side_and_its_height(Run& r)
+{
+    const int x = given_of(r, A).x;
+    r.check(r[x] > 0 && r[height(x)] > 0);
+    r[S] = L(r[x]) * r[height(x)] / 2;
+}
+
+// --- full rows, by sides and angles
+
+void from_three_sides(Run& r)
+{
+    const L a = r[A], b = r[B], c = r[C];
+    r[GAMA] = opposite(c, a, b);
+    r[BETA] = opposite(b, a, c);
+    r[ALFA] = 180 - L(r[BETA]) - r[GAMA];
+}
+
+void three_sides(Run& r)
+{
+    sides_test(r);
+    from_three_sides(r);
+    finish_by_heron(r);
+}
+
+void two_sides_and_perimeter(Run& r)
+{
+    const Pair p = given_of(r, A);
+    const int z = third(p.x, p.y);
+    r[z] = L(r[O]) - r[p.x] - r[p.y];
+    sides_test(r);
+    from_three_sides(r);
+    finish_by_heron(r);
+}
+
+void two_sides_and_included_angle(Run& r)
+{
+    const Pair p = given_of(r, A);
+    two_sides_and_between(r, p.x, p.y);
+    finish_by_heron(r);
+}
+
+void two_sides_and_opposite_angle(Run& r)
+{
+    const Pair sides = given_of(r, A);
+    const int given_angle = given_of(r, ALFA).x;
+    const int p = given_angle, q = p == sides.x ? sides.y : sides.x, z = third(sides.x, sides.y);
+    // The acute value only; an argument above 1 means no such triangle.
+    r[angle(q)] = asin_deg(L(r[q]) / (L(r[p]) / sin_deg(r[angle(p)])));
+    r[angle(z)] = 180 - L(r[angle(p)]) - r[angle(q)];
+    if (z == C)
+        r[C] = sin_deg(r[GAMA]) * (L(r[A]) / sin_deg(r[ALFA]));
+    else if (z == B)
+        r[B] = law_of_cosines(r[A], r[C], r[BETA]);
+    else
+        r[A] = law_of_cosines(r[B], r[C], r[ALFA]);
+    finish_by_heron(r);
+}
+
+void two_angles_and_side(Run& r)
+{
+    const Pair p = given_of(r, ALFA);
+    r[angle(third(p.x, p.y))] = 180 - L(r[angle(p.x)]) - r[angle(p.y)];
+    if (r.given(A)) {
+        r[B] = sin_deg(r[BETA]) * (L(r[A]) / sin_deg(r[ALFA]));
+        r[C] = law_of_cosines(r[A], r[B], r[GAMA]);
+    } else if (r.given(B)) {
+        r[A] = sin_deg(r[ALFA]) * (L(r[B]) / sin_deg(r[BETA]));
+        r[C] = law_of_cosines(r[A], r[B], r[GAMA]);
+    } else {
+        r[B] = sin_deg(r[BETA]) * (L(r[C]) / sin_deg(r[GAMA]));
+        r[A] = law_of_cosines(r[B], r[C], r[ALFA]);
+    }
+    finish_by_heron(r);
+}
+
+// --- full rows by the area: its checks close the input stage
+
+bool heights_positive(const Run& r) { return r[VA] > 0 && r[VB] > 0 && r[VC] > 0; }
+
+// Sides x and y and S: the angle between them is the acute one.
+void two_sides_and_area_of(Run& r, int x, int y)
+{
+    sorted(x, y);
+    r[angle(third(x, y))] = asin_deg(2 * L(r[S]) / (L(r[x]) * r[y]));
+    two_sides_and_between(r, x, y);
+    complete(r, false);
+}
+
+void side_height_and_second(Run& r)
+{
+    int x = 0;
+    while (!(r.given(x) && r.given(height(x))))
+        ++x;
+    r[S] = L(r[x]) * r[height(x)] / 2;
+    int y = 0;
+    while (y == x || !(r.given(y) || r.given(height(y))))
+        ++y;
+    if (!r.given(y))
+        r[y] = 2 * L(r[S]) / r[height(y)];
+    two_sides_and_area_of(r, x, y);
+    r.check(heights_positive(r));
+    final_check(r);
+}
+
+void two_sides_and_area(Run& r)
+{
+    const Pair p = given_of(r, A);
+    two_sides_and_area_of(r, p.x, p.y);
+    r.check(r[S] > 0);
+    final_check(r);
+}
+
+// The angle k with the area and the side x next to it (given or from its
+// height): the other side next to k follows from the area.
+void angle_area_and_side_of(Run& r, int k, int x)
+{
+    if (!r.given(x))
+        r[x] = 2 * L(r[S]) / r[height(x)];
+    int y = third(k, x);
+    r[y] = 2 * L(r[S]) / (sin_deg(r[angle(k)]) * r[x]);
+    sorted(x, y);
+    two_sides_and_between(r, x, y);
+    complete(r, false);
+    r.check(r[S] > 0);
+    final_check(r);
+}
+
+int the_side_next_to(const Run& r, int k)
+{
+    for (int i = A; i <= C; ++i)
+        if (i != k && (r.given(i) || r.given(height(i))))
+            return i;
+    return -1;
+}
+
+void angle_area_and_side(Run& r)
+{
+    const int k = given_of(r, ALFA).x;
+    angle_area_and_side_of(r, k, the_side_next_to(r, k));
+}
+
+void side_height_of_other_and_area(Run& r)
+{
+    const int x = given_of(r, A).x;
+    const int h = given_of(r, VA).x;
+    r[h] = 2 * L(r[S]) / r[height(h)];
+    two_sides_and_area_of(r, x, h);
+    r.check(heights_positive(r) && r[S] > 0);
+    final_check(r);
+}
+
+void angle_side_and_its_height(Run& r)
+{
+    const int k = given_of(r, ALFA).x;
+    const int x = given_of(r, A).x;
+    r[S] = L(r[x]) * r[height(x)] / 2;
+    angle_area_and_side_of(r, k, x);
+}
+
+const Row kRows[] = {
+    // 1: two angles
+    {of({ALFA, BETA}), two_angles},
+    {of({ALFA, GAMA}), two_angles},
+    {of({BETA, GAMA}), two_angles},
+    // 2: a side and its height
+    {of({A, VA}), side_and_its_height},
+    {of({B, VB}), side_and_its_height},
+    {of({C, VC}), side_and_its_height},
+    // 3
+    {of({A, B, C}), three_sides},
+    // 4
+    {of({A, B, O}), two_sides_and_perimeter},
+    {of({A, C, O}), two_sides_and_perimeter},
+    {of({B, C, O}), two_sides_and_perimeter},
+    // 5
+    {of({A, B, GAMA}), two_sides_and_included_angle},
+    {of({A, C, BETA}), two_sides_and_included_angle},
+    {of({B, C, ALFA}), two_sides_and_included_angle},
+    // 6
+    {of({A, B, ALFA}), two_sides_and_opposite_angle},
+    {of({A, B, BETA}), two_sides_and_opposite_angle},
+    {of({A, C, ALFA}), two_sides_and_opposite_angle},
+    {of({A, C, GAMA}), two_sides_and_opposite_angle},
+    {of({B, C, BETA}), two_sides_and_opposite_angle},
+    {of({B, C, GAMA}), two_sides_and_opposite_angle},
+    // 7
+    {of({ALFA, BETA, A}), two_angles_and_side},
+    {of({ALFA, BETA, B}), two_angles_and_side},
+    {of({ALFA, BETA, C}), two_angles_and_side},
+    {of({ALFA, GAMA, A}), two_angles_and_side},
+    {of({ALFA, GAMA, B}), two_angles_and_side},
+    {of({ALFA, GAMA, C}), two_angles_and_side},
+    {of({BETA, GAMA, A}), two_angles_and_side},
+    {of({BETA, GAMA, B}), two_angles_and_side},
+    {of({BETA, GAMA, C}), two_angles_and_side},
+    // 8
+    {of({A, VA, B}), side_height_and_second},
+    {of({A, VA, C}), side_height_and_second},
+    {of({A, VA, VB}), side_height_and_second},
+    {of({A, VA, VC}), side_height_and_second},
+    {of({B, VB, A}), side_height_and_second},
+    {of({B, VB, C}), side_height_and_second},
+    {of({B, VB, VA}), side_height_and_second},
+    {of({B, VB, VC}), side_height_and_second},
+    {of({C, VC, A}), side_height_and_second},
+    {of({C, VC, B}), side_height_and_second},
+    {of({C, VC, VA}), side_height_and_second},
+    {of({C, VC, VB}), side_height_and_second},
+    // 9
+    {of({A, B, S}), two_sides_and_area},
+    {of({A, C, S}), two_sides_and_area},
+    {of({B, C, S}), two_sides_and_area},
+    // 10
+    {of({ALFA, S, B}), angle_area_and_side},
+    {of({ALFA, S, C}), angle_area_and_side},
+    {of({ALFA, S, VB}), angle_area_and_side},
+    {of({ALFA, S, VC}), angle_area_and_side},
+    {of({BETA, S, A}), angle_area_and_side},
+    {of({BETA, S, C}), angle_area_and_side},
+    {of({BETA, S, VA}), angle_area_and_side},
+    {of({BETA, S, VC}), angle_area_and_side},
+    {of({GAMA, S, A}), angle_area_and_side},
+    {of({GAMA, S, B}), angle_area_and_side},
+    {of({GAMA, S, VA}), angle_area_and_side},
+    {of({GAMA, S, VB}), angle_area_and_side},
+    // 11
+    {of({A, VB, S}), side_height_of_other_and_area},
+    {of({A, VC, S}), side_height_of_other_and_area},
+    {of({B, VA, S}), side_height_of_other_and_area},
+    {of({B, VC, S}), side_height_of_other_and_area},
+    {of({C, VA, S}), side_height_of_other_and_area},
+    {of({C, VB, S}), side_height_of_other_and_area},
+    // 12
+    {of({GAMA, A, VA}), angle_side_and_its_height},
+    {of({GAMA, B, VB}), angle_side_and_its_height},
+    {of({BETA, A, VA}), angle_side_and_its_height},
+    {of({BETA, C, VC}), angle_side_and_its_height},
+    {of({ALFA, B, VB}), angle_side_and_its_height},
+    {of({ALFA, C, VC}), angle_side_and_its_height},
+};
+
+} // namespace
+
+const Figure& general_triangle()
+{
+    static const Figure f{
+        .fields = {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta",
+                   "troj_gama", "troj_obvod", "troj_obsah"},
+        .reading = Reading::ByText,
+        .rows = kRows,
+        .written = {VA, VB, VC, A, B, C, ALFA, BETA, GAMA, O, S},
+        .writing = Writing::Positive,
+        .no_match = "Nepřípustné zadání",
+    };
+    return f;
+}
+
+} // namespace qvk::planimetry

@@ -1,0 +1,386 @@
+#include "shell/graph_window.h"
+#include "core/fpu.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace qvk::shell {
+
+using equations::GraphMark;
+using equations::GraphRange;
+using equations::GraphScene;
+
+namespace {
+
+const QColor kCurve(0x1f, 0x4e, 0xb4);
+const QColor kSolution(0xd0, 0x30, 0x20);
+const QColor kGrid(0xe4, 0xe4, 0xe4);
+const QColor kAxis(0x40, 0x40, 0x40);
+
+struct Mapping {
+    GraphRange r;
+    QSizeF size;
+    double sx() const { return size.width() / (r.xmax - r.xmin); }
+    double sy() const { return size.height() / (r.ymax - r.ymin); }
+    QPointF pixel(double x, double y) const { return {(x - r.xmin) * sx(), (r.ymax - y) * sy()}; }
+};
+
+// Keeps far-off points drawable: painters misbehave on huge coordinates.
+QPointF clamp(QPointF p, const QSizeF& s)
+{
+    const double m = 10 * std::max(s.width(), s.height());
+    return {std::clamp(p.x(), -m, m), std::clamp(p.y(), -m, m)};
+}
+
+} // namespace
+
+GraphView::GraphView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("graf_plocha"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 240);
+    setAccessibleName(QStringLiteral("Graf"));
+    setCursor(Qt::OpenHandCursor);
+}
+
+QSize GraphView::sizeHint() const { return {640, 480}; }
+
+void GraphView::setScene(const GraphScene& scene)
+{
+    scene_ = scene;
+    stale_ = false;
+    resetView();
+}
+
+void GraphView::setStale(bool stale)
+{
+    stale_ = stale;
+    update();
+}
+
+void GraphView::resetView()
+{
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
+    range_ = scene_ ? equations::initial_range(*scene_) : GraphRange{};
+    range_ = equations::fit_to_view(range_, width(), height());
+    fitted_ = true;
+    update();
+}
+
+QPointF GraphView::toPixel(double x, double y) const { return Mapping{range_, size()}.pixel(x, y); }
+
+QPointF GraphView::toPlane(const QPointF& p) const
+{
+    const Mapping m{range_, size()};
+    return {range_.xmin + p.x() / m.sx(), range_.ymax - p.y() / m.sy()};
+}
+
+void GraphView::render(QPainter& p, const QSizeF& size) const
+{
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
+    const Mapping m{range_, size};
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRectF(QPointF(), size), Qt::white);
+    const QFontMetricsF fm(p.font());
+
+    // Grid and tick labels.
+    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / 80)));
+    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / 60)));
+    const auto xt = equations::ticks(range_.xmin, range_.xmax, xstep);
+    const auto yt = equations::ticks(range_.ymin, range_.ymax, ystep);
+    p.setPen(QPen(kGrid, 0));
+    for (double x : xt)
+        p.drawLine(QPointF(m.pixel(x, 0).x(), 0), QPointF(m.pixel(x, 0).x(), size.height()));
+    for (double y : yt)
+        p.drawLine(QPointF(0, m.pixel(0, y).y()), QPointF(size.width(), m.pixel(0, y).y()));
+
+    // Axes through the origin when it is in view, else along the edges.
+    const double ax = std::clamp(m.pixel(0, 0).x(), 0.0, size.width() - 1);
+    const double ay = std::clamp(m.pixel(0, 0).y(), 0.0, size.height() - 1);
+    p.setPen(QPen(kAxis, 1.2));
+    p.drawLine(QPointF(0, ay), QPointF(size.width(), ay));
+    p.drawLine(QPointF(ax, 0), QPointF(ax, size.height()));
+    p.setPen(kAxis);
+    const double below = ay + fm.ascent() + 3 > size.height() ? ay - 3 : ay + fm.ascent() + 3;
+    for (double x : xt) {
+        if (x == 0)
+            continue;
+        const QString t = equations::tick_label(x, xstep);
+        p.drawText(QPointF(m.pixel(x, 0).x() - fm.horizontalAdvance(t) / 2, below), t);
+    }
+    for (double y : yt) {
+        if (y == 0)
+            continue;
+        const QString t = equations::tick_label(y, ystep);
+        const double w = fm.horizontalAdvance(t);
+        const double left = ax + 4 + w > size.width() ? ax - 4 - w : ax + 4;
+        p.drawText(QPointF(left, m.pixel(0, y).y() + fm.ascent() / 2 - 1), t);
+    }
+
+    if (!scene_)
+        return;
+    const GraphScene& s = *scene_;
+
+    // The solution set on the x axis, ends open or closed.
+    if (s.inequality) {
+        p.setPen(QPen(kSolution, 5, Qt::SolidLine, Qt::FlatCap));
+        for (const auto& piece : s.solution) {
+            const double l = std::isfinite(piece.from) ? m.pixel(piece.from, 0).x() : -10;
+            const double r = std::isfinite(piece.to) ? m.pixel(piece.to, 0).x() : size.width() + 10;
+            const QPointF a = clamp({l, ay}, size), b = clamp({r, ay}, size);
+            if (piece.from != piece.to)
+                p.drawLine(a, b);
+        }
+    }
+
+    // The curve, refined where it bends.
+    const auto pts = equations::sample_curve(s, range_.xmin, range_.xmax, m.sx(), m.sy());
+    QPainterPath path;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        const QPointF q = clamp(m.pixel(pts[i].x(), pts[i].y()), size);
+        if (i == 0)
+            path.moveTo(q);
+        else
+            path.lineTo(q);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kCurve, 2));
+    p.drawPath(path);
+
+    // The page's results.
+    for (const GraphMark& mk : s.marks) {
+        const QPointF q = m.pixel(mk.x, mk.y);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(mk.kind == GraphMark::Kind::Root ? QBrush(Qt::black) : QBrush(QColor(0xff, 0xc0, 0x20)));
+        p.drawEllipse(q, 4, 4);
+        const double w = fm.horizontalAdvance(mk.label);
+        const double up = mk.kind == GraphMark::Kind::Root ? -8 : fm.ascent() + 8;
+        const bool above = mk.kind == GraphMark::Kind::Root;
+        QPointF at(q.x() - w / 2, q.y() + (above ? up : up));
+        at.setX(std::clamp(at.x(), 2.0, std::max(2.0, size.width() - w - 2)));
+        const QRectF box(at.x() - 2, at.y() - fm.ascent() - 1, w + 4, fm.height() + 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 210));
+        p.drawRect(box);
+        p.setPen(Qt::black);
+        p.drawText(at, mk.label);
+    }
+
+    // Open and closed ends over the root marks: the set decides.
+    if (s.inequality) {
+        for (const auto& piece : s.solution) {
+            const std::pair<double, bool> ends[] = {{piece.from, piece.fromClosed}, {piece.to, piece.toClosed}};
+            for (const auto& [x, closed] : ends) {
+                if (!std::isfinite(x))
+                    continue;
+                p.setPen(QPen(kSolution, 2));
+                p.setBrush(closed ? QBrush(kSolution) : QBrush(Qt::white));
+                p.drawEllipse(clamp(QPointF(m.pixel(x, 0).x(), ay), size), 5, 5);
+            }
+        }
+    }
+
+    double cornerY = fm.ascent() + 6;
+    auto corner = [&](const QString& t, const QColor& c) {
+        p.setPen(c);
+        p.drawText(QPointF(8, cornerY), t);
+        cornerY += fm.height();
+    };
+    if (stale_)
+        corner(QStringLiteral("Výpočet selhal: graf posledního řešení"), kSolution);
+    for (const QString& t : s.corner)
+        corner(t, Qt::black);
+}
+
+void GraphView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    render(p, size());
+}
+
+void GraphView::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (!fitted_ || !scene_) {
+        resetView();
+        return;
+    }
+    update();
+}
+
+void GraphView::wheelEvent(QWheelEvent* e)
+{
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
+    const double steps = e->angleDelta().y() / 120.0;
+    if (steps == 0)
+        return;
+    const double f = std::pow(0.8, steps);
+    const QPointF c = toPlane(e->position());
+    const double w = (range_.xmax - range_.xmin) * f, h = (range_.ymax - range_.ymin) * f;
+    if (w < 1e-9 || h < 1e-9 || w > 1e9 || h > 1e9)
+        return;
+    range_.xmin = c.x() - (c.x() - range_.xmin) * f;
+    range_.xmax = range_.xmin + w;
+    range_.ymax = c.y() + (range_.ymax - c.y()) * f;
+    range_.ymin = range_.ymax - h;
+    e->accept();
+    update();
+}
+
+void GraphView::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) {
+        drag_ = e->position();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void GraphView::mouseMoveEvent(QMouseEvent* e)
+{
+    FpuFlagsKept kept; // the calculators' flags are not the drawing's business
+    fpu_clear();
+    if (!drag_)
+        return;
+    const QPointF a = toPlane(*drag_), b = toPlane(e->position());
+    range_.xmin += a.x() - b.x();
+    range_.xmax += a.x() - b.x();
+    range_.ymin += a.y() - b.y();
+    range_.ymax += a.y() - b.y();
+    drag_ = e->position();
+    update();
+}
+
+void GraphView::mouseReleaseEvent(QMouseEvent*)
+{
+    drag_.reset();
+    setCursor(Qt::OpenHandCursor);
+}
+
+void GraphView::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Home || e->key() == Qt::Key_0) {
+        resetView();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Tgraf"));
+    setWindowTitle(QStringLiteral("Graf"));
+    view_ = new GraphView(this);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("graf_popis"));
+    status_->setWordWrap(true);
+    auto* png = new QPushButton(QStringLiteral("Uložit PNG ..."), this);
+    png->setObjectName(QStringLiteral("graf_png"));
+    auto* svg = new QPushButton(QStringLiteral("Uložit SVG ..."), this);
+    svg->setObjectName(QStringLiteral("graf_svg"));
+    auto* copy = new QPushButton(QStringLiteral("Kopírovat"), this);
+    copy->setObjectName(QStringLiteral("graf_kopie"));
+    auto* reset = new QPushButton(QStringLiteral("Výchozí pohled"), this);
+    reset->setObjectName(QStringLiteral("graf_vychozi"));
+    reset->setToolTip(QStringLiteral("Home"));
+    connect(png, &QPushButton::clicked, this, [this] { saveAs(false); });
+    connect(svg, &QPushButton::clicked, this, [this] { saveAs(true); });
+    connect(copy, &QPushButton::clicked, this, [this] { copyToClipboard(); });
+    connect(reset, &QPushButton::clicked, view_, &GraphView::resetView);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(reset);
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(png);
+    buttons->addWidget(svg);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    updateDescription();
+}
+
+void GraphWindow::showScene(const std::optional<equations::GraphScene>& scene)
+{
+    if (scene)
+        view_->setScene(*scene);
+    else
+        view_->setStale(true);
+    updateDescription();
+}
+
+void GraphWindow::updateDescription()
+{
+    QString d = view_->scene() ? view_->scene()->description : QStringLiteral("Graf zatím nebyl vykreslen");
+    if (view_->scene() && view_->stale())
+        d = QStringLiteral("Výpočet selhal, zobrazen graf posledního řešení: ") + d;
+    status_->setText(d);
+    view_->setAccessibleDescription(d);
+    setAccessibleDescription(d);
+}
+
+bool GraphWindow::exportPng(const QString& path) const
+{
+    const qreal dpr = view_->devicePixelRatioF();
+    QImage image((QSizeF(view_->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    QPainter p(&image);
+    view_->render(p, view_->size());
+    p.end();
+    return image.save(path, "PNG");
+}
+
+bool GraphWindow::exportSvg(const QString& path) const
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(view_->size());
+    svg.setViewBox(QRect(QPoint(), view_->size()));
+    svg.setTitle(QStringLiteral("Graf"));
+    svg.setDescription(status_->text());
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    view_->render(p, view_->size());
+    return p.end();
+}
+
+void GraphWindow::copyToClipboard() const
+{
+    const qreal dpr = view_->devicePixelRatioF();
+    QImage image((QSizeF(view_->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    QPainter p(&image);
+    view_->render(p, view_->size());
+    p.end();
+    QApplication::clipboard()->setImage(image);
+}
+
+void GraphWindow::saveAs(bool svg)
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Uložit graf"), QString(),
+                                                      svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!(svg ? exportSvg(path) : exportPng(path)))
+        status_->setText(QStringLiteral("Graf se nepodařilo uložit: ") + path);
+}
+
+} // namespace qvk::shell

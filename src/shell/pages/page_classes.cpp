@@ -1,0 +1,147 @@
+#include "shell/binding.h"
+#include "shell/geometry.h"
+#include "shell/pages/angles_page.h"
+#include "shell/pages/bases_page.h"
+#include "shell/pages/cubic_page.h"
+#include "shell/pages/divisors_page.h"
+#include "shell/pages/fractions_page.h"
+#include "shell/pages/page_classes.h"
+#include "shell/pages/plane_sheets.h"
+#include "shell/pages/primes_page.h"
+#include "shell/pages/quadratic_page.h"
+#include "shell/pages/solid_sheets.h"
+#include "shell/pages/statistics_page.h"
+#include "shell/pages/system_page.h"
+#include "shell/widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace qvk::shell {
+
+namespace {
+
+template <typename P>
+QWidget* build(const WindowModel& model, double scale)
+{
+    return new P(model, scale);
+}
+
+// The figure sheets share one class, laid out by the sheet's name.
+template <const char* Name>
+QWidget* sheet(const WindowModel& model, double scale)
+{
+    return new FigureSheet(Name, model, scale);
+}
+
+constexpr char kRightTriangle[] = "trojuhelnik_p_desk";
+constexpr char kTriangle[] = "trojuhelnik_desk";
+constexpr char kSquare[] = "ctverec_desk";
+constexpr char kRectangle[] = "obdelnik_desk";
+constexpr char kParallelogram[] = "rovnobeznik_desk";
+constexpr char kTrapezoid[] = "lichobeznik_desk";
+constexpr char kPolygon[] = "n_uhelnik_desk";
+constexpr char kCircle[] = "kruh_desk";
+
+// The class of each calculator page, by its name in the calculator table.
+struct PageClass {
+    const char* page;
+    QWidget* (*make)(const WindowModel&, double);
+};
+
+const PageClass kPageClasses[] = {
+    {"kr", build<QuadraticPage>},
+    {"kub", build<CubicPage>},
+    {"sr", build<SystemPage>},
+    {"pc", build<PrimesPage>},
+    {"TabSheet1", build<BasesPage>},
+    {"zlm", build<FractionsPage>},
+    {"nsnnsd", build<DivisorsPage>},
+    {"uhly", build<AnglesPage>},
+    {"stat", build<StatisticsPage>},
+    {kRightTriangle, sheet<kRightTriangle>},
+    {kTriangle, sheet<kTriangle>},
+    {kSquare, sheet<kSquare>},
+    {kRectangle, sheet<kRectangle>},
+    {kParallelogram, sheet<kParallelogram>},
+    {kTrapezoid, sheet<kTrapezoid>},
+    {kPolygon, sheet<kPolygon>},
+    {kCircle, sheet<kCircle>},
+    {"krychle_desk", solid_sheet<stereometry::cube>},
+    {"kvadr_desk", solid_sheet<stereometry::cuboid>},
+    {"jehlan_desk", solid_sheet<stereometry::pyramid>},
+    {"koule_desk", solid_sheet<stereometry::sphere>},
+    {"kuzel_desk", solid_sheet<stereometry::cone>},
+    {"valec_desk", solid_sheet<stereometry::cylinder>},
+};
+
+} // namespace
+
+QStringList page_class_names()
+{
+    QStringList names;
+    for (const PageClass& c : kPageClasses)
+        names.append(QString::fromLatin1(c.page));
+    return names;
+}
+
+QWidget* make_page(const app::Page& page, const WindowModel& model, double scale)
+{
+    QWidget* w = nullptr;
+    if (page.holds && page.frame)
+        w = new SelectorPage(page, model, scale);
+    else if (page.holds)
+        w = new ButtonPagesPage(page, model, scale);
+    for (const PageClass& c : kPageClasses)
+        if (!w && QLatin1String(c.page) == QLatin1String(page.name))
+            w = c.make(model, scale);
+    if (!w)
+        w = new QWidget;
+    w->setObjectName(QString::fromLatin1(page.name));
+    return w;
+}
+
+void add_pages(QTabWidget* pages, const WindowModel& model, double scale)
+{
+    for (const app::Page* page : app::pages_of(pages->objectName()))
+        pages->addTab(make_page(*page, model, scale), model.field(QString::fromLatin1(page->name)).caption);
+}
+
+ButtonPagesPage::ButtonPagesPage(const app::Page& page, const WindowModel& model, double s, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* pages = button_pages(this, page.holds);
+    add_pages(pages, model, s);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pages);
+}
+
+SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, double s, QWidget* parent)
+    : QWidget(parent)
+{
+    const app::Frame& f = *page.frame;
+    place(make<QComboBox>(this, f.selector), 6, 8, 168, 22, s);
+    auto* icon = make<QLabel>(this, f.icon);
+    icon->setProperty(Binding::kPictureProperty, true);
+    icon->setAlignment(Qt::AlignCenter);
+    place(icon, 182, 3, 33, 33, s);
+
+    auto* clear = make<QPushButton>(this, f.clear);
+    clear->setIcon(picture(QStringLiteral("novy")));
+    set_accessible(clear, QStringLiteral("Vymazat"));
+    place(clear, 228, 6, 30, 26, s);
+    clear->setIconSize(clear->size() * 2 / 3);
+    auto* compute = make<QPushButton>(this, f.compute);
+    compute->setIcon(picture(QStringLiteral("vypocti")));
+    place(compute, 264, 6, 96, 26, s);
+
+    sheets_ = hidden_pages(this, page.holds);
+    add_pages(sheets_, model, s);
+    place(sheets_, 0, 38, kClientWidth - 6, kClientHeight - 38 - 48, s);
+}
+
+} // namespace qvk::shell

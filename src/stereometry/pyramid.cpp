@@ -1,0 +1,83 @@
+// Pyramid over a regular n-gon, page `jehlan_desk`: n and the base edge with
+// one of the height, the face height and the volume. n is read as typed.
+#include "stereometry/cases.h"
+
+namespace qvk::stereometry {
+
+namespace {
+
+enum { N, A, H, SF, S, V }; // H: height v, SF: face height s
+
+const SolidField kFields[] = {
+    {"jeh_n", "n =", "počet vrcholů podstavy"},
+    {"jeh_a", "a =", "strana podstavy"},
+    {"jeh_v", "v =", "výška"},
+    {"jeh_sp", "s =", "výška stěny"},
+    {"jeh_s", "S =", "povrch"},
+    {"jeh_vv", "V =", "objem"},
+};
+
+// n must be a whole number of vertices, at least a triangle.
+void whole_n(Values& v, int)
+{
+    require(v[N] == static_cast<double>(trunc_int64(v[N])));
+    require(v[N] > 2);
+}
+
+struct Base {
+    double area;     // P
+    double inradius; // rho
+};
+
+Base base(const Values& v)
+{
+    const long double n = v[N], a = v[A];
+    // Half the interior angle, in radians.
+    const double beta = keep(((n - 2) * 180 / n) / 180 * kPi / 2);
+    const double area = keep(a * a / 4 * n * std::tan(static_cast<long double>(beta)));
+    return {area, keep(2 * static_cast<long double>(area) / (a * n))};
+}
+
+void volume(Values& v, const Base& b) { v[V] = keep(v[H] * kThird * b.area); }
+void face_height(Values& v, const Base& b) { v[SF] = keep(std::sqrt(sq(b.inradius) + sq(v[H]))); }
+void surface(Values& v, const Base& b)
+{
+    v[S] = keep(b.area + static_cast<long double>(v[N]) * (static_cast<long double>(v[A]) * v[SF] / 2));
+}
+
+const Case kCases[] = {
+    {bits(N, A, H), whole_n,
+     [](Values& v, int) {
+         const Base b = base(v);
+         volume(v, b);
+         face_height(v, b);
+         surface(v, b);
+     }},
+    {bits(N, A, SF), whole_n,
+     [](Values& v, int places) {
+         const Base b = base(v);
+         // A face lower than the inradius has no height; one equal to it gives 0.
+         guarded_read(kRefused, [&] {
+             v[H] = rounded(std::sqrt(sq(v[SF]) - sq(b.inradius)), places);
+         });
+         volume(v, b);
+         surface(v, b);
+     }},
+    {bits(N, A, V), whole_n,
+     [](Values& v, int) {
+         const Base b = base(v);
+         v[H] = keep(3 * static_cast<long double>(v[V]) / b.area);
+         face_height(v, b);
+         surface(v, b);
+     }},
+};
+
+} // namespace
+
+const Solid& pyramid()
+{
+    static const Solid s{"jehlan_desk", kFields, kCases, bits(N)};
+    return s;
+}
+
+} // namespace qvk::stereometry

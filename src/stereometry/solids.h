@@ -1,0 +1,76 @@
+#pragma once
+// The solids of the page "Stereometrie": six sheets of fields that are inputs
+// and outputs at once. The filled fields choose one case of the solid; the
+// case computes every empty field.
+#include "model/model.h"
+#include "model/registry.h"
+
+#include <array>
+#include <span>
+
+namespace qvk::stereometry {
+
+inline constexpr int kMaxFields = 6;
+// The values of a solid's fields, by field position.
+using Values = std::array<double, kMaxFields>;
+
+// One accepted combination of filled fields.
+struct Case {
+    unsigned given; // bit i: field i is filled; every other field must be empty
+    // Inside the read block, after every given value has passed "> 0": the
+    // case's own checks, and whatever they need computed first. Null for none.
+    void (*check)(Values& values, int places);
+    // The unknowns from the rounded given values.
+    void (*compute)(Values& values, int places);
+};
+
+struct SolidField {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+
+struct Solid {
+    const char* page;                 // the page widget in `d3_page`
+    std::span<const SolidField> fields; // in the order they are cleared
+    std::span<const Case> cases;      // tested in this order
+    unsigned asTyped = 0;             // fields read unrounded and not rewritten
+};
+
+const Solid& cube();
+const Solid& cuboid();
+const Solid& pyramid();
+const Solid& sphere();
+const Solid& cone();
+const Solid& cylinder();
+
+// All six, in page order.
+std::span<const Solid> solids();
+
+// Declares the solid's fields.
+void declare_fields(WindowModel& model, const Solid& solid);
+// `vyres_d3` on the solid's page: the case its filled fields choose computes
+// every other field, or the run ends with "Nepřípustné zadání".
+void compute_solid(WindowModel& model, const Solid& solid);
+// `vymaz_3d` (and Ctrl+X) on the solid's page: empties its fields.
+void empty_fields(WindowModel& model, const Solid& solid);
+
+// The three as the calculator table takes them, one set per solid.
+using SolidOf = const Solid& (*)();
+template <SolidOf S>
+void declare(WindowModel& model)
+{
+    declare_fields(model, S());
+}
+template <SolidOf S>
+void compute(WindowModel& model)
+{
+    compute_solid(model, S());
+}
+template <SolidOf S>
+void empty(WindowModel& model)
+{
+    empty_fields(model, S());
+}
+
+} // namespace qvk::stereometry
