@@ -1,4 +1,5 @@
 #include "app/calculators.h"
+#include "equations/cubic.h"
 #include "equations/quadratic.h"
 #include "equations/system.h"
 #include "numbers/angles.h"
@@ -31,7 +32,12 @@ const Page kPages[] = {
      .declare = equations::declare_quadratic,
      .handlers = equations::register_quadratic},
 
-    {.name = "kub", .set = "rov1", .caption = "Kubická rovnice", .anchor = "kub"},
+    {.name = "kub",
+     .set = "rov1",
+     .caption = "Kubická rovnice",
+     .anchor = "kub",
+     .declare = equations::declare_cubic,
+     .handlers = equations::register_cubic},
 
     {.name = "sr",
      .set = "rov1",

@@ -127,20 +127,27 @@ void apply_grids(WindowModel& m, const QJsonValue& v)
         if (!it.value().isArray())
             fault(QStringLiteral("grid \"%1\" must be an array of rows").arg(it.key()));
         const QJsonArray rows = it.value().toArray();
-        Grid g;
-        int cols = 0;
+        QVector<QStringList> cells;
+        qsizetype cols = 0;
         for (const QJsonValue& row : rows) {
             if (!row.isArray())
                 fault(QStringLiteral("grid \"%1\": each row must be an array").arg(it.key()));
-            QStringList cells;
+            QStringList texts;
             for (const QJsonValue& cell : row.toArray())
-                cells.append(string(cell, QStringLiteral("grid cell")));
-            cols = std::max(cols, static_cast<int>(cells.size()));
-            g.rows.append(cells);
+                texts.append(string(cell, QStringLiteral("grid cell")));
+            cols = std::max(cols, texts.size());
+            cells.append(texts);
         }
-        g.resize(cols, static_cast<int>(g.rows.size()));
-        m.gridForWrite(it.key()) = g;
-        m.gridChanged(it.key());
+        Grid& g = m.gridForWrite(it.key());
+        try {
+            g.resize(static_cast<int>(std::min<qsizetype>(cols, Grid::kMaxCols + 1)),
+                     static_cast<int>(std::min<qsizetype>(cells.size(), Grid::kMaxRows + 1)));
+        } catch (const grid::EPubStrGridError& e) {
+            fault(QStringLiteral("grid \"%1\": %2").arg(it.key(), e.message()));
+        }
+        for (int r = 0; r < g.RowCount(); ++r)
+            for (int c = 0; c < g.ColCount(); ++c)
+                g.SetCellIfChanged(c, r, cells[r].value(c));
     }
 }
 
@@ -161,14 +168,13 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
         const int col = whole_number(cell[0], QStringLiteral("type.cell"));
         const int row = whole_number(cell[1], QStringLiteral("type.cell"));
         const Grid& g = m.grid(name);
-        if (col < 0 || row < 0 || col >= g.colCount || row >= g.rowCount)
+        if (col < 0 || row < 0 || col >= g.ColCount() || row >= g.RowCount())
             fault(QStringLiteral("type.cell is outside grid \"%1\"").arg(name));
         for (const QChar key : text) {
             const std::optional<QChar> c = r.filterKey(m, name, key);
             if (!c)
                 continue;
             m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + *c);
-            m.gridChanged(name);
             run_handler(m, r, name + QStringLiteral("Change"));
         }
         return;
@@ -265,9 +271,9 @@ QJsonObject run_request(const QJsonObject& request)
     for (const QString& name : m.gridNames()) {
         QJsonArray rows;
         const Grid& g = m.grid(name);
-        for (int row = 0; row < g.rowCount; ++row) {
+        for (int row = 0; row < g.RowCount(); ++row) {
             QJsonArray cells;
-            for (int col = 0; col < g.colCount; ++col)
+            for (int col = 0; col < g.ColCount(); ++col)
                 cells.append(g.cell(col, row));
             rows.append(cells);
         }

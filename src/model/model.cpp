@@ -6,33 +6,6 @@
 
 namespace qvk {
 
-QString Grid::cell(int col, int row) const
-{
-    if (row < 0 || row >= rows.size() || col < 0 || col >= rows[row].size())
-        return {};
-    return rows[row][col];
-}
-
-void Grid::setCell(int col, int row, const QString& text)
-{
-    if (row < 0 || row >= rowCount || col < 0 || col >= colCount)
-        throw std::out_of_range("grid cell out of range");
-    rows[row][col] = text;
-}
-
-void Grid::resize(int cols, int rowsWanted)
-{
-    colCount = std::max(cols, 0);
-    rowCount = std::max(rowsWanted, 0);
-    rows.resize(rowCount);
-    for (QStringList& row : rows) {
-        while (row.size() < colCount)
-            row.append(QString());
-        while (row.size() > colCount)
-            row.removeLast();
-    }
-}
-
 WindowModel::WindowModel() = default;
 
 Field& WindowModel::add(Field field)
@@ -44,11 +17,15 @@ Field& WindowModel::add(Field field)
     return fields_.back();
 }
 
-void WindowModel::addGrid(const QString& name, Grid grid)
+Grid& WindowModel::addGrid(const QString& name)
 {
-    if (!grids_.contains(name))
-        gridOrder_.append(name);
-    grids_.insert(name, std::move(grid));
+    if (grids_.count(name))
+        throw std::logic_error("grid declared twice: " + name.toStdString());
+    gridOrder_.append(name);
+    auto& g = grids_[name];
+    g = std::make_unique<Grid>();
+    g->observe([this, name](const grid::GridChange&) { notify(name); });
+    return *g;
 }
 
 QStringList WindowModel::gridNames() const { return gridOrder_; }
@@ -150,15 +127,13 @@ void WindowModel::addLine(const QString& name, const QString& line)
 
 const Grid& WindowModel::grid(const QString& name) const
 {
-    auto it = grids_.constFind(name);
-    if (it == grids_.constEnd())
+    auto it = grids_.find(name);
+    if (it == grids_.end())
         throw std::logic_error("unknown grid: " + name.toStdString());
-    return *it;
+    return *it->second;
 }
 
 Grid& WindowModel::gridForWrite(const QString& name) { return const_cast<Grid&>(grid(name)); }
-
-void WindowModel::gridChanged(const QString& name) { notify(name); }
 
 namespace {
 

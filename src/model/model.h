@@ -2,6 +2,8 @@
 // The window model: every field of the main window by its widget name. The
 // calculators read and write only this; the desktop window and the batch
 // runner bind to it.
+#include "grid/pub_str_grid.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -59,15 +61,7 @@ struct Field {
 };
 
 // A table of cell texts, addressed column first.
-struct Grid {
-    int colCount = 0;
-    int rowCount = 0;
-    QVector<QStringList> rows; // rows[row][col]
-
-    QString cell(int col, int row) const;
-    void setCell(int col, int row, const QString& text);
-    void resize(int cols, int rows);
-};
+using Grid = grid::TPubStrGrid;
 
 struct Settings {
     int zaokrouhleni = 2;       // decimal places
@@ -151,7 +145,8 @@ public:
 
     // --- declaring the window
     Field& add(Field field);
-    void addGrid(const QString& name, Grid grid = {});
+    // A new grid; its changes reach the observers under its name.
+    Grid& addGrid(const QString& name);
     bool has(const QString& name) const { return index_.contains(name); }
     bool hasGrid(const QString& name) const { return grids_.contains(name); }
     const std::vector<Field>& fields() const { return fields_; }
@@ -184,8 +179,7 @@ public:
 
     // --- grids
     const Grid& grid(const QString& name) const;
-    Grid& gridForWrite(const QString& name); // notifies after the caller is done: call gridChanged
-    void gridChanged(const QString& name);
+    Grid& gridForWrite(const QString& name); // every change notifies by itself
 
     // --- generic access by key: "a1" for the value, "prerus.enabled" for a property.
     // Throws std::invalid_argument for an unknown key or a value of the wrong form.
@@ -247,7 +241,7 @@ private:
 
     std::vector<Field> fields_;
     QHash<QString, int> index_;
-    QHash<QString, Grid> grids_;
+    std::map<QString, std::unique_ptr<Grid>> grids_;
     QStringList gridOrder_;
     Settings settings_;
     QStringList listing_;

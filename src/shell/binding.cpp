@@ -1,4 +1,5 @@
 #include "shell/binding.h"
+#include "shell/grid_view.h"
 #include "shell/widgets.h"
 
 #include <QAction>
@@ -146,6 +147,10 @@ void Binding::bindTree(QWidget* root)
     for (QWidget* w : children)
         if (model_.has(w->objectName()))
             bind(w);
+    // Grids show the model's grid of their name themselves.
+    for (PubStrGridView* g : root->findChildren<PubStrGridView*>())
+        if (model_.hasGrid(g->objectName()))
+            g->attach(model_, registry_);
 }
 
 void Binding::bind(QWidget* w)

@@ -66,6 +66,33 @@ int main(int argc, char** argv)
     window.binding().fire(QStringLiteral("kvreseniClick"));
     ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf-nerovnice"));
 
+    // The cubic with the longest texts: a complex pair at 12 places.
+    qvk::app::show_page(model, registry, QStringLiteral("kub"));
+    window.binding().fire(QStringLiteral("kub_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-kub-vyreseno"));
+    const qvk::Settings before = model.settings();
+    qvk::Settings twelve = before;
+    twelve.zaokrouhleni = 12;
+    model.setSettings(twelve);
+    model.setText(QStringLiteral("kub_a"), QStringLiteral("3"));
+    model.setText(QStringLiteral("kub_b"), QStringLiteral("-9998"));
+    model.setText(QStringLiteral("kub_c"), QStringLiteral("-7777"));
+    model.setText(QStringLiteral("kub_d"), QStringLiteral("-9999"));
+    window.binding().fire(QStringLiteral("kub_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-kub-12-mist"));
+    model.setSettings(before);
+
+    // The linear system solved, then the largest system: both grids scroll.
+    qvk::app::show_page(model, registry, QStringLiteral("sr"));
+    window.binding().fire(QStringLiteral("sous_rov_vyresClick"));
+    ok &= save(&window, out, QStringLiteral("rov-sr-2-vyreseno"));
+    model.setValue(QStringLiteral("pocet_rovnic"), 26);
+    window.binding().fire(QStringLiteral("pocet_rovnicChange"));
+    ok &= save(&window, out, QStringLiteral("rov-sr-26"));
+    model.setValue(QStringLiteral("pocet_rovnic"), 2);
+    window.binding().fire(QStringLiteral("pocet_rovnicChange"));
+    model.listing_close();
+
     // The number pages with their longest results.
     const auto shot = [&](int inner, std::initializer_list<std::pair<const char*, const char*>> fields,
                           const char* event, const char* name) {

@@ -174,17 +174,17 @@ TEST(Listing, AddShowSetLastCloseAndClear)
     EXPECT_FALSE(m.listingVisible());
 }
 
-TEST(Grid, ResizePadsAndCuts)
+TEST(Grid, ChangesReachTheObserversUnderTheGridName)
 {
-    Grid g;
-    g.resize(3, 2);
-    g.setCell(2, 1, QStringLiteral("x"));
-    EXPECT_EQ(g.cell(2, 1), QStringLiteral("x"));
-    EXPECT_EQ(g.cell(5, 5), QString());
-    EXPECT_THROW(g.setCell(3, 0, QStringLiteral("y")), std::out_of_range);
-    g.resize(2, 3);
-    EXPECT_EQ(g.rows.size(), 3);
-    EXPECT_EQ(g.rows[1].size(), 2);
+    WindowModel m;
+    Grid& g = m.addGrid(QStringLiteral("tab"));
+    QStringList seen;
+    m.observe([&](const QString& name) { seen.append(name); });
+    g.setCell(1, 1, QStringLiteral("x"));
+    g.SetCellIfChanged(1, 1, QStringLiteral("x"));
+    EXPECT_EQ(seen, QStringList{QStringLiteral("tab")});
+    EXPECT_EQ(m.grid(QStringLiteral("tab")).cell(1, 1), QStringLiteral("x"));
+    EXPECT_THROW(m.addGrid(QStringLiteral("tab")), std::logic_error);
 }
 
 } // namespace

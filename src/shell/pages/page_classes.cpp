@@ -2,6 +2,7 @@
 #include "shell/geometry.h"
 #include "shell/pages/angles_page.h"
 #include "shell/pages/bases_page.h"
+#include "shell/pages/cubic_page.h"
 #include "shell/pages/divisors_page.h"
 #include "shell/pages/fractions_page.h"
 #include "shell/pages/page_classes.h"
@@ -10,6 +11,7 @@
 #include "shell/pages/quadratic_page.h"
 #include "shell/pages/solid_sheets.h"
 #include "shell/pages/statistics_page.h"
+#include "shell/pages/system_page.h"
 #include "shell/widgets.h"
 
 #include <QComboBox>
@@ -52,6 +54,8 @@ struct PageClass {
 
 const PageClass kPageClasses[] = {
     {"kr", build<QuadraticPage>},
+    {"kub", build<CubicPage>},
+    {"sr", build<SystemPage>},
     {"pc", build<PrimesPage>},
     {"TabSheet1", build<BasesPage>},
     {"zlm", build<FractionsPage>},

@@ -1,0 +1,173 @@
+#include "equations/cubic.h"
+#include "core/errors.h"
+#include "core/fpu.h"
+#include "core/numeric.h"
+#include "model/declare.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace qvk::equations {
+
+void declare_cubic(WindowModel& m)
+{
+    using namespace declare;
+    edit(m, "kub_a", "Člen a", "Zadejte člen u x³", "1", 5);
+    edit(m, "kub_b", "Člen b", "Zadejte člen u x²", "1", 5);
+    edit(m, "kub_c", "Člen c", "Zadejte člen u x", "1", 5);
+    edit(m, "kub_d", "Člen d", "Zadejte absolutní člen", "1", 5);
+    result(m, "kub_subs", "Substituce x = y +");
+    result(m, "kub_disk", "Diskriminant");
+    result(m, "kub_p", "Redukovaný tvar: člen u y");
+    result(m, "kub_q", "Redukovaný tvar: absolutní člen");
+    result(m, "kub_x1", "x1 =", "Kořeny rovnice");
+    result(m, "kub_x2", "x2 =", "Kořeny rovnice");
+    result(m, "kub_x3", "x3 =", "Kořeny rovnice");
+    button(m, "kub_vyres", "&Vyřeš", "Vyřeší zadanou kubickou rovnici");
+}
+
+void register_cubic(Registry& r) { r.add(QStringLiteral("kub_vyresClick"), kub_vyresClick); }
+
+namespace {
+
+constexpr long double kThird = 1.0L / 3.0L;
+constexpr long double kPi = std::numbers::pi_v<long double>;
+const long double kSqrt3 = std::sqrt(3.0L);
+
+// The real cube root of a value of either sign, through the power 1/3 of its magnitude.
+long double real_cbrt(long double v)
+{
+    const long double r = std::pow(std::fabs(v), kThird);
+    return v < 0 ? -r : r;
+}
+
+} // namespace
+
+CubicRoots solve_cubic(double a, double b, double c, double d)
+{
+    CubicRoots r;
+    const long double A = a, Bc = b, C = c, Dc = d;
+    const double B = store_double(Bc / A);
+    const double s = store_double(-static_cast<long double>(B) / 3);
+    const long double S = s;
+    const double p = store_double(S * S * 3 * A / A + 2 * Bc * S / A + C / A);
+    const double q = store_double(S * S * S + S * S * Bc / A + S * C / A + Dc / A);
+    const long double P = p, Q = q;
+    const long double half = Q / 2, third = P / 3;
+    const double D = store_double(round_places(half * half + third * third * third, 13));
+    r.s = s;
+    r.p = p;
+    r.q = q;
+    r.D = D;
+
+    if (p == 0 && q == 0) {
+        r.kind = CubicRoots::Kind::Triple;
+        r.x1 = r.x2 = r.x3 = S;
+    } else if (D == 0 && q != 0 && p != 0) {
+        r.kind = CubicRoots::Kind::DoubleRoot;
+        const long double t = std::pow(std::fabs(Q) / 2, kThird);
+        long double y1 = -2 * t, y2 = t;
+        if (q < 0) {
+            y1 = -y1;
+            y2 = -y2;
+        }
+        r.x1 = y1 + S;
+        r.x2 = y2 + S;
+    } else if (D > 0) {
+        r.kind = CubicRoots::Kind::OneReal;
+        const long double root = std::sqrt(static_cast<long double>(D));
+        const long double u = real_cbrt(-half + root);
+        const long double v = real_cbrt(-half - root);
+        r.x1 = u + v + S;
+        r.re = -(u + v) / 2 + S;
+        r.im = std::fabs(kSqrt3 * (u - v) / 2);
+    } else if (D < 0) {
+        r.kind = CubicRoots::Kind::ThreeReal;
+        const long double m = std::fabs(P) / 3;
+        const long double rad = std::sqrt(m);
+        // D < 0 puts the cosine inside [-1, 1]; keep a last-bit excess from
+        // turning into an invalid operation.
+        const long double cosine = std::fmax(-1.0L, std::fmin(1.0L, -half / std::sqrt(m * m * m)));
+        const long double phi = std::acos(cosine);
+        r.x1 = 2 * rad * std::cos(phi / 3) + S;
+        r.x2 = -2 * rad * std::cos((phi - kPi) / 3) + S;
+        r.x3 = -2 * rad * std::cos((phi + kPi) / 3) + S;
+    } else if (q == 0) {
+        // D rounded to 0 with p != 0: y (y^2 + p) = 0.
+        if (p < 0) {
+            r.kind = CubicRoots::Kind::ThreeReal;
+            const long double w = std::sqrt(-P);
+            r.x1 = S + w;
+            r.x2 = S;
+            r.x3 = S - w;
+        } else {
+            r.kind = CubicRoots::Kind::OneReal;
+            r.x1 = S;
+            r.re = S;
+            r.im = std::sqrt(P);
+        }
+    } else {
+        // D rounded to 0 with q != 0 and p = 0: y^3 = -q.
+        r.kind = CubicRoots::Kind::OneReal;
+        const long double y = real_cbrt(-Q);
+        r.x1 = S + y;
+        r.re = S - y / 2;
+        r.im = std::fabs(kSqrt3 * y / 2);
+    }
+    return r;
+}
+
+void kub_vyresClick(WindowModel& m)
+{
+    const int places = m.settings().zaokrouhleni;
+    double a = 0, b = 0, c = 0, d = 0;
+    guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
+        auto read = [&](const char* name) -> double {
+            const QString text = m.text(QString::fromLatin1(name));
+            if (text.isEmpty())
+                return 0;
+            return store_double(round_places(parse_decimal(text), places));
+        };
+        a = read("kub_a");
+        b = read("kub_b");
+        c = read("kub_c");
+        d = read("kub_d");
+    });
+    if (a > 99999 || b > 99999 || c > 99999 || d > 99999)
+        report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
+    if (a < -9999 || b < -9999 || c < -9999 || d < -9999)
+        report_error(QStringLiteral("Minimální hodnota zadání je -9999"));
+    if (a == 0)
+        report_error(QStringLiteral("Konstanta A nemůže být rovna nule !"));
+
+    const CubicRoots r = solve_cubic(a, b, c, d);
+    auto text = [places](long double v) { return format_number(round_places(v, places)); };
+    // Every text is formed before the first is shown, so a fault leaves the page as it was.
+    const QString subs = text(r.s), disk = text(r.D), p = text(r.p), q = text(r.q);
+    QString x1 = text(r.x1), x2, x3;
+    switch (r.kind) {
+    case CubicRoots::Kind::Triple:
+    case CubicRoots::Kind::ThreeReal:
+        x2 = text(r.x2);
+        x3 = text(r.x3);
+        break;
+    case CubicRoots::Kind::DoubleRoot:
+        x2 = text(r.x2);
+        break;
+    case CubicRoots::Kind::OneReal: {
+        const QString re = text(r.re), im = text(r.im);
+        x2 = re + QStringLiteral(" + ") + im + QStringLiteral(" * i");
+        x3 = re + QStringLiteral(" - ") + im + QStringLiteral(" * i");
+        break;
+    }
+    }
+    m.setText(QStringLiteral("kub_subs"), subs);
+    m.setText(QStringLiteral("kub_disk"), disk);
+    m.setText(QStringLiteral("kub_p"), p);
+    m.setText(QStringLiteral("kub_q"), q);
+    m.setText(QStringLiteral("kub_x1"), x1);
+    m.setText(QStringLiteral("kub_x2"), x2);
+    m.setText(QStringLiteral("kub_x3"), x3);
+}
+
+} // namespace qvk::equations

@@ -1,0 +1,36 @@
+#pragma once
+#include "model/model.h"
+#include "model/registry.h"
+
+namespace qvk::equations {
+
+// The page "Kubická rovnice": a x^3 + b x^2 + c x + d = 0.
+void declare_cubic(WindowModel& model);
+void register_cubic(Registry& registry);
+
+void kub_vyresClick(WindowModel& model);
+
+// The roots of a x^3 + b x^2 + c x + d = 0 as the page computes them,
+// before rounding for display. The coefficients are those the page uses
+// (already rounded to the decimal places).
+struct CubicRoots {
+    enum class Kind {
+        Triple,        // x1 = x2 = x3 = s
+        DoubleRoot,    // x1 and the double root x2; no x3
+        OneReal,       // x1 real, x2/x3 the pair re +- im * i
+        ThreeReal,     // x1 the largest, x2 the smallest, x3 the middle one
+    };
+    double s = 0; // substitution x = y + s
+    double p = 0; // reduced form y^3 + p y + q = 0
+    double q = 0;
+    double D = 0; // discriminant, rounded to 13 places
+    Kind kind = Kind::Triple;
+    long double x1 = 0, x2 = 0, x3 = 0; // real roots (x2, x3 unused for OneReal, x3 for DoubleRoot)
+    long double re = 0, im = 0;         // the complex pair of OneReal; im >= 0
+};
+
+// `a` must not be 0. Arithmetic faults (overflow, invalid operation) stay in
+// the FP status flags for the caller's next check.
+CubicRoots solve_cubic(double a, double b, double c, double d);
+
+} // namespace qvk::equations
