@@ -336,16 +336,19 @@ void GraphWindow::updateDescription()
     setAccessibleDescription(d);
 }
 
-bool GraphWindow::exportPng(const QString& path) const
+// The view as a picture at the screen's density.
+static QImage render_image(const GraphView& view)
 {
-    const qreal dpr = view_->devicePixelRatioF();
-    QImage image((QSizeF(view_->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    const qreal dpr = view.devicePixelRatioF();
+    QImage image((QSizeF(view.size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     QPainter p(&image);
-    view_->render(p, view_->size());
+    view.render(p, view.size());
     p.end();
-    return image.save(path, "PNG");
+    return image;
 }
+
+bool GraphWindow::exportPng(const QString& path) const { return render_image(*view_).save(path, "PNG"); }
 
 bool GraphWindow::exportSvg(const QString& path) const
 {
@@ -362,16 +365,7 @@ bool GraphWindow::exportSvg(const QString& path) const
     return p.end();
 }
 
-void GraphWindow::copyToClipboard() const
-{
-    const qreal dpr = view_->devicePixelRatioF();
-    QImage image((QSizeF(view_->size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    QPainter p(&image);
-    view_->render(p, view_->size());
-    p.end();
-    QApplication::clipboard()->setImage(image);
-}
+void GraphWindow::copyToClipboard() const { QApplication::clipboard()->setImage(render_image(*view_)); }
 
 void GraphWindow::saveAs(bool svg)
 {
