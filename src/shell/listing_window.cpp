@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -159,7 +160,14 @@ void Tvypis_reseni::showText()
         shown_.reserve(lines.size());
         for (const QString& line : lines)
             shown_.append(line);
+    } else {
+        return;
     }
+    // The newest lines in view, read from the left edge.
+    QTextCursor last(text_->document()->lastBlock());
+    text_->setTextCursor(last);
+    text_->ensureCursorVisible();
+    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
 }
 
 void Tvypis_reseni::showEvent(QShowEvent* event)
