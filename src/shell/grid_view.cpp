@@ -246,7 +246,7 @@ void PubStrGridView::setRowMoving(bool on)
         disconnect(verticalHeader(), &QHeaderView::sectionMoved, this, &PubStrGridView::rowDragged);
 }
 
-void PubStrGridView::rowDragged(int logical, int from, int to)
+void PubStrGridView::rowDragged(int, int from, int to)
 {
     // The header only shows the rows in another order; the grid moves the
     // texts and the header goes back to showing row i at place i.
@@ -255,7 +255,6 @@ void PubStrGridView::rowDragged(int logical, int from, int to)
         const QSignalBlocker quiet(left);
         left->moveSection(to, from);
     }
-    Q_UNUSED(logical);
     if (!grid_)
         return;
     const int col = currentCol();

@@ -53,7 +53,7 @@ private:
     bool filterCharacter(QObject* target, QKeyEvent* key);
     void closeCellEditor();
     void editorCreated(QWidget* editor);
-    void rowDragged(int logical, int from, int to);
+    void rowDragged(int logical, int from, int to); // visual places
 
     WindowModel* model_ = nullptr;
     const Registry* registry_ = nullptr;

@@ -142,7 +142,9 @@ void Tvypis_reseni::showText()
     // make each new line copy the whole listing.
     const QStringList& lines = model_.listing();
     const qsizetype shown = shown_.size();
-    const bool grew = lines.size() > shown && shown > 0 && lines.at(shown - 1) == shown_.constLast();
+    // (A document of one empty line takes the next line into that one.)
+    const bool grew = lines.size() > shown && shown > 0 && lines.at(shown - 1) == shown_.constLast() &&
+                      !text_->document()->isEmpty();
     const bool lastReplaced = lines.size() == shown && shown > 0 && lines.constLast() != shown_.constLast() &&
                               std::equal(lines.cbegin(), lines.cend() - 1, shown_.cbegin());
     if (grew) {
