@@ -4,6 +4,7 @@
 // with both grid views following.
 #include "app/assembly.h"
 #include "app/navigation.h"
+#include "model/registry.h"
 #include "shell/listing_window.h"
 #include "shell/thlavni.h"
 
@@ -66,6 +67,23 @@ void BM_SolveSample26(benchmark::State& state)
         state.SkipWithError("wrong result");
 }
 
+// The same through the handler on the window model alone, without windows.
+void BM_SolveSample26ModelOnly(benchmark::State& state)
+{
+    Assembled m;
+    m.model.setValue(kCount, 26);
+    qvk::run_handler(m.model, m.registry, QStringLiteral("pocet_rovnicChange"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        m.model.listing_close();
+        state.ResumeTiming();
+        qvk::run_handler(m.model, m.registry, QStringLiteral("sous_rov_vyresClick"));
+    }
+    state.counters["listing_lines"] = static_cast<double>(m.model.listing().size());
+    if (m.model.grid(kResults).cell(1, 26) != QStringLiteral("R"))
+        state.SkipWithError("wrong result");
+}
+
 // A system with a unique solution: every one of the 26 * 25 eliminations
 // and the 26 normalisations is listed.
 void BM_SolveFullRank26(benchmark::State& state)
@@ -107,5 +125,6 @@ void BM_EquationCount2To26To2(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_SolveSample26)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SolveSample26ModelOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SolveFullRank26)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_EquationCount2To26To2)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -230,8 +230,9 @@ long double round_places(long double x, std::int32_t places)
     // Below 2^63 neither whole part fails as an int64, and nothing between
     // the checks can raise a flag: this runs for every entry of a matrix at
     // every step, so the flags are looked at only where they can change.
-    // Through int64, so that a zero comes out as +0 whatever the sign of x.
-    const long double t = static_cast<long double>(static_cast<std::int64_t>(std::trunc(x)));
+    // The conversion truncates; through int64 a zero comes out as +0
+    // whatever the sign of x.
+    const long double t = static_cast<long double>(static_cast<std::int64_t>(x));
     if (x == t)
         return x;
     long double p = 1.0L;
@@ -241,7 +242,9 @@ long double round_places(long double x, std::int32_t places)
     } else {
         p = std::pow(10.0L, static_cast<long double>(places));
     }
-    fpu_check();
+    // Only a power of ten grown past the range raises a flag here.
+    if (!std::isfinite(p))
+        fpu_check();
     // |x - t| < 1 and p is finite: the product is finite and below 2^63
     // only when p is; round_int64 says so otherwise.
     const long double scaled = (x - t) * p;
