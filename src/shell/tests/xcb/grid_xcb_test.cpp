@@ -271,6 +271,8 @@ TEST_F(Grids, TwentySixEquationsAreReachedByMouseInBothGrids)
     EXPECT_EQ(across->value(), across->maximum());
     EXPECT_TRUE(input->viewport()->rect().contains(input->visualRect(input->model()->index(25, 26))));
     EXPECT_EQ(input->model()->index(25, 26).data().toString(), QStringLiteral("53"));
+    if (!shots.isEmpty())
+        screenshot(shots + QStringLiteral("/rov-sr-26-end-xcb.png"));
 }
 
 TEST_F(Grids, TheListingOfTwoEquationsAsItIsShown)
