@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qvk::shell {
@@ -196,14 +197,28 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
 
     // The page's results: the points first, so no label covers another's point.
     const bool opensUp = !s.coefficients.empty() && s.coefficients.front() > 0;
-    for (const GraphMark& mk : s.marks) {
+    // A vertex or an inflection point on a root (a double or triple root)
+    // rings it, drawn first and larger.
+    const auto onRoot = [&](const GraphMark& mk) {
         const QPointF q = m.pixel(mk.x, mk.y);
-        p.setPen(QPen(Qt::black, 1.5));
-        p.setBrush(mk.kind == GraphMark::Kind::Root     ? QBrush(Qt::black)
-                   : mk.kind == GraphMark::Kind::Vertex ? QBrush(kVertex)
-                                                        : QBrush(kInflection));
-        p.drawEllipse(q, 4, 4);
-        taken.emplace_back(q.x() - 5, q.y() - 5, 10, 10);
+        return mk.kind != GraphMark::Kind::Root && std::any_of(s.marks.begin(), s.marks.end(), [&](const GraphMark& r) {
+                   const QPointF d = m.pixel(r.x, r.y) - q;
+                   return r.kind == GraphMark::Kind::Root && std::hypot(d.x(), d.y()) < 4;
+               });
+    };
+    for (int roots = 0; roots < 2; ++roots) {
+        for (const GraphMark& mk : s.marks) {
+            if ((mk.kind == GraphMark::Kind::Root) != (roots == 1))
+                continue;
+            const QPointF q = m.pixel(mk.x, mk.y);
+            const double r = onRoot(mk) ? 8 : 4;
+            p.setPen(QPen(Qt::black, 1.5));
+            p.setBrush(mk.kind == GraphMark::Kind::Root     ? QBrush(Qt::black)
+                       : mk.kind == GraphMark::Kind::Vertex ? QBrush(kVertex)
+                                                            : QBrush(kInflection));
+            p.drawEllipse(q, r, r);
+            taken.emplace_back(q.x() - r - 1, q.y() - r - 1, 2 * r + 2, 2 * r + 2);
+        }
     }
     for (const GraphMark& mk : s.marks) {
         const QPointF q = m.pixel(mk.x, mk.y);
