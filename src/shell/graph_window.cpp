@@ -142,6 +142,11 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
     taken.emplace_back(ax - 0.5, 0, 1, size.height());
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(kAxis);
+    const auto onRootMark = [&](double px) {
+        return scene_ && std::any_of(scene_->marks.begin(), scene_->marks.end(), [&](const GraphMark& mk) {
+                   return mk.kind == GraphMark::Kind::Root && std::fabs(m.pixel(mk.x, 0).x() - px) < 3;
+               });
+    };
     const double below = ay + fm.ascent() + 3 > size.height() ? ay - 3 : ay + fm.ascent() + 3;
     for (double x : xt) {
         if (x == 0)
@@ -150,6 +155,8 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
         const QPointF at(m.pixel(x, 0).x() - fm.horizontalAdvance(t) / 2, below);
         if (at.x() < 0 || at.x() + fm.horizontalAdvance(t) > size.width())
             continue; // no label cut by the edge
+        if (onRootMark(m.pixel(x, 0).x()))
+            continue; // the root's own label says it, and the curve would cross this one
         p.drawText(at, t);
         taken.emplace_back(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(t), fm.height());
     }
