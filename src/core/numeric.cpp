@@ -227,7 +227,12 @@ long double round_places(long double x, std::int32_t places)
     constexpr long double two63 = 9223372036854775808.0L;
     if (std::fabs(x) >= two63)
         return x;
-    const long double t = static_cast<long double>(trunc_int64(x));
+    // Below 2^63 neither whole part fails as an int64, and nothing between
+    // the checks can raise a flag: this runs for every entry of a matrix at
+    // every step, so the flags are looked at only where they can change.
+    // The conversion truncates; through int64 a zero comes out as +0
+    // whatever the sign of x.
+    const long double t = static_cast<long double>(static_cast<std::int64_t>(x));
     if (x == t)
         return x;
     long double p = 1.0L;
@@ -237,8 +242,15 @@ long double round_places(long double x, std::int32_t places)
     } else {
         p = std::pow(10.0L, static_cast<long double>(places));
     }
-    fpu_check();
-    const long double r = static_cast<long double>(round_int64((x - t) * p));
+    // Only a power of ten grown past the range raises a flag here.
+    if (!std::isfinite(p))
+        fpu_check();
+    // |x - t| < 1 and p is finite: the product is finite and below 2^63
+    // only when p is; round_int64 says so otherwise.
+    const long double scaled = (x - t) * p;
+    const std::int64_t whole =
+        std::fabs(scaled) < two63 ? static_cast<std::int64_t>(std::nearbyint(scaled)) : round_int64(scaled);
+    const long double r = static_cast<long double>(whole);
     const long double result = r / p + t;
     std::feclearexcept(FE_INEXACT | FE_UNDERFLOW);
     return result;

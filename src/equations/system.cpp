@@ -1,8 +1,10 @@
 #include "equations/system.h"
 #include "model/declare.h"
 #include "core/errors.h"
+#include "core/fpu.h"
 #include "core/numeric.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -104,17 +106,44 @@ struct Matrix {
     }
 };
 
-void listing_matrix(WindowModel& m, const Matrix& x, int d)
+// The listing's text of each row, kept with the values it was written from:
+// a step changes one row, so the other rows' texts are written again as they
+// were.
+class ListedRows {
+public:
+    explicit ListedRows(int n) : values_(n + 1), texts_(n + 1) {}
+
+    const QString& text(const Matrix& x, int i, int d)
+    {
+        Row& seen = values_[i];
+        const bool same = !seen.empty() && std::equal(x.a[i].begin() + 1, x.a[i].end(), seen.begin()) &&
+                          x.b[i] == seen.back();
+        if (!same) {
+            QString line;
+            for (int j = 1; j <= x.n; ++j)
+                line += format_number(round_places(x.a[i][j], d)) + u' ';
+            line += QStringLiteral("| ") + format_number(round_places(x.b[i], d));
+            texts_[i] = line;
+            seen.assign(x.a[i].begin() + 1, x.a[i].end());
+            seen.push_back(x.b[i]);
+        }
+        return texts_[i];
+    }
+
+private:
+    std::vector<Row> values_; // a[i][1..n], then b[i]
+    std::vector<QString> texts_;
+};
+
+void listing_matrix(WindowModel& m, const Matrix& x, int d, ListedRows& rows)
 {
     if (!m.settings().vypis_rovnic)
         return;
-    for (int i = 1; i <= x.n; ++i) {
-        QString line;
-        for (int j = 1; j <= x.n; ++j)
-            line += format_number(round_places(x.a[i][j], d)) + u' ';
-        line += QStringLiteral("| ") + format_number(round_places(x.b[i], d));
-        m.listing_add(line);
-    }
+    // The flags of the step's arithmetic are looked at here even when no
+    // number has to be written anew.
+    fpu_check();
+    for (int i = 1; i <= x.n; ++i)
+        m.listing_add(rows.text(x, i, d));
     m.listing_add(QStringLiteral("-"));
 }
 
@@ -193,6 +222,7 @@ void sous_rov_vyresClick(WindowModel& m)
     x.n = n;
     x.a.assign(n + 1, Row(n + 1, 0));
     x.b.assign(n + 1, 0);
+    ListedRows listed(n);
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n + 1; ++c) {
             if (input.cell(c, r).isEmpty())
@@ -205,7 +235,7 @@ void sous_rov_vyresClick(WindowModel& m)
             (c <= n ? x.a[r][c] : x.b[r]) = v;
         }
     }
-    listing_matrix(m, x, d);
+    listing_matrix(m, x, d, listed);
 
     for (int k = 1; k <= n; ++k) {
         int p = k;
@@ -231,7 +261,7 @@ void sous_rov_vyresClick(WindowModel& m)
                 x.a[i][j] = x.a[i][j] + f * x.a[k][j];
             x.b[i] = x.b[i] + f * x.b[k];
             x.round(10);
-            listing_matrix(m, x, d);
+            listing_matrix(m, x, d, listed);
         }
     }
     for (int k = 1; k <= n; ++k) {
@@ -245,7 +275,7 @@ void sous_rov_vyresClick(WindowModel& m)
         x.a[k][k] = 1;
         x.round(14);
         x.round(10);
-        listing_matrix(m, x, d);
+        listing_matrix(m, x, d, listed);
     }
     x.round(d);
     if (listing && !m.listing().isEmpty())

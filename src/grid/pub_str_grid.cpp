@@ -186,6 +186,14 @@ void TPubStrGrid::DeleteRow(int row)
     resize(colCount_, rowCount_ - 1);
 }
 
+void TPubStrGrid::MoveRow(int from, int to)
+{
+    if (from < 1 || to < 1 || from >= rowCount_ || to >= rowCount_ || from == to)
+        return;
+    rows_.move(from, to);
+    notify(GridChange::What::Rows, -1, std::min(from, to));
+}
+
 void TPubStrGrid::setDefaultColWidth(int width)
 {
     defaultColWidth_ = width;

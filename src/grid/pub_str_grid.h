@@ -75,6 +75,9 @@ public:
     // --- rows
     void InsertRow(int row);
     void DeleteRow(int row);
+    // A row dragged elsewhere: its texts, header included, end up at `to`;
+    // the rows between move by one. Nothing outside the data rows.
+    void MoveRow(int from, int to);
 
     // --- sizes in pixels
     int DefaultColWidth() const { return defaultColWidth_; }

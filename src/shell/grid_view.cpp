@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace qvk::shell {
@@ -233,6 +234,34 @@ void PubStrGridView::applyLayout()
     for (int r = 1; r < grid_->RowCount(); ++r)
         if (left->sectionSize(r - 1) != scaled(grid_->rowHeight(r), scale_))
             left->resizeSection(r - 1, scaled(grid_->rowHeight(r), scale_));
+}
+
+void PubStrGridView::setRowMoving(bool on)
+{
+    verticalHeader()->setSectionsMovable(on);
+    if (on)
+        connect(verticalHeader(), &QHeaderView::sectionMoved, this, &PubStrGridView::rowDragged,
+                Qt::UniqueConnection);
+    else
+        disconnect(verticalHeader(), &QHeaderView::sectionMoved, this, &PubStrGridView::rowDragged);
+}
+
+void PubStrGridView::rowDragged(int, int from, int to)
+{
+    // The header only shows the rows in another order; the grid moves the
+    // texts and the header goes back to showing row i at place i.
+    QHeaderView* left = verticalHeader();
+    {
+        const QSignalBlocker quiet(left);
+        left->moveSection(to, from);
+    }
+    if (!grid_)
+        return;
+    const int col = currentCol();
+    closeCellEditor();
+    run_guarded(*model_, [&] { grid_->MoveRow(from + 1, to + 1); });
+    if (col > 0)
+        setCurrentIndex(items_->index(to, col - 1));
 }
 
 int PubStrGridView::currentRow() const

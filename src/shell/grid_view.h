@@ -3,6 +3,7 @@
 // are its headers, the other cells are edited in place. Typed characters go
 // through the grid's key filter; Down on the last row appends a row, Insert
 // inserts one, Ctrl+Delete deletes the current row after a confirmation.
+// With row moving on, a row dragged by its header moves in the grid.
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -30,6 +31,7 @@ public:
     // Options of the window description.
     void setInfoColours();           // drawn in the tooltip colours
     void setRangeSelection(bool on); // the focused cell drawn selected as well
+    void setRowMoving(bool on);      // a row dragged by its header moves there
 
     // Per-cell font and brush, asked before each cell is drawn.
     std::function<void(int col, int row, QFont& font, QBrush& brush)> OnGetCellColor;
@@ -51,6 +53,7 @@ private:
     bool filterCharacter(QObject* target, QKeyEvent* key);
     void closeCellEditor();
     void editorCreated(QWidget* editor);
+    void rowDragged(int logical, int from, int to); // visual places
 
     WindowModel* model_ = nullptr;
     const Registry* registry_ = nullptr;

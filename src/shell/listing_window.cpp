@@ -10,7 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace qvk::shell {
 
@@ -106,16 +111,13 @@ void Tvypis_reseni::attach()
 
 void Tvypis_reseni::sync()
 {
-    const QStringList& lines = model_.listing();
-    const bool grew = lines.size() > shown_.size() && !shown_.isEmpty() &&
-                      lines.at(shown_.size() - 1) == shown_.constLast();
-    if (grew) {
-        for (qsizetype i = shown_.size(); i < lines.size(); ++i)
-            text_->appendPlainText(lines.at(i));
-    } else if (lines != shown_) {
-        text_->setPlainText(lines.join(u'\n'));
+    // A solve writes its lines one by one; the text area takes them in one
+    // go once the handler is done, which lays each line out once instead of
+    // once per line.
+    if (!textPending_) {
+        textPending_ = true;
+        QMetaObject::invokeMethod(this, &Tvypis_reseni::showText, Qt::QueuedConnection);
     }
-    shown_ = lines;
 
     if (model_.listingVisible() && !isVisible()) {
         show();
@@ -123,6 +125,51 @@ void Tvypis_reseni::sync()
     } else if (!model_.listingVisible() && isVisible()) {
         hide();
     }
+}
+
+QPlainTextEdit* Tvypis_reseni::text()
+{
+    showText();
+    return text_;
+}
+
+void Tvypis_reseni::showText()
+{
+    if (!textPending_)
+        return;
+    textPending_ = false;
+    // The shown copy grows by its own appends: sharing the model's list would
+    // make each new line copy the whole listing.
+    const QStringList& lines = model_.listing();
+    const qsizetype shown = shown_.size();
+    // (A document of one empty line takes the next line into that one.)
+    const bool grew = lines.size() > shown && shown > 0 && lines.at(shown - 1) == shown_.constLast() &&
+                      !text_->document()->isEmpty();
+    const bool lastReplaced = lines.size() == shown && shown > 0 && lines.constLast() != shown_.constLast() &&
+                              std::equal(lines.cbegin(), lines.cend() - 1, shown_.cbegin());
+    if (grew) {
+        const QStringList added = lines.mid(shown);
+        text_->appendPlainText(added.join(u'\n'));
+        shown_.append(added);
+    } else if (lastReplaced) {
+        QTextCursor cursor(text_->document()->lastBlock());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.constLast());
+        shown_.last() = lines.constLast();
+    } else if (lines != shown_) {
+        text_->setPlainText(lines.join(u'\n'));
+        shown_.clear();
+        shown_.reserve(lines.size());
+        for (const QString& line : lines)
+            shown_.append(line);
+    } else {
+        return;
+    }
+    // The newest lines in view, read from the left edge.
+    QTextCursor last(text_->document()->lastBlock());
+    text_->setTextCursor(last);
+    text_->ensureCursorVisible();
+    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
 }
 
 void Tvypis_reseni::showEvent(QShowEvent* event)

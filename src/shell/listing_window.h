@@ -28,7 +28,8 @@ public:
     bool saveTo(const QString& path);
     void save();
 
-    QPlainTextEdit* text() const { return text_; }
+    // The text area, with every line of the listing written so far.
+    QPlainTextEdit* text();
 
     // The save dialog's name rule: "txt" added to a name without an extension.
     static QString withDefaultSuffix(const QString& path);
@@ -40,11 +41,13 @@ protected:
 
 private:
     void sync();
+    void showText();
 
     WindowModel& model_;
     QPointer<QWidget> main_;
     QPlainTextEdit* text_ = nullptr;
     QStringList shown_;
+    bool textPending_ = false;
     FileChooser chooser_;
 };
 

@@ -17,7 +17,10 @@ namespace {
 
 bool save(QWidget* w, const QDir& dir, const QString& name)
 {
-    QApplication::processEvents();
+    // Item views lay out their rows, and then their scroll bars, a few
+    // event rounds after a change.
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
     const bool ok = w->grab().save(dir.filePath(name + QStringLiteral(".png")));
     if (!ok)
         qWarning("cannot write %s", qPrintable(name));

@@ -56,6 +56,28 @@ TEST(Rows, DeleteMovesTheRowsBelowUp)
     EXPECT_EQ(g.RowCount(), 4);
 }
 
+TEST(Rows, AMovedRowTakesItsHeaderAlong)
+{
+    TPubStrGrid g;
+    fill_rows(g, {"0", "1", "2", "3"});
+    int from = -1;
+    g.observe([&](const GridChange& c) {
+        if (c.what == GridChange::What::Rows)
+            from = c.row;
+    });
+    g.MoveRow(1, 3);
+    EXPECT_EQ(column(g, 1), (QStringList{"0", "2", "3", "1"}));
+    EXPECT_EQ(column(g, 0), (QStringList{"h0", "h2", "h3", "h1"}));
+    EXPECT_EQ(from, 1);
+    g.MoveRow(3, 2);
+    EXPECT_EQ(column(g, 1), (QStringList{"0", "2", "1", "3"}));
+    EXPECT_EQ(from, 2);
+    // The header row stays, and rows outside the table are no rows.
+    for (const auto& [a, b] : {std::pair{0, 2}, {2, 0}, {1, 4}, {-1, 1}, {2, 2}})
+        g.MoveRow(a, b);
+    EXPECT_EQ(column(g, 1), (QStringList{"0", "2", "1", "3"}));
+}
+
 TEST(Cells, AnUnchangedTextIsNotWrittenAgain)
 {
     TPubStrGrid g;

@@ -26,6 +26,7 @@ SystemPage::SystemPage(const WindowModel&, double s, QWidget* parent) : QWidget(
     auto* input = new PubStrGridView(s, this);
     input->setObjectName(QStringLiteral("soustavarov"));
     set_accessible(input, QStringLiteral("Soustava rovnic"), QStringLiteral("Zadejte soustavu rovnic"));
+    input->setRowMoving(true);
     place(input, 6, 34, 242, 134, s);
 
     auto* results = new PubStrGridView(s, this);

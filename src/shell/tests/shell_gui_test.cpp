@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -566,6 +567,25 @@ TEST_F(ListingFixture, CloseHidesAndEmpties)
     EXPECT_TRUE(listing()->isVisible());
     EXPECT_EQ(s.model.listing().count(kHyphens), 1);
     EXPECT_EQ(shownLines(), s.model.listing());
+}
+
+TEST_F(ListingFixture, ShowsEveryLineAsWrittenAndItsEnd)
+{
+    // An empty first line, lines added and the last one replaced, as the
+    // calculators write them.
+    s.model.listing_add(QString());
+    s.model.listing_show();
+    EXPECT_EQ(shownLines(), QStringList{QString()});
+    for (int i = 0; i < 40; ++i)
+        s.model.listing_add(QString::number(i));
+    s.model.listing_set_last(QStringLiteral("-"));
+    s.model.listing_set_last(QStringLiteral("--"));
+    QApplication::processEvents();
+    EXPECT_EQ(shownLines(), s.model.listing());
+    EXPECT_EQ(shownLines().size(), 41);
+    QScrollBar* bar = listing()->text()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(ListingFixture, ClearEmptiesButKeepsTheWindow)

@@ -73,16 +73,10 @@ TEST_F(FirstUse, TitlesAsTheWindowManagerShowsThem)
     // The settings dialog, modal: look at it while it is up.
     QString settingsTitle;
     Tnastaveni* d = p.window->settingsDialog();
-    QTimer look;
-    look.setInterval(20);
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (!d->isVisible() || !is_managed(d))
-            return;
-        look.stop();
+    whenShown(d, [&] {
         settingsTitle = wm_name(d);
         d->reject();
     });
-    look.start();
     press({QStringLiteral("ctrl+n")});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !settingsTitle.isEmpty(); }, 3000));
     EXPECT_EQ(settingsTitle, QStringLiteral("Nastavení"));

@@ -132,12 +132,7 @@ TEST_F(Window, SettingsSpinBoxesTakeTypedValuesAndClampThemWhenLeft)
     Program p;
     Tnastaveni* d = p.window->settingsDialog();
     bool done = false;
-    QTimer look;
-    look.setInterval(20);
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (!d->isVisible() || !is_managed(d))
-            return;
-        look.stop();
+    whenShown(d, [&] {
         auto* places = d->findChild<QSpinBox*>(QStringLiteral("zao_spin"));
         auto* seconds = d->findChild<QSpinBox*>(QStringLiteral("zao_uv_spin"));
         activate(d);
@@ -153,7 +148,6 @@ TEST_F(Window, SettingsSpinBoxesTakeTypedValuesAndClampThemWhenLeft)
         p.click(d->findChild<QPushButton*>(QStringLiteral("ok_button")));
         done = true;
     });
-    look.start();
     press({QStringLiteral("ctrl+n")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return done && !d->isVisible(); }, 10000));
     EXPECT_EQ(p.model.settings().zaokrouhleni, 12);

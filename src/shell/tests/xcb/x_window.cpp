@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QWindow>
@@ -130,6 +131,28 @@ bool screenshot(const QString& path)
 {
     return QProcess::execute(QStringLiteral("import"),
                              {QStringLiteral("-window"), QStringLiteral("root"), path}) == 0;
+}
+
+void whenShown(QWidget* window, std::function<void()> action)
+{
+    QPointer<QWidget> w(window);
+    whenShown([w] { return w.data(); }, [action = std::move(action)](QWidget*) { action(); });
+}
+
+void whenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> action)
+{
+    // Owned by the application, which each test makes anew.
+    auto* look = new QTimer(qApp);
+    look->setInterval(20);
+    QObject::connect(look, &QTimer::timeout, [look, find = std::move(find), action = std::move(action)] {
+        QWidget* w = find();
+        if (!w || !w->isVisible() || !is_managed(w))
+            return;
+        look->stop();
+        action(w);
+        look->deleteLater();
+    });
+    look->start();
 }
 
 BoxWatch::BoxWatch()

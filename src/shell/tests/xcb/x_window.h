@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -48,6 +49,15 @@ void press(const QStringList& keys);
 void settle();
 // A picture of the whole screen (needs imagemagick's import); for looking at.
 bool screenshot(const QString& path);
+
+// Runs `action` once, as soon as the window is visible and managed by the
+// window manager, from whatever event loop is running then: for a modal
+// dialog, whose exec() returns only when it is answered. Start it before the
+// step that opens the dialog.
+void whenShown(QWidget* window, std::function<void()> action);
+// The same for a window that does not exist yet (a message box made on the
+// spot): `find` is asked until it gives a window that is up.
+void whenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> action);
 
 // Notes every message box that turns up (its title as the window manager has
 // it and its text) and closes it, so a test fails instead of waiting.
