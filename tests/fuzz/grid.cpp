@@ -123,6 +123,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (static_cast<qsizetype>(first.RowCount()) * first.ColCount() > kMostCells)
         return -1;
+    // A cell holds the whole rest of a line of the file, after a "|".
+    const QString input = QString::fromUtf8(bytes);
+    for (int r = 0; r < first.RowCount(); ++r)
+        for (int c = 1; c < first.ColCount(); ++c) {
+            const QString t = u'|' + first.cell(c, r);
+            if (t.size() > 1 && !input.contains(t + u'\n') && !input.contains(t + QStringLiteral("\r\n")) &&
+                !input.endsWith(t) && !input.endsWith(t + u'\r'))
+                fail("a cell text is not the rest of a line of the file", t);
+        }
     // Other delimiters are written but not read back (the reader splits at "|").
     first.CellDelimiter = u'|';
     const QByteArray saved = first.SaveToBytes();
@@ -143,8 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         fail("the second file differs from the first");
 
     // The same text as a cell, somewhere in a grid of a few rows and columns.
-    const QString text = QString::fromUtf8(bytes);
-    cell_as_float(text, static_cast<int>(size % 7), static_cast<int>(size / 7 % 5));
+    cell_as_float(input, static_cast<int>(size % 7), static_cast<int>(size / 7 % 5));
     for (int r = 0; r < std::min(first.RowCount(), 8); ++r)
         for (int c = 0; c < std::min(first.ColCount(), 8); ++c)
             if (!first.cell(c, r).isEmpty())
