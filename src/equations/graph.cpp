@@ -1,5 +1,6 @@
 #include "equations/graph.h"
 #include "core/fpu.h"
+#include "equations/cubic.h"
 #include "core/numeric.h"
 
 #include <algorithm>
@@ -176,6 +177,106 @@ std::optional<GraphScene> quadratic_scene(const WindowModel& m)
     return s;
 }
 
+namespace {
+
+// "A", "A a B", "A, B a C".
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" a ") + items.back();
+}
+
+} // namespace
+
+std::optional<GraphScene> cubic_scene(const WindowModel& m)
+{
+    // The coefficients as the page used them: empty is 0, rounded to the places.
+    const int places = m.settings().zaokrouhleni;
+    double k[4] = {};
+    const char* const inputs[] = {"kub_a", "kub_b", "kub_c", "kub_d"};
+    for (int i = 0; i < 4; ++i) {
+        const QString t = m.text(QLatin1String(inputs[i]));
+        if (t.isEmpty())
+            continue;
+        const auto v = number(t);
+        if (!v)
+            return std::nullopt;
+        k[i] = static_cast<double>(round_places(*v, places));
+    }
+    const QString subs = m.text(QStringLiteral("kub_subs"));
+    if (k[0] == 0 || subs.isEmpty() || m.text(QStringLiteral("kub_x1")).isEmpty())
+        return std::nullopt;
+
+    GraphScene s;
+    s.coefficients = {k[0], k[1], k[2], k[3]};
+
+    // Each real root once, with how often the page names it: the page leaves
+    // x3 empty when x2 is the double root.
+    struct Root {
+        double x;
+        QString text;
+        int times;
+    };
+    std::vector<Root> roots;
+    const char* const results[] = {"kub_x1", "kub_x2", "kub_x3"};
+    const bool doubleRoot = m.text(QStringLiteral("kub_x3")).isEmpty();
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QLatin1String(results[i]);
+        const QString t = m.text(name);
+        if (t.isEmpty())
+            continue;
+        if (t.endsWith(QStringLiteral(" * i"))) {
+            s.corner << name.mid(4) + QStringLiteral(" = ") + t;
+            continue;
+        }
+        const auto x = number(t);
+        if (!x)
+            return std::nullopt;
+        const int times = doubleRoot && i == 1 ? 2 : 1;
+        auto same = std::find_if(roots.begin(), roots.end(), [&](const Root& r) { return r.text == t; });
+        if (same != roots.end())
+            same->times += times;
+        else
+            roots.push_back({*x, t, times});
+    }
+    std::sort(roots.begin(), roots.end(), [](const Root& l, const Root& r) { return l.x < r.x; });
+    for (const Root& r : roots)
+        s.marks.push_back({GraphMark::Kind::Root, r.x, 0, r.text});
+
+    // The inflection point, where the substitution x = y + s puts it.
+    const double xi = -(k[1] / k[0]) / 3, yi = s.value(xi);
+    const QString inflection = QStringLiteral("[") + subs + QStringLiteral(", ") + fmt(round_places(yi, places)) +
+                               QStringLiteral("]");
+    s.marks.push_back({GraphMark::Kind::Inflection, xi, yi, inflection});
+    // The turning points belong in the first view as well.
+    const double da = 3 * k[0], db = 2 * k[1], dc = k[2], disc = db * db - 4 * da * dc;
+    if (disc > 0) {
+        s.keep.push_back((-db - std::sqrt(disc)) / (2 * da));
+        s.keep.push_back((-db + std::sqrt(disc)) / (2 * da));
+    }
+
+    QStringList simple;
+    QString d = QStringLiteral("Kubická parabola y = ") + polynomial_text(s.coefficients);
+    for (const Root& r : roots)
+        if (r.times == 1)
+            simple << r.text;
+    if (!simple.isEmpty())
+        d += (simple.size() == 1 ? QStringLiteral(", kořen ") : QStringLiteral(", kořeny ")) + listed(simple);
+    for (const Root& r : roots) {
+        if (r.times == 2)
+            d += QStringLiteral(", dvojnásobný kořen ") + r.text;
+        else if (r.times >= 3)
+            d += QStringLiteral(", trojnásobný kořen ") + r.text;
+    }
+    if (s.corner.size() == 2)
+        d += QStringLiteral(", komplexní kořeny ") + m.text(QStringLiteral("kub_x2")) + QStringLiteral(" a ") +
+             m.text(QStringLiteral("kub_x3"));
+    d += QStringLiteral(", inflexní bod ") + inflection;
+    s.description = d;
+    return s;
+}
+
 GraphRange initial_range(const GraphScene& s)
 {
     double lo = kInf, hi = -kInf;
@@ -191,6 +292,8 @@ GraphRange initial_range(const GraphScene& s)
         take(p.from);
         take(p.to);
     }
+    for (double x : s.keep)
+        take(x);
     if (!std::isfinite(lo)) {
         lo = -5;
         hi = 5;
@@ -278,37 +381,161 @@ QString tick_label(double value, double step)
 
 namespace {
 
-void refine(const GraphScene& s, double x0, double y0, double x1, double y1, double xs, double ys, double tol,
-            int depth, std::vector<QPointF>& out)
+// Liang-Barsky: cuts the segment to the rectangle; false when nothing is left.
+bool clip(QPointF& a, QPointF& b, const QRectF& r)
 {
-    const double xm = (x0 + x1) / 2, ym = s.value(xm);
-    const double dev = std::fabs((ym - (y0 + y1) / 2) * ys);
-    if (depth < 16 && ((x1 - x0) * xs > 1 && dev > tol)) {
-        refine(s, x0, y0, xm, ym, xs, ys, tol, depth + 1, out);
-        refine(s, xm, ym, x1, y1, xs, ys, tol, depth + 1, out);
-        return;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
     }
-    out.emplace_back(x1, y1);
+    const QPointF a0 = a;
+    a = QPointF(a0.x() + t0 * dx, a0.y() + t0 * dy);
+    b = QPointF(a0.x() + t1 * dx, a0.y() + t1 * dy);
+    return true;
 }
+
+// Splits a chord where the curve strays from it by more than the tolerance,
+// measured across the chord in pixels, so steep parts refine as much as flat ones.
+struct Sampler {
+    const GraphScene& s;
+    double xmin, ymax, sx, sy, top, bottom, tol;
+    std::vector<QPointF>& out;
+
+    QPointF at(double x) const { return {(x - xmin) * sx, (ymax - s.value(x)) * sy}; }
+    bool beyond(const QPointF& p0, const QPointF& pm, const QPointF& p1) const
+    {
+        return (p0.y() < top && pm.y() < top && p1.y() < top) ||
+               (p0.y() > bottom && pm.y() > bottom && p1.y() > bottom);
+    }
+    void refine(double x0, const QPointF& p0, double x1, const QPointF& p1, int depth)
+    {
+        const double xm = (x0 + x1) / 2;
+        const QPointF pm = at(xm);
+        if (depth < 20 && std::isfinite(pm.y()) && !beyond(p0, pm, p1)) {
+            const double dx = p1.x() - p0.x(), dy = p1.y() - p0.y(), len = std::hypot(dx, dy);
+            const double dev = len > 0 ? std::fabs((pm.x() - p0.x()) * dy - (pm.y() - p0.y()) * dx) / len : 0;
+            if (len > 0.5 && !(dev <= tol)) {
+                refine(x0, p0, xm, pm, depth + 1);
+                refine(xm, pm, x1, p1, depth + 1);
+                return;
+            }
+        }
+        out.push_back(p1);
+    }
+};
 
 } // namespace
 
-std::vector<QPointF> sample_curve(const GraphScene& s, double xmin, double xmax, double xs, double ys, double tol)
+std::vector<Polyline> curve_in_view(const GraphScene& s, const GraphRange& r, double width, double height,
+                                    double tol)
 {
-    std::vector<QPointF> out;
-    if (!(xmax > xmin) || s.coefficients.empty())
-        return out;
+    std::vector<Polyline> pieces;
+    if (!(r.xmax > r.xmin) || !(r.ymax > r.ymin) || !(width > 0) || !(height > 0) || s.coefficients.empty())
+        return pieces;
+    constexpr double kMargin = 4; // the pen's width beyond the edge
+    const QRectF box(-kMargin, -kMargin, width + 2 * kMargin, height + 2 * kMargin);
+    const double sx = width / (r.xmax - r.xmin), sy = height / (r.ymax - r.ymin);
+    std::vector<QPointF> pts;
+    Sampler sm{s, r.xmin, r.ymax, sx, sy, box.top(), box.bottom(), tol, pts};
     // A coarse pass first so that no turn between two samples goes unseen.
     constexpr int kCoarse = 32;
-    double xp = xmin, yp = s.value(xmin);
-    out.emplace_back(xp, yp);
+    double xp = r.xmin;
+    QPointF pp = sm.at(xp);
+    pts.push_back(pp);
     for (int i = 1; i <= kCoarse; ++i) {
-        const double x = xmin + (xmax - xmin) * i / kCoarse, y = s.value(x);
-        refine(s, xp, yp, x, y, xs, ys, tol, 0, out);
+        const double x = r.xmin + (r.xmax - r.xmin) * i / kCoarse;
+        const QPointF p = sm.at(x);
+        sm.refine(xp, pp, x, p, 0);
         xp = x;
-        yp = y;
+        pp = p;
     }
-    return out;
+
+    Polyline cur;
+    for (size_t i = 1; i < pts.size(); ++i) {
+        QPointF a = pts[i - 1], b = pts[i];
+        if (!std::isfinite(a.y()) || !std::isfinite(b.y()) || !clip(a, b, box)) {
+            if (cur.size() > 1)
+                pieces.push_back(std::move(cur));
+            cur.clear();
+            continue;
+        }
+        if (cur.empty() || cur.back() != a) {
+            if (cur.size() > 1)
+                pieces.push_back(std::move(cur));
+            cur.clear();
+            cur.push_back(a);
+        }
+        cur.push_back(b);
+        if (b != pts[i]) { // left the view
+            pieces.push_back(std::move(cur));
+            cur.clear();
+        }
+    }
+    if (cur.size() > 1)
+        pieces.push_back(std::move(cur));
+    return pieces;
+}
+
+bool segment_meets(const QPointF& a, const QPointF& b, const QRectF& rect)
+{
+    QPointF p = a, q = b;
+    return clip(p, q, rect);
+}
+
+QRectF place_label(const QSizeF& size, const QPointF& at, double gap, const std::vector<Polyline>& curve,
+                   const std::vector<QRectF>& taken, const QSizeF& view, bool preferAbove)
+{
+    const double w = size.width(), h = size.height(), d = gap * 0.7;
+    const QPointF above[] = {{at.x() - w / 2, at.y() - gap - h}, {at.x() + d, at.y() - d - h},
+                             {at.x() - d - w, at.y() - d - h}};
+    const QPointF below[] = {{at.x() - w / 2, at.y() + gap}, {at.x() + d, at.y() + d}, {at.x() - d - w, at.y() + d}};
+    const QPointF sides[] = {{at.x() + gap, at.y() - h / 2}, {at.x() - gap - w, at.y() - h / 2}};
+    std::vector<QPointF> places;
+    for (const auto& group : {preferAbove ? above : below, preferAbove ? below : above})
+        places.insert(places.end(), group, group + 3);
+    places.insert(places.end(), std::begin(sides), std::end(sides));
+
+    const QRectF inside(QPointF(), view);
+    QRectF best;
+    double bestCost = kInf;
+    for (size_t i = 0; i < places.size(); ++i) {
+        const QRectF box(places[i], size);
+        double cost = static_cast<double>(i);
+        if (!inside.contains(box))
+            cost += 1000;
+        const QRectF near = box.adjusted(-1.5, -1.5, 1.5, 1.5); // the pen's half width
+        bool hits = false;
+        for (const Polyline& line : curve) {
+            for (size_t j = 1; j < line.size() && !hits; ++j)
+                hits = segment_meets(line[j - 1], line[j], near);
+            if (hits)
+                break;
+        }
+        if (hits)
+            cost += 200;
+        for (const QRectF& t : taken)
+            if (t.intersects(box))
+                cost += 100;
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = box;
+        }
+    }
+    return best;
 }
 
 } // namespace qvk::equations

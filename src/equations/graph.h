@@ -5,6 +5,8 @@
 #include "model/model.h"
 
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +46,7 @@ struct GraphScene {
     QString solutionText;
     QStringList corner;                  // what has no point to mark
     QString description;                 // the picture in words
+    std::vector<double> keep;            // more x the initial range holds (turning points)
 
     double value(double x) const;
 };
@@ -51,6 +54,10 @@ struct GraphScene {
 // The quadratic page after a successful solve; nothing when its fields are not
 // a solved equation.
 std::optional<GraphScene> quadratic_scene(const WindowModel& model);
+
+// The cubic page after a successful solve: its real roots, the inflection
+// point and the complex pair in the corner; nothing when it is not solved.
+std::optional<GraphScene> cubic_scene(const WindowModel& model);
 
 // The solution set as the quadratic's result text writes it; nothing when the
 // text is not such a set.
@@ -69,10 +76,20 @@ std::vector<double> ticks(double lo, double hi, double step);
 // A tick's label in the program's number format.
 QString tick_label(double value, double step);
 
-// The curve between xmin and xmax as a polyline, refined where a straight
-// segment would stray more than `tolerance` from the curve; `xscale` and
-// `yscale` are pixels per unit.
-std::vector<QPointF> sample_curve(const GraphScene& scene, double xmin, double xmax, double xscale, double yscale,
-                                  double tolerance = 0.25);
+// The curve in a view of width x height pixels, in pixels, as polylines cut at
+// the view's edges (a little beyond them): no segment leaves the view at a
+// slope other than the curve's.
+using Polyline = std::vector<QPointF>;
+std::vector<Polyline> curve_in_view(const GraphScene& scene, const GraphRange& range, double width, double height,
+                                    double tolerance = 0.25);
+
+// A segment from a to b crosses or touches the rectangle.
+bool segment_meets(const QPointF& a, const QPointF& b, const QRectF& rect);
+
+// Where a label of `size` goes beside the point `at` (pixels): the place
+// beside it that meets the curve and the rectangles already taken least and
+// stays inside the view; `gap` is the distance from the point.
+QRectF place_label(const QSizeF& size, const QPointF& at, double gap, const std::vector<Polyline>& curve,
+                   const std::vector<QRectF>& taken, const QSizeF& view, bool preferAbove);
 
 } // namespace qvk::equations

@@ -10,12 +10,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qvk::shell {
@@ -30,6 +30,8 @@ const QColor kCurve(0x1f, 0x4e, 0xb4);
 const QColor kSolution(0xd0, 0x30, 0x20);
 const QColor kGrid(0xe4, 0xe4, 0xe4);
 const QColor kAxis(0x40, 0x40, 0x40);
+const QColor kVertex(0xff, 0xc0, 0x20);
+const QColor kInflection(0x30, 0xb0, 0x60);
 
 struct Mapping {
     GraphRange r;
@@ -66,6 +68,13 @@ void GraphView::setScene(const GraphScene& scene)
     resetView();
 }
 
+void GraphView::clearScene()
+{
+    scene_.reset();
+    stale_ = false;
+    resetView();
+}
+
 void GraphView::setStale(bool stale)
 {
     stale_ = stale;
@@ -95,34 +104,61 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
     FpuFlagsKept kept; // the calculators' flags are not the drawing's business
     fpu_clear();
     const Mapping m{range_, size};
-    p.setRenderHint(QPainter::Antialiasing);
+    const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    // Lines along the pixel grid of the device, so they stay sharp at any scale.
+    const auto crisp = [dpr](double v, double width) {
+        const double w = std::max(1.0, std::round(width * dpr));
+        const double c = std::fmod(w, 2.0) == 1 ? std::floor(v * dpr) + 0.5 : std::round(v * dpr);
+        return c / dpr;
+    };
+    // Grid and axes lie on the pixel grid: no smoothing needed, and none is cheaper.
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRectF(QPointF(), size), Qt::white);
     const QFontMetricsF fm(p.font());
+    std::vector<QRectF> taken; // what a mark's label should not cover
 
     // Grid and tick labels.
     const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / 80)));
     const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / 60)));
     const auto xt = equations::ticks(range_.xmin, range_.xmax, xstep);
     const auto yt = equations::ticks(range_.ymin, range_.ymax, ystep);
-    p.setPen(QPen(kGrid, 0));
-    for (double x : xt)
-        p.drawLine(QPointF(m.pixel(x, 0).x(), 0), QPointF(m.pixel(x, 0).x(), size.height()));
-    for (double y : yt)
-        p.drawLine(QPointF(0, m.pixel(0, y).y()), QPointF(size.width(), m.pixel(0, y).y()));
+    p.setPen(QPen(kGrid, 1.0 / dpr));
+    for (double x : xt) {
+        const double px = crisp(m.pixel(x, 0).x(), 1.0 / dpr);
+        p.drawLine(QPointF(px, 0), QPointF(px, size.height()));
+    }
+    for (double y : yt) {
+        const double py = crisp(m.pixel(0, y).y(), 1.0 / dpr);
+        p.drawLine(QPointF(0, py), QPointF(size.width(), py));
+    }
 
     // Axes through the origin when it is in view, else along the edges.
-    const double ax = std::clamp(m.pixel(0, 0).x(), 0.0, size.width() - 1);
-    const double ay = std::clamp(m.pixel(0, 0).y(), 0.0, size.height() - 1);
-    p.setPen(QPen(kAxis, 1.2));
+    const double ax = crisp(std::clamp(m.pixel(0, 0).x(), 0.0, size.width() - 1), 1);
+    const double ay = crisp(std::clamp(m.pixel(0, 0).y(), 0.0, size.height() - 1), 1);
+    p.setPen(QPen(kAxis, 1));
     p.drawLine(QPointF(0, ay), QPointF(size.width(), ay));
     p.drawLine(QPointF(ax, 0), QPointF(ax, size.height()));
+    taken.emplace_back(0, ay - 0.5, size.width(), 1);
+    taken.emplace_back(ax - 0.5, 0, 1, size.height());
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(kAxis);
+    const auto onRootMark = [&](double px) {
+        return scene_ && std::any_of(scene_->marks.begin(), scene_->marks.end(), [&](const GraphMark& mk) {
+                   return mk.kind == GraphMark::Kind::Root && std::fabs(m.pixel(mk.x, 0).x() - px) < 3;
+               });
+    };
     const double below = ay + fm.ascent() + 3 > size.height() ? ay - 3 : ay + fm.ascent() + 3;
     for (double x : xt) {
         if (x == 0)
             continue;
         const QString t = equations::tick_label(x, xstep);
-        p.drawText(QPointF(m.pixel(x, 0).x() - fm.horizontalAdvance(t) / 2, below), t);
+        const QPointF at(m.pixel(x, 0).x() - fm.horizontalAdvance(t) / 2, below);
+        if (at.x() < 0 || at.x() + fm.horizontalAdvance(t) > size.width())
+            continue; // no label cut by the edge
+        if (onRootMark(m.pixel(x, 0).x()))
+            continue; // the root's own label says it, and the curve would cross this one
+        p.drawText(at, t);
+        taken.emplace_back(at.x(), at.y() - fm.ascent(), fm.horizontalAdvance(t), fm.height());
     }
     for (double y : yt) {
         if (y == 0)
@@ -130,8 +166,24 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
         const QString t = equations::tick_label(y, ystep);
         const double w = fm.horizontalAdvance(t);
         const double left = ax + 4 + w > size.width() ? ax - 4 - w : ax + 4;
-        p.drawText(QPointF(left, m.pixel(0, y).y() + fm.ascent() / 2 - 1), t);
+        const QPointF at(left, m.pixel(0, y).y() + fm.ascent() / 2 - 1);
+        if (at.y() - fm.ascent() < 0 || at.y() + fm.descent() > size.height())
+            continue;
+        p.drawText(at, t);
+        taken.emplace_back(at.x(), at.y() - fm.ascent(), w, fm.height());
     }
+
+    // The corner: what failed, what has no point.
+    QStringList corner;
+    if (stale_ && scene_)
+        corner << QStringLiteral("Výpočet selhal: graf posledního řešení");
+    if (scene_)
+        corner << scene_->corner;
+    QRectF cornerBox;
+    for (int i = 0; i < corner.size(); ++i)
+        cornerBox |= QRectF(8, 6 + i * fm.height(), fm.horizontalAdvance(corner[i]), fm.height());
+    if (!corner.isEmpty())
+        taken.push_back(cornerBox.adjusted(-4, -3, 4, 3));
 
     if (!scene_)
         return;
@@ -149,37 +201,49 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
         }
     }
 
-    // The curve, refined where it bends.
-    const auto pts = equations::sample_curve(s, range_.xmin, range_.xmax, m.sx(), m.sy());
-    QPainterPath path;
-    for (size_t i = 0; i < pts.size(); ++i) {
-        const QPointF q = clamp(m.pixel(pts[i].x(), pts[i].y()), size);
-        if (i == 0)
-            path.moveTo(q);
-        else
-            path.lineTo(q);
-    }
+    // The curve, refined where it bends, cut at the edges.
+    const auto curve = equations::curve_in_view(s, range_, size.width(), size.height());
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kCurve, 2));
-    p.drawPath(path);
+    p.setPen(QPen(kCurve, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const auto& line : curve)
+        p.drawPolyline(line.data(), static_cast<int>(line.size()));
 
-    // The page's results.
+    // The page's results: the points first, so no label covers another's point.
+    const bool opensUp = !s.coefficients.empty() && s.coefficients.front() > 0;
+    // A vertex or an inflection point on a root (a double or triple root)
+    // rings it, drawn first and larger.
+    const auto onRoot = [&](const GraphMark& mk) {
+        const QPointF q = m.pixel(mk.x, mk.y);
+        return mk.kind != GraphMark::Kind::Root && std::any_of(s.marks.begin(), s.marks.end(), [&](const GraphMark& r) {
+                   const QPointF d = m.pixel(r.x, r.y) - q;
+                   return r.kind == GraphMark::Kind::Root && std::hypot(d.x(), d.y()) < 4;
+               });
+    };
+    for (int roots = 0; roots < 2; ++roots) {
+        for (const GraphMark& mk : s.marks) {
+            if ((mk.kind == GraphMark::Kind::Root) != (roots == 1))
+                continue;
+            const QPointF q = m.pixel(mk.x, mk.y);
+            const double r = onRoot(mk) ? 8 : 4;
+            p.setPen(QPen(Qt::black, 1.5));
+            p.setBrush(mk.kind == GraphMark::Kind::Root     ? QBrush(Qt::black)
+                       : mk.kind == GraphMark::Kind::Vertex ? QBrush(kVertex)
+                                                            : QBrush(kInflection));
+            p.drawEllipse(q, r, r);
+            taken.emplace_back(q.x() - r - 1, q.y() - r - 1, 2 * r + 2, 2 * r + 2);
+        }
+    }
     for (const GraphMark& mk : s.marks) {
         const QPointF q = m.pixel(mk.x, mk.y);
-        p.setPen(QPen(Qt::black, 1.5));
-        p.setBrush(mk.kind == GraphMark::Kind::Root ? QBrush(Qt::black) : QBrush(QColor(0xff, 0xc0, 0x20)));
-        p.drawEllipse(q, 4, 4);
-        const double w = fm.horizontalAdvance(mk.label);
-        const double up = mk.kind == GraphMark::Kind::Root ? -8 : fm.ascent() + 8;
-        const bool above = mk.kind == GraphMark::Kind::Root;
-        QPointF at(q.x() - w / 2, q.y() + (above ? up : up));
-        at.setX(std::clamp(at.x(), 2.0, std::max(2.0, size.width() - w - 2)));
-        const QRectF box(at.x() - 2, at.y() - fm.ascent() - 1, w + 4, fm.height() + 2);
+        const bool above = mk.kind == GraphMark::Kind::Vertex ? !opensUp : true;
+        const QSizeF box(fm.horizontalAdvance(mk.label) + 4, fm.height() + 2);
+        const QRectF at = equations::place_label(box, q, 8, curve, taken, size, above);
+        taken.push_back(at);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 210));
-        p.drawRect(box);
+        p.drawRect(at);
         p.setPen(Qt::black);
-        p.drawText(at, mk.label);
+        p.drawText(QPointF(at.left() + 2, at.top() + 1 + fm.ascent()), mk.label);
     }
 
     // Open and closed ends over the root marks: the set decides.
@@ -196,16 +260,15 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
         }
     }
 
-    double cornerY = fm.ascent() + 6;
-    auto corner = [&](const QString& t, const QColor& c) {
-        p.setPen(c);
-        p.drawText(QPointF(8, cornerY), t);
-        cornerY += fm.height();
-    };
-    if (stale_)
-        corner(QStringLiteral("Výpočet selhal: graf posledního řešení"), kSolution);
-    for (const QString& t : s.corner)
-        corner(t, Qt::black);
+    if (!corner.isEmpty()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 225));
+        p.drawRect(cornerBox.adjusted(-4, -3, 4, 3));
+        for (int i = 0; i < corner.size(); ++i) {
+            p.setPen(stale_ && i == 0 ? kSolution : QColor(Qt::black));
+            p.drawText(QPointF(8, 6 + i * fm.height() + fm.ascent()), corner[i]);
+        }
+    }
 }
 
 void GraphView::paintEvent(QPaintEvent*)
@@ -323,6 +386,16 @@ void GraphWindow::showScene(const std::optional<equations::GraphScene>& scene)
         view_->setScene(*scene);
     else
         view_->setStale(true);
+    updateDescription();
+}
+
+void GraphWindow::showPage(const std::optional<equations::GraphScene>& scene, bool failed)
+{
+    if (scene)
+        view_->setScene(*scene);
+    else
+        view_->clearScene();
+    view_->setStale(failed && scene);
     updateDescription();
 }
 

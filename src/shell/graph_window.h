@@ -18,6 +18,7 @@ public:
     explicit GraphView(QWidget* parent = nullptr);
 
     void setScene(const equations::GraphScene& scene); // resets the view
+    void clearScene();
     void setStale(bool stale);
     bool stale() const { return stale_; }
     const std::optional<equations::GraphScene>& scene() const { return scene_; }
@@ -57,6 +58,9 @@ public:
     GraphView* view() const { return view_; }
     // A solved page, or nothing when the solve failed (the last graph stays, marked).
     void showScene(const std::optional<equations::GraphScene>& scene);
+    // Another page's graph: its last good scene (none: an empty view), marked
+    // when the page's last solve failed.
+    void showPage(const std::optional<equations::GraphScene>& scene, bool failed);
 
     bool exportPng(const QString& path) const;
     bool exportSvg(const QString& path) const;

@@ -70,6 +70,15 @@ int main(int argc, char** argv)
     qvk::app::show_page(model, registry, QStringLiteral("kub"));
     window.binding().fire(QStringLiteral("kub_vyresClick"));
     ok &= save(&window, out, QStringLiteral("rov-kub-vyreseno"));
+    // Its graph (one real root, the complex pair in the corner), then a cubic with three real roots.
+    window.showGraph();
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf-kubicka-komplexni"));
+    model.setText(QStringLiteral("kub_a"), QStringLiteral("1"));
+    model.setText(QStringLiteral("kub_b"), QStringLiteral("0"));
+    model.setText(QStringLiteral("kub_c"), QStringLiteral("-7"));
+    model.setText(QStringLiteral("kub_d"), QStringLiteral("6"));
+    window.binding().fire(QStringLiteral("kub_vyresClick"));
+    ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf-kubicka"));
     const qvk::Settings before = model.settings();
     qvk::Settings twelve = before;
     twelve.zaokrouhleni = 12;

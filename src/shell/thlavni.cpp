@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -69,6 +70,11 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     help_ = new HelpWindow(scale_, this);
     graph_ = new GraphWindow(this);
     connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
+    const QString graphSet = QString::fromLatin1(app::find_page(QStringLiteral("kr"))->set);
+    model_.observe([self = QPointer<Thlavni>(this), graphSet](const QString& name) {
+        if (self && (name == QLatin1String(app::kTopSet) || name == graphSet))
+            self->followPage();
+    });
 
     // Menu keys take precedence over the keys of the focused field (Ctrl+X, Ctrl+K).
     qApp->installEventFilter(this);
@@ -106,30 +112,58 @@ void Thlavni::buildMenu()
     addAction(graphAction_);
     menu_.application->addAction(graphAction_);
     connect(graphAction_, &QAction::triggered, this, &Thlavni::showGraph);
-    connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage()); });
+    connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage() >= 0); });
 }
 
-bool Thlavni::graphPage() const
+namespace {
+
+constexpr const char* kGraphPages[] = {"kr", "kub"};
+
+// The scene of a page just solved.
+std::optional<equations::GraphScene> scene_of(int page, const WindowModel& m)
+{
+    return page == 0 ? equations::quadratic_scene(m) : equations::cubic_scene(m);
+}
+
+} // namespace
+
+int Thlavni::graphPage() const
 {
     const app::Page* page = app::page_on_show(model_);
-    return page && qstrcmp(page->name, "kr") == 0;
+    for (int i = 0; page && i < 2; ++i)
+        if (qstrcmp(page->name, kGraphPages[i]) == 0)
+            return i;
+    return -1;
+}
+
+void Thlavni::showGraphOf(int page)
+{
+    graphOf_ = page;
+    graph_->showPage(graphs_[page].good, graphs_[page].failed);
 }
 
 void Thlavni::showGraph()
 {
     FpuFlagsKept kept;
     fpu_clear();
-    if (!graphPage())
+    const int page = graphPage();
+    if (page < 0)
         return;
-    if (!graphShown_) {
-        graphShown_ = true;
-        graph_->showScene(lastGood_ ? lastGood_ : equations::quadratic_scene(model_));
-        if (lastFailed_)
-            graph_->showScene(std::nullopt);
-    }
+    if (page != graphOf_)
+        showGraphOf(page);
     graph_->show();
     graph_->raise();
     graph_->activateWindow();
+}
+
+void Thlavni::followPage()
+{
+    FpuFlagsKept kept;
+    fpu_clear();
+    const int page = graphPage();
+    // Off the equation pages the window keeps what it shows.
+    if (page >= 0 && page != graphOf_ && graph_->isVisible())
+        showGraphOf(page);
 }
 
 void Thlavni::followSolve(const QString& event)
@@ -139,13 +173,15 @@ void Thlavni::followSolve(const QString& event)
     const unsigned errors = host_.errorsShown();
     const bool failed = errors != errorsSeen_;
     errorsSeen_ = errors;
-    if (event != u"kvreseniClick" && event != u"rovniceChange")
+    const int page = event == u"kvreseniClick" || event == u"rovniceChange" ? 0 : event == u"kub_vyresClick" ? 1 : -1;
+    if (page < 0)
         return;
-    const auto scene = failed ? std::nullopt : equations::quadratic_scene(model_);
-    lastFailed_ = !scene;
+    const auto scene = failed ? std::nullopt : scene_of(page, model_);
+    PageGraph& g = graphs_[page];
+    g.failed = !scene;
     if (scene)
-        lastGood_ = scene;
-    if (graphShown_)
+        g.good = scene;
+    if (graphOf_ == page)
         graph_->showScene(scene);
 }
 

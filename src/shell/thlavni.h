@@ -94,12 +94,18 @@ private:
     GraphWindow* graph_ = nullptr;
     QAction* graphAction_ = nullptr;
     unsigned errorsSeen_ = 0;
-    // The graph of the last good solve, kept while the window is closed.
-    std::optional<equations::GraphScene> lastGood_;
-    bool lastFailed_ = false;
-    bool graphShown_ = false;
-    bool graphPage() const;
+    // Per page with a graph (quadratic, cubic): the last good solve, kept
+    // while the window is closed, and whether the solve after it failed.
+    struct PageGraph {
+        std::optional<equations::GraphScene> good;
+        bool failed = false;
+    };
+    PageGraph graphs_[2];
+    int graphOf_ = -1; // the page whose graph the window holds
+    int graphPage() const; // index into graphs_ of the page on show, or -1
+    void showGraphOf(int page);
     void followSolve(const QString& event);
+    void followPage();
     ProgramFinder find_ = find_on_path;
     ProgramStarter start_ = start_detached;
     bool activated_ = false;

@@ -1,10 +1,15 @@
 // The graph of the quadratic page: marks and solution set as the page reads.
 #include "equations/graph.h"
+#include "equations/cubic.h"
 #include "equations/quadratic.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+
+// Readable texts in the test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace qvk::equations {
 namespace {
@@ -144,21 +149,214 @@ TEST(GraphAxes, EqualScaleOnlyWhenReadable)
     EXPECT_DOUBLE_EQ(steep.xmax, 1);
 }
 
-TEST(GraphCurve, AdaptiveSamplesStayOnTheCurveWithinTolerance)
+struct CubicCase {
+    const char* a;
+    const char* b;
+    const char* c;
+    const char* d;
+    std::vector<const char*> roots; // left to right
+    const char* inflection;
+    std::vector<const char*> corner;
+    const char* words; // the description after "Kubická parabola y = "
+};
+
+class CubicGraph : public testing::TestWithParam<CubicCase> {};
+
+TEST_P(CubicGraph, MarksThePageResults)
+{
+    const CubicCase& k = GetParam();
+    WindowModel model;
+    RecordingHost host;
+    model.setHost(&host);
+    declare_cubic(model);
+    model.setText(QStringLiteral("kub_a"), QString::fromUtf8(k.a));
+    model.setText(QStringLiteral("kub_b"), QString::fromUtf8(k.b));
+    model.setText(QStringLiteral("kub_c"), QString::fromUtf8(k.c));
+    model.setText(QStringLiteral("kub_d"), QString::fromUtf8(k.d));
+    EXPECT_FALSE(cubic_scene(model)); // not solved yet
+    kub_vyresClick(model);
+    const auto s = cubic_scene(model);
+    ASSERT_TRUE(s);
+    ASSERT_EQ(s->marks.size(), k.roots.size() + 1);
+    for (size_t i = 0; i < k.roots.size(); ++i) {
+        EXPECT_EQ(s->marks[i].kind, GraphMark::Kind::Root);
+        EXPECT_EQ(s->marks[i].label, QString::fromUtf8(k.roots[i]));
+        EXPECT_EQ(s->marks[i].y, 0);
+    }
+    const GraphMark& inflection = s->marks.back();
+    EXPECT_EQ(inflection.kind, GraphMark::Kind::Inflection);
+    EXPECT_EQ(inflection.label, QString::fromUtf8(k.inflection));
+    EXPECT_NEAR(inflection.y, s->value(inflection.x), 1e-9);
+    QStringList corner;
+    for (const char* t : k.corner)
+        corner << QString::fromUtf8(t);
+    EXPECT_EQ(s->corner, corner);
+    EXPECT_EQ(s->description, QStringLiteral("Kubická parabola y = ") + QString::fromUtf8(k.words));
+    EXPECT_FALSE(s->inequality);
+
+    // Roots, inflection and turning points inside, none at the edge.
+    const GraphRange r = initial_range(*s);
+    const double mx = (r.xmax - r.xmin) * 0.05, my = (r.ymax - r.ymin) * 0.05;
+    for (const GraphMark& m : s->marks) {
+        EXPECT_GT(m.x, r.xmin + mx) << m.label.toStdString();
+        EXPECT_LT(m.x, r.xmax - mx) << m.label.toStdString();
+        EXPECT_GT(m.y, r.ymin + my) << m.label.toStdString();
+        EXPECT_LT(m.y, r.ymax - my) << m.label.toStdString();
+    }
+    for (double x : s->keep) {
+        EXPECT_GT(x, r.xmin + mx);
+        EXPECT_LT(x, r.xmax - mx);
+        EXPECT_GT(s->value(x), r.ymin + my);
+        EXPECT_LT(s->value(x), r.ymax - my);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, CubicGraph,
+    testing::Values(
+        CubicCase{"1", "1", "1", "1", {"-1"}, "[-0,33, 0,74]", {"x2 = 0 + 1 * i", "x3 = 0 - 1 * i"},
+                  "x^3 + x^2 + x + 1, kořen -1, komplexní kořeny 0 + 1 * i a 0 - 1 * i, inflexní bod [-0,33, 0,74]"},
+        CubicCase{"1", "-6", "11", "-6", {"1", "2", "3"}, "[2, 0]", {},
+                  "x^3 - 6x^2 + 11x - 6, kořeny 1, 2 a 3, inflexní bod [2, 0]"},
+        CubicCase{"1", "0", "-3", "2", {"-2", "1"}, "[0, 2]", {},
+                  "x^3 - 3x + 2, kořen -2, dvojnásobný kořen 1, inflexní bod [0, 2]"},
+        CubicCase{"1", "-3", "3", "-1", {"1"}, "[1, 0]", {}, "x^3 - 3x^2 + 3x - 1, trojnásobný kořen 1, inflexní bod [1, 0]"},
+        CubicCase{"2", "", "", "-16", {"2"}, "[0, -16]", {"x2 = -1 + 1,73 * i", "x3 = -1 - 1,73 * i"},
+                  "2x^3 - 16, kořen 2, komplexní kořeny -1 + 1,73 * i a -1 - 1,73 * i, inflexní bod [0, -16]"},
+        // The turning points at -1 and 1 lie right of the one root.
+        CubicCase{"1", "0", "-3", "3", {"-2,1"}, "[0, 3]", {"x2 = 1,05 + 0,57 * i", "x3 = 1,05 - 0,57 * i"},
+                  "x^3 - 3x + 3, kořen -2,1, komplexní kořeny 1,05 + 0,57 * i a 1,05 - 0,57 * i, inflexní bod [0, 3]"},
+        // The page rounds 0,333 to 0,33 before it solves: so does the curve.
+        CubicCase{"-0,5", "0,333", "0", "0", {"0", "0,66"}, "[0,22, 0,01]", {},
+                  "-0,5x^3 + 0,33x^2, kořen 0,66, dvojnásobný kořen 0, inflexní bod [0,22, 0,01]"}));
+
+TEST(CubicGraph, FailedSolveLeavesNoNewScene)
+{
+    WindowModel model;
+    RecordingHost host;
+    model.setHost(&host);
+    declare_cubic(model);
+    model.setText(QStringLiteral("kub_a"), QStringLiteral("x"));
+    EXPECT_THROW(kub_vyresClick(model), std::exception);
+    EXPECT_FALSE(cubic_scene(model));
+}
+
+// Every chord within the tolerance of the curve, measured across it, and
+// nothing beyond the view's edges.
+void expect_close_to_curve(const GraphScene& s, const GraphRange& r, double w, double h, double tol)
+{
+    const auto lines = curve_in_view(s, r, w, h, tol);
+    ASSERT_FALSE(lines.empty());
+    const double sx = w / (r.xmax - r.xmin), sy = h / (r.ymax - r.ymin);
+    const QRectF box(-4.001, -4.001, w + 8.002, h + 8.002);
+    for (const Polyline& line : lines) {
+        ASSERT_GE(line.size(), 2u);
+        for (size_t i = 0; i < line.size(); ++i) {
+            EXPECT_TRUE(box.contains(line[i])) << line[i].x() << ' ' << line[i].y();
+            if (i == 0)
+                continue;
+            const QPointF a = line[i - 1], b = line[i];
+            const double xm = (a.x() + b.x()) / 2;
+            const QPointF c(xm, (r.ymax - s.value(r.xmin + xm / sx)) * sy);
+            const double len = std::hypot(b.x() - a.x(), b.y() - a.y());
+            if (len <= 0.5)
+                continue;
+            const double dev =
+                std::fabs((c.x() - a.x()) * (b.y() - a.y()) - (c.y() - a.y()) * (b.x() - a.x())) / len;
+            EXPECT_LE(dev, tol * 1.01) << "at x " << xm;
+        }
+    }
+}
+
+struct CurveCase {
+    std::vector<double> coefficients;
+    GraphRange range;
+};
+
+class CurveInView : public testing::TestWithParam<CurveCase> {};
+
+TEST_P(CurveInView, ChordsHugTheCurveAndStayInTheView)
 {
     GraphScene s;
-    s.coefficients = {1000, 0, 0};
-    const double xs = 100, ys = 1;
-    const auto pts = sample_curve(s, -3, 3, xs, ys);
-    ASSERT_GT(pts.size(), 32u);
-    EXPECT_DOUBLE_EQ(pts.front().x(), -3);
-    EXPECT_DOUBLE_EQ(pts.back().x(), 3);
-    for (size_t i = 1; i < pts.size(); ++i) {
-        const double xm = (pts[i - 1].x() + pts[i].x()) / 2;
-        const double chord = (pts[i - 1].y() + pts[i].y()) / 2;
-        if ((pts[i].x() - pts[i - 1].x()) * xs > 1)
-            EXPECT_LE(std::fabs(s.value(xm) - chord) * ys, 0.25) << xm;
+    s.coefficients = GetParam().coefficients;
+    expect_close_to_curve(s, GetParam().range, 800, 600, 0.25);
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, CurveInView,
+                         testing::Values(CurveCase{{2, 12, 16}, {-7, 1, -2.5, 3}},
+                                         CurveCase{{1000, 0, 0}, {-3, 3, -10, 100}},   // steep, mostly off the view
+                                         CurveCase{{1, -6, 11, -6}, {0, 4, -2, 2}},
+                                         CurveCase{{99999, 0, 1, 0}, {-1, 1, -5, 5}},  // nearly vertical
+                                         CurveCase{{1, 0, 0, 0}, {-1e6, 1e6, -1, 1}},  // zoomed far out
+                                         CurveCase{{0.001, 0, 0, 0}, {-1, 1, -1e-3, 1e-3}}));
+
+TEST(CurveInView, CutAtTheEdgesNotJoinedAcross)
+{
+    GraphScene s;
+    s.coefficients = {1, 0, -4, 0}; // leaves the view at the top and the bottom
+    const auto lines = curve_in_view(s, {-3, 3, -2, 2}, 600, 400);
+    ASSERT_EQ(lines.size(), 3u);
+    for (const Polyline& l : lines) {
+        EXPECT_NEAR(std::fabs(l.front().y() - 200), 204, 1e-6); // enters at an edge
+        EXPECT_NEAR(std::fabs(l.back().y() - 200), 204, 1e-6);  // and leaves at one
     }
+}
+
+TEST(CurveInView, NothingForAnEmptyView)
+{
+    GraphScene s;
+    s.coefficients = {1, 0, 0};
+    EXPECT_TRUE(curve_in_view(s, {1, 1, 0, 1}, 800, 600).empty());
+    EXPECT_TRUE(curve_in_view(s, {-1, 1, 0, 1}, 0, 600).empty());
+    EXPECT_TRUE(curve_in_view(s, {-1, 1, 5, 6}, 800, 600).empty()); // all above
+}
+
+struct LabelCase {
+    const char* what;
+    QPointF at;
+    std::vector<Polyline> curve;
+    std::vector<QRectF> taken;
+    bool above;
+};
+
+class LabelPlace : public testing::TestWithParam<LabelCase> {};
+
+TEST_P(LabelPlace, BesideThePointOffTheCurveAndTheOthers)
+{
+    const LabelCase& k = GetParam();
+    const QSizeF view(400, 300), size(40, 16);
+    const QRectF box = place_label(size, k.at, 8, k.curve, k.taken, view, k.above);
+    EXPECT_EQ(box.size(), size) << k.what;
+    EXPECT_TRUE(QRectF(QPointF(), view).contains(box)) << k.what;
+    for (const Polyline& l : k.curve)
+        for (size_t i = 1; i < l.size(); ++i)
+            EXPECT_FALSE(segment_meets(l[i - 1], l[i], box)) << k.what;
+    for (const QRectF& t : k.taken)
+        EXPECT_FALSE(t.intersects(box)) << k.what;
+    EXPECT_FALSE(box.contains(k.at)) << k.what;
+    const QPointF c = box.center();
+    EXPECT_LT(std::hypot(c.x() - k.at.x(), c.y() - k.at.y()), 40) << k.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, LabelPlace,
+    testing::Values(LabelCase{"free", {200, 150}, {}, {}, true},
+                    LabelCase{"steep line through it", {200, 150}, {{{190, 0}, {210, 300}}}, {}, true},
+                    LabelCase{"rising line", {200, 150}, {{{50, 300}, {350, 0}}}, {}, true},
+                    LabelCase{"parabola's arms", {200, 150}, {{{180, 0}, {200, 150}, {220, 0}}}, {}, true},
+                    LabelCase{"tick label below, curve above", {200, 150}, {{{190, 0}, {200, 150}, {210, 0}}},
+                              {{180, 153, 40, 16}}, true},
+                    LabelCase{"at the top edge", {200, 2}, {}, {}, true},
+                    LabelCase{"at the right edge", {399, 150}, {}, {}, false}));
+
+TEST(Segment, MeetsRectangle)
+{
+    const QRectF r(10, 10, 10, 10);
+    EXPECT_TRUE(segment_meets({0, 0}, {30, 30}, r));
+    EXPECT_TRUE(segment_meets({15, 15}, {16, 16}, r));
+    EXPECT_FALSE(segment_meets({0, 0}, {30, 0}, r));
+    EXPECT_FALSE(segment_meets({0, 30}, {30, 25}, r));
+    EXPECT_TRUE(segment_meets({15, 0}, {15, 30}, r));
 }
 
 } // namespace
