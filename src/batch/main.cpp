@@ -4,15 +4,13 @@
 #include <QCoreApplication>
 
 #include <iostream>
-#include <string>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     std::ios::sync_with_stdio(false);
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        const QByteArray reply = qvk::batch::answer(QByteArray::fromStdString(line));
+    while (const std::optional<QByteArray> next = qvk::batch::answer_next(std::cin)) {
+        const QByteArray& reply = *next;
         if (reply.isEmpty())
             continue;
         std::cout.write(reply.constData(), reply.size());

@@ -127,31 +127,30 @@ void apply_grids(WindowModel& m, const QJsonValue& v)
         if (!it.value().isArray())
             fault(QStringLiteral("grid \"%1\" must be an array of rows").arg(it.key()));
         const QJsonArray rows = it.value().toArray();
-        QVector<QStringList> cells;
+        // The size first: a grid beyond the bounds is refused before its texts are copied.
         qsizetype cols = 0;
         for (const QJsonValue& row : rows) {
             if (!row.isArray())
                 fault(QStringLiteral("grid \"%1\": each row must be an array").arg(it.key()));
-            QStringList texts;
-            for (const QJsonValue& cell : row.toArray())
-                texts.append(string(cell, QStringLiteral("grid cell")));
-            cols = std::max(cols, texts.size());
-            cells.append(texts);
+            cols = std::max(cols, row.toArray().size());
         }
         Grid& g = m.gridForWrite(it.key());
         try {
             g.resize(static_cast<int>(std::min<qsizetype>(cols, Grid::kMaxCols + 1)),
-                     static_cast<int>(std::min<qsizetype>(cells.size(), Grid::kMaxRows + 1)));
+                     static_cast<int>(std::min<qsizetype>(rows.size(), Grid::kMaxRows + 1)));
         } catch (const grid::EPubStrGridError& e) {
             fault(QStringLiteral("grid \"%1\": %2").arg(it.key(), e.message()));
         }
-        for (int r = 0; r < g.RowCount(); ++r)
+        for (int r = 0; r < g.RowCount(); ++r) {
+            const QJsonArray row = rows[r].toArray();
             for (int c = 0; c < g.ColCount(); ++c)
-                g.SetCellIfChanged(c, r, cells[r].value(c));
+                g.SetCellIfChanged(c, r, c < row.size() ? string(row[c], QStringLiteral("grid cell")) : QString());
+        }
     }
 }
 
-void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
+// `typed`: the characters the request has typed so far.
+void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v, qsizetype& typed)
 {
     if (!v.isObject())
         fault(QStringLiteral("\"type\" must be an object"));
@@ -159,6 +158,15 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
     only_keys(o, {"field", "text", "cell"}, QStringLiteral("type"));
     const QString name = string(o[u"field"], QStringLiteral("type.field"));
     const QString text = string(o[u"text"], QStringLiteral("type.text"));
+    if (text.size() > kMaxTypedChars - typed)
+        fault(QStringLiteral("a request types at most %1 characters").arg(kMaxTypedChars));
+    typed += text.size();
+    const auto short_enough = [&](const QString& before) {
+        if (before.size() > kMaxTypedChars)
+            fault(QStringLiteral("cannot type into \"%1\": its text is longer than %2 characters")
+                      .arg(name)
+                      .arg(kMaxTypedChars));
+    };
     if (o.contains(u"cell")) {
         if (!m.hasGrid(name))
             fault(QStringLiteral("unknown grid \"%1\"").arg(name));
@@ -170,6 +178,7 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
         const Grid& g = m.grid(name);
         if (col < 0 || row < 0 || col >= g.ColCount() || row >= g.RowCount())
             fault(QStringLiteral("type.cell is outside grid \"%1\"").arg(name));
+        short_enough(g.cell(col, row));
         for (const QChar key : text) {
             const std::optional<QChar> c = r.filterKey(m, name, key);
             if (!c)
@@ -184,6 +193,7 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v)
     const Kind kind = m.field(name).kind;
     if (kind != Kind::Edit && kind != Kind::Memo)
         fault(QStringLiteral("field \"%1\" cannot be typed into").arg(name));
+    short_enough(m.text(name));
     type_text(m, r, name, text);
 }
 
@@ -204,8 +214,10 @@ QJsonObject message_json(const Message& msg)
     return o;
 }
 
-QJsonObject run_request(const QJsonObject& request)
+// Takes the request away: its texts are freed before the answer is built.
+QJsonObject run_request(QJsonObject&& taken)
 {
+    QJsonObject request = std::move(taken);
     only_keys(request, {"settings", "steps"}, QStringLiteral("the request"));
     if (!request.contains(u"steps") || !request[u"steps"].isArray())
         fault(QStringLiteral("\"steps\" must be an array"));
@@ -218,8 +230,13 @@ QJsonObject run_request(const QJsonObject& request)
     if (request.contains(u"settings"))
         apply_settings(m, request[u"settings"]);
 
+    QJsonArray steps = request[u"steps"].toArray();
+    request = QJsonObject();
+    if (steps.size() > kMaxSteps)
+        fault(QStringLiteral("a request holds at most %1 steps").arg(kMaxSteps));
     QJsonArray stepAnswers;
-    for (const QJsonValue& sv : request[u"steps"].toArray()) {
+    qsizetype typed = 0;
+    for (const QJsonValue& sv : steps) {
         if (!sv.isObject())
             fault(QStringLiteral("each step must be an object"));
         const QJsonObject step = sv.toObject();
@@ -234,7 +251,7 @@ QJsonObject run_request(const QJsonObject& request)
         if (step.contains(u"grids"))
             apply_grids(m, step[u"grids"]);
         if (step.contains(u"type"))
-            apply_type(m, r, step[u"type"]);
+            apply_type(m, r, step[u"type"], typed);
         if (step.contains(u"stop_after_polls") && !step.contains(u"run"))
             fault(QStringLiteral("\"stop_after_polls\" goes with \"run\""));
         if (step.contains(u"run")) {
@@ -263,6 +280,8 @@ QJsonObject run_request(const QJsonObject& request)
         answer[u"effects"] = QJsonArray::fromStringList(host.effects);
         stepAnswers.append(answer);
     }
+
+    steps = QJsonArray();
 
     QJsonObject fields;
     for (const auto& [key, text] : m.snapshot())
@@ -307,18 +326,53 @@ QByteArray fault_line(const QString& what)
 
 } // namespace
 
+std::optional<QByteArray> answer_next(std::istream& in)
+{
+    QByteArray line;
+    bool tooLong = false;
+    char chunk[4096];
+    for (;;) {
+        in.getline(chunk, sizeof chunk);
+        const std::streamsize got = in.gcount();
+        // A full chunk without its "\n" sets failbit; the line goes on.
+        const bool more = in.fail() && !in.eof() && got == static_cast<std::streamsize>(sizeof chunk - 1);
+        const bool newline = !in.fail() && !in.eof();
+        if (!tooLong) {
+            const qsizetype n = static_cast<qsizetype>(got) - (newline ? 1 : 0);
+            if (line.size() + n > kMaxLineBytes) {
+                tooLong = true;
+                line = QByteArray();
+            } else {
+                line.append(chunk, n);
+            }
+        }
+        if (more) {
+            in.clear();
+            continue;
+        }
+        if (got == 0 && !newline && line.isEmpty() && !tooLong)
+            return std::nullopt; // the end of the input
+        break;
+    }
+    if (tooLong)
+        return fault_line(QStringLiteral("request line longer than %1 bytes").arg(kMaxLineBytes));
+    return answer(line);
+}
+
 QByteArray answer(const QByteArray& line)
 {
     if (line.trimmed().isEmpty())
         return {};
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
+    QJsonDocument doc = QJsonDocument::fromJson(line, &error);
     if (error.error != QJsonParseError::NoError)
         return fault_line(QStringLiteral("not valid JSON: %1 at offset %2").arg(error.errorString()).arg(error.offset));
     if (!doc.isObject())
         return fault_line(QStringLiteral("a request must be a JSON object"));
     try {
-        return QJsonDocument(run_request(doc.object())).toJson(QJsonDocument::Compact);
+        QJsonObject request = doc.object();
+        doc = QJsonDocument();
+        return QJsonDocument(run_request(std::move(request))).toJson(QJsonDocument::Compact);
     } catch (const Fault& f) {
         return fault_line(QString::fromUtf8(f.what()));
     } catch (const std::exception& e) {

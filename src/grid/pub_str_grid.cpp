@@ -267,31 +267,11 @@ void TPubStrGrid::Loaded()
 
 void TPubStrGrid::SaveToFile() const
 {
+    // Built first: a grid too large for a file leaves the old one in place.
+    const QByteArray data = SaveToBytes();
     if (AutoBackup && QFileInfo::exists(fileName_)) {
         // A failed move leaves the old file to be overwritten.
         QFile::rename(fileName_, fileName_ + QStringLiteral("BAK"));
-    }
-    const QString d = CellDelimiter;
-    QStringList lines;
-    lines << d << QString::number(rowCount_) + d + QString::number(colCount_) << QString::number(defaultRowHeight_)
-          << Caption1 << Caption2
-          << (caption2Placement == Caption2Placement::cpTop ? QStringLiteral("Top") : QStringLiteral("Bottom"));
-    for (int i = 0; i < rowCount_; ++i)
-        if (rowHeight(i) != defaultRowHeight_)
-            lines << QStringLiteral("Row %1 Height: %2").arg(i).arg(rowHeight(i));
-    for (int i = 0; i < colCount_; ++i)
-        if (colWidth(i) != defaultColWidth_)
-            lines << QStringLiteral("Column %1 Width: %2").arg(i).arg(colWidth(i));
-    for (int r = 0; r < rowCount_; ++r)
-        for (int c = 1; c < colCount_; ++c)
-            if (!rows_[r][c].isEmpty())
-                lines << QString::number(c) + d + QString::number(r) + d + rows_[r][c];
-    lines << QString();
-
-    QByteArray data;
-    for (const QString& line : lines) {
-        data += line.toUtf8();
-        data += "\r\n";
     }
     QFile file(fileName_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
@@ -299,17 +279,80 @@ void TPubStrGrid::SaveToFile() const
         throw Exception(QStringLiteral("Cannot create file %1").arg(fileName_));
 }
 
+QByteArray TPubStrGrid::SaveToBytes() const
+{
+    QByteArray data;
+    // Stops at the bound, before converting a text that alone exceeds it.
+    const auto add = [&](const QString& line) {
+        if (line.size() > kMaxFileBytes - data.size())
+            throw EPubStrGridError(QStringLiteral("Grid is too large for file %1 (at most %2 bytes)")
+                                       .arg(fileName_)
+                                       .arg(kMaxFileBytes));
+        data += line.toUtf8();
+        data += "\r\n";
+        if (data.size() > kMaxFileBytes)
+            throw EPubStrGridError(QStringLiteral("Grid is too large for file %1 (at most %2 bytes)")
+                                       .arg(fileName_)
+                                       .arg(kMaxFileBytes));
+    };
+    const QString d = CellDelimiter;
+    add(d);
+    add(QString::number(rowCount_) + d + QString::number(colCount_));
+    add(QString::number(defaultRowHeight_));
+    add(Caption1);
+    add(Caption2);
+    add(caption2Placement == Caption2Placement::cpTop ? QStringLiteral("Top") : QStringLiteral("Bottom"));
+    for (int i = 0; i < rowCount_; ++i)
+        if (rowHeight(i) != defaultRowHeight_)
+            add(QStringLiteral("Row %1 Height: %2").arg(i).arg(rowHeight(i)));
+    for (int i = 0; i < colCount_; ++i)
+        if (colWidth(i) != defaultColWidth_)
+            add(QStringLiteral("Column %1 Width: %2").arg(i).arg(colWidth(i)));
+    for (int r = 0; r < rowCount_; ++r)
+        for (int c = 1; c < colCount_; ++c)
+            if (!rows_[r][c].isEmpty())
+                add(QString::number(c) + d + QString::number(r) + d + rows_[r][c]);
+    add(QString());
+    return data;
+}
+
 namespace {
 
+// The lines of a text split at "\n", each without a final "\r"; views into
+// the text, so that a file of many short lines costs no string per line.
+class Lines {
+public:
+    explicit Lines(QStringView text) : text_(text) {}
+    bool next(QStringView& line)
+    {
+        if (pos_ > text_.size())
+            return false;
+        qsizetype end = text_.indexOf(u'\n', pos_);
+        if (end < 0)
+            end = text_.size();
+        line = text_.sliced(pos_, end - pos_);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        pos_ = end + 1;
+        return true;
+    }
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+int integer(QStringView text) { return parse_integer32(text.toString()); }
+
 // "Row 3 Height: 25" -> 3 and 25; `word` is "Row" or "Column", `what` "Height" or "Width".
-std::pair<int, int> index_and_size(const QString& line, const QString& word, const QString& what)
+std::pair<int, int> index_and_size(QStringView line, const QString& word, const QString& what)
 {
     const QString lead = word + u' ';
     const QString middle = u' ' + what + QStringLiteral(": ");
     const qsizetype at = line.indexOf(middle);
     if (!line.startsWith(lead) || at < 0)
-        return {parse_integer32(line.mid(lead.size())), 0}; // a malformed line: its conversion error
-    return {parse_integer32(line.mid(lead.size(), at - lead.size())), parse_integer32(line.mid(at + middle.size()))};
+        return {integer(line.mid(lead.size())), 0}; // a malformed line: its conversion error
+    return {integer(line.mid(lead.size(), at - lead.size())), integer(line.mid(at + middle.size()))};
 }
 
 } // namespace
@@ -321,39 +364,52 @@ void TPubStrGrid::LoadFromFile()
     QFile file(fileName_);
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file %1").arg(fileName_));
-    // A file of a sensible grid is small; a huge one is not this grid's file.
-    constexpr qint64 kMaxFile = 64 * 1024 * 1024;
-    if (file.size() > kMaxFile)
-        throw EPubStrGridError(QStringLiteral("File %1 is too large for a grid").arg(fileName_));
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (QString& line : lines)
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    if (lines.size() == 1 && lines[0].isEmpty())
+    // One byte beyond the bound tells a file too large, also one whose size is unknown.
+    QByteArray data = file.read(kMaxFileBytes + 1);
+    if (data.size() > kMaxFileBytes)
+        throw EPubStrGridError(QStringLiteral("File %1 is too large for a grid (at most %2 bytes)")
+                                   .arg(fileName_)
+                                   .arg(kMaxFileBytes));
+    LoadFromBytes(std::move(data));
+}
+
+void TPubStrGrid::LoadFromBytes(QByteArray data)
+{
+    if (data.size() > kMaxFileBytes)
+        throw EPubStrGridError(QStringLiteral("File %1 is too large for a grid (at most %2 bytes)")
+                                   .arg(fileName_)
+                                   .arg(kMaxFileBytes));
+    const QString text = QString::fromUtf8(data);
+    data = QByteArray();
+    Lines lines(text);
+    QStringView head[6];
+    int count = 0;
+    while (count < 6 && lines.next(head[count]))
+        ++count;
+    if (count == 1 && head[0].isEmpty())
         return; // an empty file changes nothing
-    if (lines.size() < 6)
+    if (count < 6)
         throw EPubStrGridError(QStringLiteral("File %1 is not a complete grid file").arg(fileName_));
 
     // Everything is read and checked first, so a damaged file leaves the grid as it was.
-    const QChar delimiter = lines[0].isEmpty() ? CellDelimiter : lines[0][0];
-    const qsizetype bar = lines[1].indexOf(u'|');
-    const int rows = parse_integer32(bar < 0 ? lines[1] : lines[1].left(bar));
-    const int cols = parse_integer32(bar < 0 ? QString() : lines[1].mid(bar + 1));
+    const QChar delimiter = head[0].isEmpty() ? CellDelimiter : head[0][0];
+    const qsizetype bar = head[1].indexOf(u'|');
+    const int rows = integer(bar < 0 ? head[1] : head[1].left(bar));
+    const int cols = integer(bar < 0 ? QStringView() : head[1].mid(bar + 1));
     if (cols < 0 || rows < 0 || cols > kMaxCols || rows > kMaxRows || static_cast<qsizetype>(cols) * rows > kMaxCells)
         throw EPubStrGridError(QStringLiteral("Grid size %1 x %2 in file %3 is out of range").arg(cols).arg(rows).arg(fileName_));
-    const int rowHeight = parse_integer32(lines[2]);
+    const int rowHeight = integer(head[2]);
     struct Size {
         bool row;
         int index, size;
     };
     struct Cell {
         int col, row;
-        QString text;
+        QStringView text;
     };
     std::vector<Size> sizes;
     std::vector<Cell> cells;
-    for (qsizetype i = 6; i < lines.size(); ++i) {
-        const QString& line = lines[i];
+    for (QStringView line; lines.next(line);) {
         if (line.startsWith(u"Row")) {
             const auto [index, h] = index_and_size(line, QStringLiteral("Row"), QStringLiteral("Height"));
             if (index >= 0 && index < rows && h >= 0)
@@ -364,10 +420,10 @@ void TPubStrGrid::LoadFromFile()
                 sizes.push_back({false, index, w});
         } else if (const qsizetype first = line.indexOf(u'|'); first >= 0) {
             const qsizetype second = line.indexOf(u'|', first + 1);
-            const int col = parse_integer32(line.left(first));
-            const int row = parse_integer32(second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1));
+            const int col = integer(line.left(first));
+            const int row = integer(second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1));
             if (col >= 0 && col < cols && row >= 0 && row < rows)
-                cells.push_back({col, row, second < 0 ? QString() : line.mid(second + 1)});
+                cells.push_back({col, row, second < 0 ? QStringView() : line.mid(second + 1)});
         }
     }
 
@@ -375,9 +431,9 @@ void TPubStrGrid::LoadFromFile()
     resize(cols, rows);
     defaultRowHeight_ = rowHeight;
     std::fill(rowHeights_.begin(), rowHeights_.end(), -1);
-    Caption1 = lines[3];
-    Caption2 = lines[4];
-    caption2Placement = lines[5] == u"Top" ? Caption2Placement::cpTop : Caption2Placement::cpBottom;
+    Caption1 = head[3].toString();
+    Caption2 = head[4].toString();
+    caption2Placement = head[5] == u"Top" ? Caption2Placement::cpTop : Caption2Placement::cpBottom;
     for (const Size& s : sizes) {
         if (s.row)
             rowHeights_[s.index] = s.size;
@@ -386,7 +442,7 @@ void TPubStrGrid::LoadFromFile()
     }
     notify(GridChange::What::Layout);
     for (const Cell& c : cells)
-        SetCellIfChanged(c.col, c.row, c.text);
+        SetCellIfChanged(c.col, c.row, c.text.toString());
 }
 
 } // namespace qvk::grid

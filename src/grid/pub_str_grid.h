@@ -40,6 +40,8 @@ public:
     static constexpr int kMaxRows = 100000;
     static constexpr int kMaxCols = 10000;
     static constexpr qsizetype kMaxCells = 2000000;
+    // A grid file longer than this is refused when read and not written.
+    static constexpr qsizetype kMaxFileBytes = 8 * 1024 * 1024;
 
     TPubStrGrid();
     ~TPubStrGrid(); // saves to FileName when AutoSave is on
@@ -110,12 +112,16 @@ public:
     QString Caption2;
     Caption2Placement caption2Placement = Caption2Placement::cpTop;
     // Moves an existing file to its name with "BAK" appended (when AutoBackup
-    // is on), then writes the file anew. Exception "Cannot create file %s".
+    // is on), then writes the file anew. Exception "Cannot create file %s";
+    // EPubStrGridError, before anything is moved, beyond kMaxFileBytes.
     void SaveToFile() const;
     // Reads the file when it exists. A malformed number or size raises its
     // error and leaves the grid as it was; lines naming cells, rows or
     // columns outside the table are skipped.
     void LoadFromFile();
+    // The contents of the file, as SaveToFile writes and LoadFromFile reads them.
+    QByteArray SaveToBytes() const;
+    void LoadFromBytes(QByteArray data);
     // What follows loading the grid's description: the file, then the headers.
     void Loaded();
 

@@ -7,7 +7,13 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 
+#include <sstream>
+
 using qvk::batch::answer;
+using qvk::batch::answer_next;
+using qvk::batch::kMaxLineBytes;
+using qvk::batch::kMaxSteps;
+using qvk::batch::kMaxTypedChars;
 
 namespace {
 
@@ -113,6 +119,93 @@ TEST(Protocol, DeeplyNestedInputIsAFault)
 {
     EXPECT_TRUE(is_fault(QByteArray(100000, '[')));
     EXPECT_TRUE(is_fault("{\"steps\":[{\"set\":" + QByteArray(5000, '[') + "}]}"));
+}
+
+// Every answer of a whole input, as the runner reads it line by line.
+QList<QByteArray> answers(const std::string& input)
+{
+    std::istringstream in(input);
+    QList<QByteArray> out;
+    while (const std::optional<QByteArray> a = answer_next(in))
+        out << *a;
+    return out;
+}
+
+QByteArray fault_of(const QByteArray& line) { return reply(line)[u"fault"].toString().toUtf8(); }
+
+TEST(Lines, LongLinesAndTheLastLineWithoutEnd)
+{
+    // A request longer than the reader's chunks, a blank line, one without "\n" at the end.
+    const std::string padded = "{\"steps\":[{\"set\":{\"a1\":\"" + std::string(10000, '7') + "\"}}]}";
+    const QList<QByteArray> a = answers(padded + "\n\n" + "{\"steps\":[]}");
+    ASSERT_EQ(a.size(), 3);
+    EXPECT_TRUE(a[0].contains(QByteArray(10000, '7')));
+    EXPECT_TRUE(a[1].isEmpty());
+    EXPECT_TRUE(a[2].startsWith("{\"fields\""));
+    EXPECT_TRUE(answers("").isEmpty());
+}
+
+TEST(Lines, ALineBeyondTheBoundIsAFaultAndTheNextIsAnswered)
+{
+    // A field of 10^8 characters would make such a line; one byte beyond the bound shows it.
+    const std::string head = "{\"steps\":[{\"set\":{\"a1\":\"";
+    const std::string tail = "\"}}]}";
+    const std::string at = head + std::string(static_cast<size_t>(kMaxLineBytes) - head.size() - tail.size(), '1') + tail;
+    const std::string beyond = head + std::string(static_cast<size_t>(kMaxLineBytes) - head.size() - tail.size() + 1, '1') + tail;
+    const QList<QByteArray> a = answers(beyond + "\n" + at + "\n" + beyond);
+    ASSERT_EQ(a.size(), 3);
+    EXPECT_EQ(a[0], QByteArray("{\"fault\":\"request line longer than 4194304 bytes\"}"));
+    EXPECT_TRUE(a[1].startsWith("{\"fields\""));
+    EXPECT_EQ(a[2], a[0]);
+}
+
+TEST(Bounds, HugeGridsAreFaults)
+{
+    const auto grid = [](qsizetype rows, qsizetype cols) {
+        QByteArray row = "[";
+        for (qsizetype c = 0; c < cols; ++c)
+            row += c ? ",\"\"" : "\"\"";
+        row += "]";
+        QByteArray all;
+        for (qsizetype r = 0; r < rows; ++r)
+            all += (r ? "," : "") + row;
+        return "{\"steps\":[{\"grids\":{\"soustavarov\":[" + all + "]}}]}";
+    };
+    EXPECT_EQ(fault_of(grid(100001, 0)), "grid \"soustavarov\": Grid size 0 x 100001 is out of range (at most 10000 "
+                                         "columns, 100000 rows, 2000000 cells)");
+    EXPECT_EQ(fault_of(grid(1, 10001)), "grid \"soustavarov\": Grid size 10001 x 1 is out of range (at most 10000 "
+                                        "columns, 100000 rows, 2000000 cells)");
+    EXPECT_EQ(fault_of(grid(1001, 2000)), "grid \"soustavarov\": Grid size 2000 x 1001 is out of range (at most "
+                                          "10000 columns, 100000 rows, 2000000 cells)");
+    // The largest grid is taken whole.
+    const QJsonObject largest = reply(grid(100000, 2));
+    EXPECT_EQ(largest[u"grids"][u"soustavarov"].toArray().size(), 100000);
+}
+
+TEST(Bounds, ManyStepsAreAFault)
+{
+    QByteArray steps;
+    for (qsizetype i = 0; i <= kMaxSteps; ++i)
+        steps += i ? ",{}" : "{}";
+    EXPECT_EQ(fault_of("{\"steps\":[" + steps + "]}"), "a request holds at most 100 steps");
+    steps.chop(3);
+    EXPECT_EQ(reply("{\"steps\":[" + steps + "]}")[u"steps"].toArray().size(), kMaxSteps);
+}
+
+TEST(Bounds, TypingIsBounded)
+{
+    const QByteArray half(kMaxTypedChars / 2, '1');
+    const QByteArray typeHalf = "{\"set\":{\"data\":\"\"},\"type\":{\"field\":\"data\",\"text\":\"" + half + "\"}}";
+    EXPECT_FALSE(reply("{\"steps\":[" + typeHalf + "," + typeHalf + "]}").contains(u"fault"));
+    EXPECT_EQ(fault_of("{\"steps\":[" + typeHalf + "," + typeHalf + "," + typeHalf + "]}"),
+              "a request types at most 10000 characters");
+    // Into a text already longer than that.
+    const QByteArray longText(kMaxTypedChars + 1, '5');
+    EXPECT_EQ(fault_of("{\"steps\":[{\"set\":{\"data\":\"" + longText + "\"},\"type\":{\"field\":\"data\",\"text\":\"1\"}}]}"),
+              "cannot type into \"data\": its text is longer than 10000 characters");
+    EXPECT_EQ(fault_of("{\"steps\":[{\"grids\":{\"soustavarov\":[[\"" + longText +
+                       "\"]]},\"type\":{\"field\":\"soustavarov\",\"cell\":[0,0],\"text\":\"1\"}}]}"),
+              "cannot type into \"soustavarov\": its text is longer than 10000 characters");
 }
 
 } // namespace

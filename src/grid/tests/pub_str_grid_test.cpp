@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 namespace qvk::grid {
 namespace {
 
@@ -261,6 +263,81 @@ INSTANTIATE_TEST_SUITE_P(
                 c = '_';
         return n;
     });
+
+// Files edited by hand or cut short never make the grid allocate without
+// bound: a file beyond the bound is refused before it is read whole.
+TEST_F(GridFile, AFileBeyondTheBoundIsRefused)
+{
+    // A field of 10^8 characters would make a file of that size; one byte beyond the bound shows it.
+    write(kHead + "1|1|" + QByteArray(TPubStrGrid::kMaxFileBytes, 'x') + "\r\n");
+    TPubStrGrid g;
+    g.AutoSave = false;
+    g.setCell(1, 1, QStringLiteral("kept"));
+    try {
+        g.setFileName(path());
+        FAIL();
+    } catch (const EPubStrGridError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("File %1 is too large for a grid (at most 8388608 bytes)").arg(path()));
+    }
+    EXPECT_EQ(g.cell(1, 1), QStringLiteral("kept"));
+    // A device without an end, whose size says 0.
+    EXPECT_THROW(g.setFileName(QStringLiteral("/dev/zero")), EPubStrGridError);
+    EXPECT_EQ(g.RowCount(), 5);
+}
+
+TEST_F(GridFile, AGridTooLargeForAFileKeepsTheOldFile)
+{
+    write(kHead + "1|1|old\r\n");
+    TPubStrGrid g;
+    g.AutoSave = false;
+    g.setFileName(path());
+    g.setCell(1, 1, QString(TPubStrGrid::kMaxFileBytes / 2, u'x'));
+    g.setCell(2, 1, QString(TPubStrGrid::kMaxFileBytes / 2, u'y'));
+    try {
+        g.SaveToFile();
+        FAIL();
+    } catch (const EPubStrGridError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Grid is too large for file %1 (at most 8388608 bytes)").arg(path()));
+    }
+    EXPECT_EQ(read(path()), kHead + "1|1|old\r\n");
+    EXPECT_FALSE(QFile::exists(path() + QStringLiteral("BAK")));
+}
+
+long peak_rss_mib()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss / 1024;
+}
+
+// The largest files the reader takes, each of the kinds that cost the most
+// memory: many short lines, one long field, the most cells, many empty lines.
+TEST(GridBytes, TheLargestFilesStayWithinMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own memory would be counted";
+#endif
+    const QByteArray head = "|\r\n100000|20\r\n21\r\n\r\n\r\nTop\r\n";
+    const qsizetype room = TPubStrGrid::kMaxFileBytes - head.size() - 16;
+    QByteArray cells;
+    for (int r = 0; cells.size() < room; ++r)
+        for (int c = 1; c < 20 && cells.size() < room; ++c)
+            cells += QByteArray::number(c) + '|' + QByteArray::number(r % 100000) + "|x\n";
+    const QByteArray files[] = {
+        head + QByteArray("1|1\n").repeated(room / 4),
+        head + "1|1|" + QByteArray(room, 'x'),
+        head + cells,
+        head + QByteArray(room, '\n'),
+    };
+    for (const QByteArray& file : files) {
+        ASSERT_LE(file.size(), TPubStrGrid::kMaxFileBytes);
+        TPubStrGrid g;
+        g.AutoSave = false;
+        g.LoadFromBytes(file);
+        EXPECT_EQ(g.RowCount(), 100000);
+        EXPECT_LT(peak_rss_mib(), 256);
+    }
+}
 
 } // namespace
 } // namespace qvk::grid
