@@ -183,7 +183,10 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v, qsizetyp
             const std::optional<QChar> c = r.filterKey(m, name, key);
             if (!c)
                 continue;
-            m.gridForWrite(name).setCell(col, row, m.grid(name).cell(col, row) + *c);
+            const std::optional<QString> after = key_at_end(m.grid(name).cell(col, row), *c, false, 0);
+            if (!after)
+                continue;
+            m.gridForWrite(name).setCell(col, row, *after);
             run_handler(m, r, name + QStringLiteral("Change"));
         }
         return;

@@ -72,6 +72,19 @@ bool run_handler(WindowModel& model, const Registry& registry, const QString& ev
     return true;
 }
 
+std::optional<QString> key_at_end(const QString& text, QChar key, bool multiline, int maxLength)
+{
+    if (key == u'\b')
+        return text.isEmpty() ? std::nullopt : std::optional<QString>(text.chopped(1));
+    if (key.unicode() < 0x20 || key.unicode() == 0x7f) {
+        if (!(multiline && key == u'\n'))
+            return std::nullopt;
+    }
+    if (maxLength > 0 && text.size() >= maxLength)
+        return std::nullopt;
+    return text + key;
+}
+
 void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text)
 {
     const Field& f = model.field(field);
@@ -81,9 +94,10 @@ void type_text(WindowModel& model, const Registry& registry, const QString& fiel
         if (!c)
             continue;
         const QString before = model.text(field);
-        if (f.maxLength > 0 && before.size() >= f.maxLength)
+        const std::optional<QString> after = key_at_end(before, *c, f.kind == Kind::Memo, f.maxLength);
+        if (!after)
             continue;
-        model.setText(field, before + *c);
+        model.setText(field, *after);
         if (model.text(field) != before)
             run_handler(model, registry, change);
     }

@@ -60,4 +60,10 @@ void run_guarded(WindowModel& model, const std::function<void()>& work);
 // character limit, change handler after every character that changed the text.
 void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text);
 
+// What one key that passed the filter does at the end of a text, as in the
+// window: Backspace takes the last character away, a line break is one only
+// in a multi-line text, other control keys type nothing. Empty when the text
+// stays as it is.
+std::optional<QString> key_at_end(const QString& text, QChar key, bool multiline, int maxLength);
+
 } // namespace qvk
