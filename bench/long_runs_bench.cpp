@@ -3,6 +3,7 @@
 // a bare trial-division loop over the same candidates, and the statistics
 // sort of 10^3, 10^4 and 3 * 10^4 values.
 #include "app/assembly.h"
+#include "shell/tests/support/page_harness.h"
 #include "numbers/primes.h"
 #include "shell/binding.h"
 #include "shell/gui_host.h"
@@ -21,12 +22,7 @@ namespace {
 
 const QString kLargestPrime = QStringLiteral("9223372036854775783");
 
-// The window model bound to both pages, with the desktop's host.
-struct Assembled {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    Assembled() { qvk::app::assemble(model, registry); }
-};
+using Assembled = qvk::shell::test_support::AssembledModel;
 
 // The model is assembled before the pages read its captions.
 struct Desk : Assembled {

@@ -3,6 +3,7 @@
 // window, and the number of equations changed 2 -> 26 -> 2 on the spin box
 // with both grid views following.
 #include "app/assembly.h"
+#include "shell/tests/support/page_harness.h"
 #include "app/navigation.h"
 #include "model/registry.h"
 #include "shell/listing_window.h"
@@ -19,11 +20,7 @@ const QString kCount = QStringLiteral("pocet_rovnic");
 const QString kInput = QStringLiteral("soustavarov");
 const QString kResults = QStringLiteral("reseni_rovnic");
 
-struct Assembled {
-    qvk::WindowModel model;
-    qvk::Registry registry;
-    Assembled() { qvk::app::assemble(model, registry); }
-};
+using Assembled = qvk::shell::test_support::AssembledModel;
 
 // The program's main window on the system page, listing on.
 struct Program : Assembled {
