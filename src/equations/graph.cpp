@@ -322,6 +322,25 @@ GraphRange initial_range(const GraphScene& s)
             yhi = std::max(yhi, y);
         }
     }
+    // Past its turning points a cubic climbs fast: the ends of the range
+    // alone would squeeze the part around the roots flat.
+    if (!s.keep.empty()) {
+        double ilo = 0, ihi = 0;
+        for (const GraphMark& mk : s.marks) {
+            ilo = std::min(ilo, mk.y);
+            ihi = std::max(ihi, mk.y);
+        }
+        for (double x : s.keep) {
+            const double y = s.value(x);
+            if (std::isfinite(y)) {
+                ilo = std::min(ilo, y);
+                ihi = std::max(ihi, y);
+            }
+        }
+        const double room = std::max(ihi - ilo, (yhi - ylo) * 0.2);
+        ylo = std::max(ylo, ilo - room);
+        yhi = std::min(yhi, ihi + room);
+    }
     double yspan = yhi - ylo;
     if (yspan <= 0)
         yspan = 2;

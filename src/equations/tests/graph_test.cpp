@@ -230,6 +230,29 @@ INSTANTIATE_TEST_SUITE_P(
         CubicCase{"-0,5", "0,333", "0", "0", {"0", "0,66"}, "[0,22, 0,01]", {},
                   "-0,5x^3 + 0,33x^2, kořen 0,66, dvojnásobný kořen 0, inflexní bod [0,22, 0,01]"}));
 
+// The bend between the turning points stays readable: the steep ends of the
+// range do not set the height.
+TEST(CubicGraph, TurningPointsSetTheHeight)
+{
+    for (const auto& [c, d] : {std::pair{"-7", "6"}, std::pair{"-12", "16"}}) {
+        WindowModel model;
+        RecordingHost host;
+        model.setHost(&host);
+        declare_cubic(model);
+        model.setText(QStringLiteral("kub_a"), QStringLiteral("1"));
+        model.setText(QStringLiteral("kub_b"), QStringLiteral("0"));
+        model.setText(QStringLiteral("kub_c"), QString::fromUtf8(c));
+        model.setText(QStringLiteral("kub_d"), QString::fromUtf8(d));
+        kub_vyresClick(model);
+        const auto s = cubic_scene(model);
+        ASSERT_TRUE(s);
+        ASSERT_EQ(s->keep.size(), 2u);
+        const GraphRange r = initial_range(*s);
+        const double bend = std::fabs(s->value(s->keep[0]) - s->value(s->keep[1]));
+        EXPECT_GE(bend / (r.ymax - r.ymin), 0.3) << c << " " << d;
+    }
+}
+
 TEST(CubicGraph, FailedSolveLeavesNoNewScene)
 {
     WindowModel model;
