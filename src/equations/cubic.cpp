@@ -117,21 +117,29 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
     return r;
 }
 
+std::array<double, 4> cubic_terms(const WindowModel& m)
+{
+    const int places = m.settings().zaokrouhleni;
+    std::array<double, 4> k{};
+    const char* const names[] = {"kub_a", "kub_b", "kub_c", "kub_d"};
+    for (int i = 0; i < 4; ++i) {
+        const QString text = m.text(QString::fromLatin1(names[i]));
+        if (!text.isEmpty())
+            k[i] = store_double(round_places(parse_decimal(text), places));
+    }
+    return k;
+}
+
 void kub_vyresClick(WindowModel& m)
 {
     const int places = m.settings().zaokrouhleni;
     double a = 0, b = 0, c = 0, d = 0;
     guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
-        auto read = [&](const char* name) -> double {
-            const QString text = m.text(QString::fromLatin1(name));
-            if (text.isEmpty())
-                return 0;
-            return store_double(round_places(parse_decimal(text), places));
-        };
-        a = read("kub_a");
-        b = read("kub_b");
-        c = read("kub_c");
-        d = read("kub_d");
+        const std::array<double, 4> k = cubic_terms(m);
+        a = k[0];
+        b = k[1];
+        c = k[2];
+        d = k[3];
     });
     if (a > 99999 || b > 99999 || c > 99999 || d > 99999)
         report_error(QStringLiteral("Maximální hodnota zadání je 99999"));

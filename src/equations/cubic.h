@@ -2,6 +2,8 @@
 #include "model/model.h"
 #include "model/registry.h"
 
+#include <array>
+
 namespace qvk::equations {
 
 // The page "Kubická rovnice": a x^3 + b x^2 + c x + d = 0.
@@ -9,6 +11,10 @@ void declare_cubic(WindowModel& model);
 void register_cubic(Registry& registry);
 
 void kub_vyresClick(WindowModel& model);
+
+// The terms a, b, c, d as the page reads them: empty is 0, each rounded to the
+// decimal places. Throws on a text that is not a number.
+std::array<double, 4> cubic_terms(const WindowModel& model);
 
 // The roots of a x^3 + b x^2 + c x + d = 0 as the page computes them,
 // before rounding for display. The coefficients are those the page uses

@@ -1,7 +1,8 @@
 #include "equations/graph.h"
 #include "core/fpu.h"
-#include "equations/cubic.h"
 #include "core/numeric.h"
+#include "equations/cubic.h"
+#include "equations/quadratic.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +39,20 @@ std::optional<double> number(const QString& text)
     } catch (...) {
         return std::nullopt;
     }
+}
+
+// The terms as the page read them for its solve; nothing when they are not
+// all finite numbers.
+template <size_t N>
+std::optional<std::array<double, N>> terms(std::array<double, N> (*read)(const WindowModel&), const WindowModel& m)
+{
+    try {
+        const std::array<double, N> k = read(m);
+        if (std::all_of(k.begin(), k.end(), [](double v) { return std::isfinite(v); }))
+            return k;
+    } catch (...) {
+    }
+    return std::nullopt;
 }
 
 std::optional<double> end_value(const QString& text)
@@ -125,10 +140,8 @@ std::optional<std::vector<SolutionPiece>> parse_solution_set(const QString& raw)
 
 std::optional<GraphScene> quadratic_scene(const WindowModel& m)
 {
-    const auto a = number(m.text(QStringLiteral("a1")));
-    const auto b = number(m.text(QStringLiteral("b1")));
-    const auto c = number(m.text(QStringLiteral("c1")));
-    if (!a || !b || !c || *a == 0)
+    const auto k = terms(quadratic_terms, m);
+    if (!k || (*k)[0] == 0)
         return std::nullopt;
     const QString vres = m.text(QStringLiteral("vres"));
     if (!vres.startsWith(u'[') || !vres.endsWith(u']'))
@@ -140,7 +153,7 @@ std::optional<GraphScene> quadratic_scene(const WindowModel& m)
         return std::nullopt;
 
     GraphScene s;
-    s.coefficients = {*a, *b, *c};
+    s.coefficients = {(*k)[0], (*k)[1], (*k)[2]};
     QStringList roots;
     for (const char* name : {"x1res", "x2res"}) {
         const QString t = m.text(QLatin1String(name));
@@ -191,22 +204,12 @@ QString listed(const QStringList& items)
 
 std::optional<GraphScene> cubic_scene(const WindowModel& m)
 {
-    // The coefficients as the page used them: empty is 0, rounded to the places.
     const int places = m.settings().zaokrouhleni;
-    double k[4] = {};
-    const char* const inputs[] = {"kub_a", "kub_b", "kub_c", "kub_d"};
-    for (int i = 0; i < 4; ++i) {
-        const QString t = m.text(QLatin1String(inputs[i]));
-        if (t.isEmpty())
-            continue;
-        const auto v = number(t);
-        if (!v)
-            return std::nullopt;
-        k[i] = static_cast<double>(round_places(*v, places));
-    }
+    const auto terms_read = terms(cubic_terms, m);
     const QString subs = m.text(QStringLiteral("kub_subs"));
-    if (k[0] == 0 || subs.isEmpty() || m.text(QStringLiteral("kub_x1")).isEmpty())
+    if (!terms_read || (*terms_read)[0] == 0 || subs.isEmpty() || m.text(QStringLiteral("kub_x1")).isEmpty())
         return std::nullopt;
+    const auto& k = *terms_read;
 
     GraphScene s;
     s.coefficients = {k[0], k[1], k[2], k[3]};

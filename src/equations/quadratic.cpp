@@ -93,13 +93,21 @@ QString parenthesised_if_negative(double v) { return v < 0 ? u'(' + fmt(v) + u')
 
 } // namespace
 
+std::array<double, 3> quadratic_terms(const WindowModel& m)
+{
+    return {store_double(parse_decimal(m.text(QStringLiteral("a1")))),
+            store_double(parse_decimal(m.text(QStringLiteral("b1")))),
+            store_double(parse_decimal(m.text(QStringLiteral("c1"))))};
+}
+
 void kvreseniClick(WindowModel& m)
 {
     double a = 0, b = 0, c = 0;
     guarded_read(QStringLiteral("Nejsou zadany číselné hodnoty"), [&] {
-        a = store_double(parse_decimal(m.text(QStringLiteral("a1"))));
-        b = store_double(parse_decimal(m.text(QStringLiteral("b1"))));
-        c = store_double(parse_decimal(m.text(QStringLiteral("c1"))));
+        const std::array<double, 3> k = quadratic_terms(m);
+        a = k[0];
+        b = k[1];
+        c = k[2];
     });
     if (a > 99999 || b > 99999 || c > 99999)
         report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
