@@ -318,6 +318,15 @@ GraphRange initial_range(const GraphScene& s)
         ylo = std::min(ylo, mk.y);
         yhi = std::max(yhi, mk.y);
     }
+    // What must be readable: the marks and the turning points.
+    double ilo = ylo, ihi = yhi;
+    for (double x : s.keep) {
+        const double y = s.value(x);
+        if (std::isfinite(y)) {
+            ilo = std::min(ilo, y);
+            ihi = std::max(ihi, y);
+        }
+    }
     for (int i = 0; i <= 64; ++i) {
         const double y = s.value(r.xmin + (r.xmax - r.xmin) * i / 64);
         if (std::isfinite(y)) {
@@ -328,18 +337,6 @@ GraphRange initial_range(const GraphScene& s)
     // Past its turning points a cubic climbs fast: the ends of the range
     // alone would squeeze the part around the roots flat.
     if (!s.keep.empty()) {
-        double ilo = 0, ihi = 0;
-        for (const GraphMark& mk : s.marks) {
-            ilo = std::min(ilo, mk.y);
-            ihi = std::max(ihi, mk.y);
-        }
-        for (double x : s.keep) {
-            const double y = s.value(x);
-            if (std::isfinite(y)) {
-                ilo = std::min(ilo, y);
-                ihi = std::max(ihi, y);
-            }
-        }
         const double room = std::max(ihi - ilo, (yhi - ylo) * 0.2);
         ylo = std::max(ylo, ilo - room);
         yhi = std::min(yhi, ihi + room);

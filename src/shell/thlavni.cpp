@@ -25,6 +25,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <iterator>
+#include <type_traits>
+
 namespace qvk::shell {
 
 namespace {
@@ -32,6 +35,27 @@ namespace {
 const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
 EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+// The pages with a graph: the events that solve each and the scene of a solve.
+struct GraphPage {
+    const char* page;
+    const char* solves[2];
+    std::optional<equations::GraphScene> (*scene)(const WindowModel&);
+};
+constexpr GraphPage kGraphPages[] = {
+    {"kr", {"kvreseniClick", "rovniceChange"}, equations::quadratic_scene},
+    {"kub", {"kub_vyresClick", nullptr}, equations::cubic_scene},
+};
+
+// The index of the page that `event` solves, or -1.
+int solved_by(const QString& event)
+{
+    for (int i = 0; i < int(std::size(kGraphPages)); ++i)
+        for (const char* e : kGraphPages[i].solves)
+            if (e && event == QLatin1String(e))
+                return i;
+    return -1;
+}
 
 } // namespace
 
@@ -69,8 +93,9 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     listing_ = new Tvypis_reseni(model_, scale_, this);
     help_ = new HelpWindow(scale_, this);
     graph_ = new GraphWindow(this);
+    static_assert(std::extent_v<decltype(graphs_)> == std::size(kGraphPages));
     connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
-    const QString graphSet = QString::fromLatin1(app::find_page(QStringLiteral("kr"))->set);
+    const QString graphSet = QString::fromLatin1(app::find_page(QLatin1String(kGraphPages[0].page))->set);
     model_.observe([self = QPointer<Thlavni>(this), graphSet](const QString& name) {
         if (self && (name == QLatin1String(app::kTopSet) || name == graphSet))
             self->followPage();
@@ -115,23 +140,11 @@ void Thlavni::buildMenu()
     connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage() >= 0); });
 }
 
-namespace {
-
-constexpr const char* kGraphPages[] = {"kr", "kub"};
-
-// The scene of a page just solved.
-std::optional<equations::GraphScene> scene_of(int page, const WindowModel& m)
-{
-    return page == 0 ? equations::quadratic_scene(m) : equations::cubic_scene(m);
-}
-
-} // namespace
-
 int Thlavni::graphPage() const
 {
     const app::Page* page = app::page_on_show(model_);
-    for (int i = 0; page && i < 2; ++i)
-        if (qstrcmp(page->name, kGraphPages[i]) == 0)
+    for (int i = 0; page && i < int(std::size(kGraphPages)); ++i)
+        if (qstrcmp(page->name, kGraphPages[i].page) == 0)
             return i;
     return -1;
 }
@@ -173,10 +186,10 @@ void Thlavni::followSolve(const QString& event)
     const unsigned errors = host_.errorsShown();
     const bool failed = errors != errorsSeen_;
     errorsSeen_ = errors;
-    const int page = event == u"kvreseniClick" || event == u"rovniceChange" ? 0 : event == u"kub_vyresClick" ? 1 : -1;
+    const int page = solved_by(event);
     if (page < 0)
         return;
-    const auto scene = failed ? std::nullopt : scene_of(page, model_);
+    const auto scene = failed ? std::nullopt : kGraphPages[page].scene(model_);
     PageGraph& g = graphs_[page];
     g.failed = !scene;
     if (scene)
