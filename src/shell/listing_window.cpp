@@ -158,10 +158,7 @@ void Tvypis_reseni::showText()
         shown_.last() = lines.constLast();
     } else if (lines != shown_) {
         text_->setPlainText(lines.join(u'\n'));
-        shown_.clear();
-        shown_.reserve(lines.size());
-        for (const QString& line : lines)
-            shown_.append(line);
+        shown_ = QStringList(lines.cbegin(), lines.cend()); // a list of its own, not shared
     } else {
         return;
     }
