@@ -283,17 +283,18 @@ QByteArray TPubStrGrid::SaveToBytes() const
 {
     QByteArray data;
     // Stops at the bound, before converting a text that alone exceeds it.
+    // (A text has no more UTF-16 units than UTF-8 bytes.)
     const auto add = [&](const QString& line) {
+        const auto tooLarge = [&] {
+            return EPubStrGridError(
+                QStringLiteral("Grid is too large for file %1 (at most %2 bytes)").arg(fileName_).arg(kMaxFileBytes));
+        };
         if (line.size() > kMaxFileBytes - data.size())
-            throw EPubStrGridError(QStringLiteral("Grid is too large for file %1 (at most %2 bytes)")
-                                       .arg(fileName_)
-                                       .arg(kMaxFileBytes));
+            throw tooLarge();
         data += line.toUtf8();
         data += "\r\n";
         if (data.size() > kMaxFileBytes)
-            throw EPubStrGridError(QStringLiteral("Grid is too large for file %1 (at most %2 bytes)")
-                                       .arg(fileName_)
-                                       .arg(kMaxFileBytes));
+            throw tooLarge();
     };
     const QString d = CellDelimiter;
     add(d);
@@ -364,13 +365,9 @@ void TPubStrGrid::LoadFromFile()
     QFile file(fileName_);
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file %1").arg(fileName_));
-    // One byte beyond the bound tells a file too large, also one whose size is unknown.
-    QByteArray data = file.read(kMaxFileBytes + 1);
-    if (data.size() > kMaxFileBytes)
-        throw EPubStrGridError(QStringLiteral("File %1 is too large for a grid (at most %2 bytes)")
-                                   .arg(fileName_)
-                                   .arg(kMaxFileBytes));
-    LoadFromBytes(std::move(data));
+    // One byte beyond the bound tells a file too large, also one whose size
+    // is unknown: the bytes' reader says so.
+    LoadFromBytes(file.read(kMaxFileBytes + 1));
 }
 
 void TPubStrGrid::LoadFromBytes(QByteArray data)
