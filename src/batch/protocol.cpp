@@ -179,16 +179,9 @@ void apply_type(WindowModel& m, const Registry& r, const QJsonValue& v, qsizetyp
         if (col < 0 || row < 0 || col >= g.ColCount() || row >= g.RowCount())
             fault(QStringLiteral("type.cell is outside grid \"%1\"").arg(name));
         short_enough(g.cell(col, row));
-        for (const QChar key : text) {
-            const std::optional<QChar> c = r.filterKey(m, name, key);
-            if (!c)
-                continue;
-            const std::optional<QString> after = key_at_end(m.grid(name).cell(col, row), *c, false, 0);
-            if (!after)
-                continue;
-            m.gridForWrite(name).setCell(col, row, *after);
-            run_handler(m, r, name + QStringLiteral("Change"));
-        }
+        type_text(
+            m, r, name, text, false, 0, [&] { return m.grid(name).cell(col, row); },
+            [&](const QString& t) { m.gridForWrite(name).setCell(col, row, t); });
         return;
     }
     if (!m.has(name))

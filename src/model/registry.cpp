@@ -72,6 +72,10 @@ bool run_handler(WindowModel& model, const Registry& registry, const QString& ev
     return true;
 }
 
+namespace {
+
+// What one key that passed the filter does at the end of a text; empty when
+// the text stays as it is.
 std::optional<QString> key_at_end(const QString& text, QChar key, bool multiline, int maxLength)
 {
     if (key == u'\b')
@@ -85,22 +89,33 @@ std::optional<QString> key_at_end(const QString& text, QChar key, bool multiline
     return text + key;
 }
 
-void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text)
+} // namespace
+
+void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text,
+               bool multiline, int maxLength, const std::function<QString()>& read,
+               const std::function<void(const QString&)>& write)
 {
-    const Field& f = model.field(field);
     const QString change = field + QStringLiteral("Change");
     for (const QChar key : text) {
         const std::optional<QChar> c = registry.filterKey(model, field, key);
         if (!c)
             continue;
-        const QString before = model.text(field);
-        const std::optional<QString> after = key_at_end(before, *c, f.kind == Kind::Memo, f.maxLength);
+        const QString before = read();
+        const std::optional<QString> after = key_at_end(before, *c, multiline, maxLength);
         if (!after)
             continue;
-        model.setText(field, *after);
-        if (model.text(field) != before)
+        write(*after);
+        if (read() != before)
             run_handler(model, registry, change);
     }
+}
+
+void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text)
+{
+    const Field& f = model.field(field);
+    type_text(
+        model, registry, field, text, f.kind == Kind::Memo, f.maxLength, [&] { return model.text(field); },
+        [&](const QString& t) { model.setText(field, t); });
 }
 
 } // namespace qvk

@@ -58,12 +58,14 @@ void run_guarded(WindowModel& model, const std::function<void()>& work);
 
 // Types characters at the end of a field as the keyboard would: key filter,
 // character limit, change handler after every character that changed the text.
+// Backspace takes the last character away, a line break is one only in a
+// multi-line text, other control keys type nothing.
 void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text);
 
-// What one key that passed the filter does at the end of a text, as in the
-// window: Backspace takes the last character away, a line break is one only
-// in a multi-line text, other control keys type nothing. Empty when the text
-// stays as it is.
-std::optional<QString> key_at_end(const QString& text, QChar key, bool multiline, int maxLength);
+// The same for a text that `read` and `write` reach (a grid's cell): `field`
+// names the key filter and the change handler.
+void type_text(WindowModel& model, const Registry& registry, const QString& field, const QString& text,
+               bool multiline, int maxLength, const std::function<QString()>& read,
+               const std::function<void(const QString&)>& write);
 
 } // namespace qvk
