@@ -1,9 +1,7 @@
 // One full redraw of the graph window's view, 800 x 600, into an image: the
 // page's initial quadratic and its inequality, a cubic with three real roots,
 // a nearly vertical cubic and a view zoomed far out.
-#include "equations/cubic.h"
-#include "equations/graph.h"
-#include "equations/quadratic.h"
+#include "equations/tests/support/solved_pages.h"
 #include "shell/graph_window.h"
 
 #include <QCoreApplication>
@@ -19,30 +17,12 @@ using qvk::equations::GraphScene;
 
 GraphScene quadratic(const char* a, const char* b, const char* c, int relation)
 {
-    qvk::WindowModel m;
-    qvk::RecordingHost host;
-    m.setHost(&host);
-    qvk::equations::declare_quadratic(m);
-    m.setText(QStringLiteral("a1"), QString::fromLatin1(a));
-    m.setText(QStringLiteral("b1"), QString::fromLatin1(b));
-    m.setText(QStringLiteral("c1"), QString::fromLatin1(c));
-    m.setIndex(QStringLiteral("rovnice"), relation);
-    qvk::equations::kvreseniClick(m);
-    return *qvk::equations::quadratic_scene(m);
+    return *qvk::equations::test_support::QuadraticPage().solve(a, b, c, relation);
 }
 
 GraphScene cubic(const char* a, const char* b, const char* c, const char* d)
 {
-    qvk::WindowModel m;
-    qvk::RecordingHost host;
-    m.setHost(&host);
-    qvk::equations::declare_cubic(m);
-    m.setText(QStringLiteral("kub_a"), QString::fromLatin1(a));
-    m.setText(QStringLiteral("kub_b"), QString::fromLatin1(b));
-    m.setText(QStringLiteral("kub_c"), QString::fromLatin1(c));
-    m.setText(QStringLiteral("kub_d"), QString::fromLatin1(d));
-    qvk::equations::kub_vyresClick(m);
-    return *qvk::equations::cubic_scene(m);
+    return *qvk::equations::test_support::CubicPage().solve(a, b, c, d);
 }
 
 void redraw(benchmark::State& state, const GraphScene& scene, int zoomOut, qreal dpr)

@@ -1,7 +1,5 @@
 // The graph of the quadratic page: marks and solution set as the page reads.
-#include "equations/graph.h"
-#include "equations/cubic.h"
-#include "equations/quadratic.h"
+#include "equations/tests/support/solved_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +14,8 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-struct Page {
-    WindowModel model;
-    RecordingHost host;
-    Page()
-    {
-        model.setHost(&host);
-        declare_quadratic(model);
-    }
-    std::optional<GraphScene> solve(const char* a, const char* b, const char* c, int relation)
-    {
-        model.setText(QStringLiteral("a1"), QString::fromUtf8(a));
-        model.setText(QStringLiteral("b1"), QString::fromUtf8(b));
-        model.setText(QStringLiteral("c1"), QString::fromUtf8(c));
-        model.setIndex(QStringLiteral("rovnice"), relation);
-        kvreseniClick(model);
-        return quadratic_scene(model);
-    }
-};
+using Page = test_support::QuadraticPage;
+using test_support::CubicPage;
 
 TEST(QuadraticGraph, InitialInequalityMarksRootsVertexAndOpenInterval)
 {
@@ -165,17 +147,10 @@ class CubicGraph : public testing::TestWithParam<CubicCase> {};
 TEST_P(CubicGraph, MarksThePageResults)
 {
     const CubicCase& k = GetParam();
-    WindowModel model;
-    RecordingHost host;
-    model.setHost(&host);
-    declare_cubic(model);
-    model.setText(QStringLiteral("kub_a"), QString::fromUtf8(k.a));
-    model.setText(QStringLiteral("kub_b"), QString::fromUtf8(k.b));
-    model.setText(QStringLiteral("kub_c"), QString::fromUtf8(k.c));
-    model.setText(QStringLiteral("kub_d"), QString::fromUtf8(k.d));
-    EXPECT_FALSE(cubic_scene(model)); // not solved yet
-    kub_vyresClick(model);
-    const auto s = cubic_scene(model);
+    CubicPage p;
+    p.type(k.a, k.b, k.c, k.d);
+    EXPECT_FALSE(cubic_scene(p.model)); // not solved yet
+    const auto s = p.solve();
     ASSERT_TRUE(s);
     ASSERT_EQ(s->marks.size(), k.roots.size() + 1);
     for (size_t i = 0; i < k.roots.size(); ++i) {
@@ -235,16 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CubicGraph, TurningPointsSetTheHeight)
 {
     for (const auto& [c, d] : {std::pair{"-7", "6"}, std::pair{"-12", "16"}}) {
-        WindowModel model;
-        RecordingHost host;
-        model.setHost(&host);
-        declare_cubic(model);
-        model.setText(QStringLiteral("kub_a"), QStringLiteral("1"));
-        model.setText(QStringLiteral("kub_b"), QStringLiteral("0"));
-        model.setText(QStringLiteral("kub_c"), QString::fromUtf8(c));
-        model.setText(QStringLiteral("kub_d"), QString::fromUtf8(d));
-        kub_vyresClick(model);
-        const auto s = cubic_scene(model);
+        CubicPage p;
+        const auto s = p.solve("1", "0", c, d);
         ASSERT_TRUE(s);
         ASSERT_EQ(s->keep.size(), 2u);
         const GraphRange r = initial_range(*s);
@@ -255,13 +222,10 @@ TEST(CubicGraph, TurningPointsSetTheHeight)
 
 TEST(CubicGraph, FailedSolveLeavesNoNewScene)
 {
-    WindowModel model;
-    RecordingHost host;
-    model.setHost(&host);
-    declare_cubic(model);
-    model.setText(QStringLiteral("kub_a"), QStringLiteral("x"));
-    EXPECT_THROW(kub_vyresClick(model), std::exception);
-    EXPECT_FALSE(cubic_scene(model));
+    CubicPage p;
+    p.type("x", "1", "1", "1");
+    EXPECT_THROW(p.solve(), std::exception);
+    EXPECT_FALSE(cubic_scene(p.model));
 }
 
 // Every chord within the tolerance of the curve, measured across it, and
