@@ -12,7 +12,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            libgtest-dev libgmock-dev libbenchmark-dev \
            fonts-dejavu-core ccache \
            xvfb openbox xdotool x11-utils libxcb1-dev imagemagick \
-           librsvg2-bin desktop-file-utils appstream dpkg-dev file \
+           librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian \
            clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

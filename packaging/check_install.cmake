@@ -18,6 +18,11 @@ endif()
 # Exactly these files and links, nothing else (no test programs, no strays).
 set(expected
   bin/qvkalkor
+  bin/qvkalkor-batch
+  share/man/man1/qvkalkor.1.gz
+  share/man/man1/qvkalkor-batch.1.gz
+  share/doc/qvkalkor/copyright
+  share/doc/qvkalkor/changelog.Debian.gz
   lib/qvkalkor/qvkalkor
   lib/qvkalkor/users.qvp
   share/applications/${APP_ID}.desktop

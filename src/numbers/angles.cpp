@@ -24,6 +24,16 @@ enum class Given { Radians, Grads, Degrees, Dms };
 
 double fraction(double x) { return store_double(static_cast<long double>(x) - std::trunc(static_cast<long double>(x))); }
 
+// Moves a full sixty of `part` into `whole`, with the sign of the angle.
+void carry_sixty(double& part, double& whole, double angle)
+{
+    const double sixty = angle < 0 ? -60.0 : 60.0;
+    if (std::fabs(part) >= 60.0) {
+        part = store_double(static_cast<long double>(part) - sixty);
+        whole = store_double(static_cast<long double>(whole) + (angle < 0 ? -1 : 1));
+    }
+}
+
 } // namespace
 
 void declare_angles(WindowModel& m)
@@ -120,11 +130,15 @@ void uhly_vypocetClick(WindowModel& m)
     case Given::Dms: deg = store_double((min / 60.0L + st) + vt / 3600.0L); break;
     }
 
-    // Rounded seconds are not carried: 59,9 seconds shown with no places stay 60.
     st = store_double(std::trunc(static_cast<long double>(deg)));
     const double minutes = store_double(fraction(deg) * 60.0L);
     vt = store_double(fraction(minutes) * 60.0L);
     min = store_double(std::trunc(static_cast<long double>(minutes)));
+    // Seconds that round to a whole minute are carried, so 59,9 seconds shown
+    // with no places read 0 of the next minute, never 60.
+    vt = store_double(round_places(vt, m.settings().zaokrouhleni_uh_vt));
+    carry_sixty(vt, min, deg);
+    carry_sixty(min, st, deg);
 
     if (given == Given::Dms) {
         grad = store_double(deg / 9.0L * 10);
@@ -148,7 +162,7 @@ void uhly_vypocetClick(WindowModel& m)
     m.setText(kDegrees, format_number(round_places(deg, places)));
     m.setText(kWholeDegrees, format_number(st));
     m.setText(kMinutes, format_number(min));
-    m.setText(kSeconds, format_number(round_places(vt, m.settings().zaokrouhleni_uh_vt)));
+    m.setText(kSeconds, format_number(vt));
 }
 
 } // namespace qvk::numbers

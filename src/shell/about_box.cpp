@@ -3,8 +3,11 @@
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -73,7 +76,7 @@ QUrl TOprog::mailUrl()
 TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
-      model_(model), opener_([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      model_(model), opener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("TOprog"));
     setWindowTitle(QStringLiteral("O programu QVkalkor"));
@@ -133,7 +136,7 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
     place(webLink, 10, 128, 192, 18, s);
     webLink->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
-    connect(authorLink, &LinkLabel::clicked, this, [this] { opener_(mailUrl()); });
+    connect(authorLink, &LinkLabel::clicked, this, &TOprog::writeMail);
     connect(webLink, &LinkLabel::clicked, this, [this] { opener_(QUrl(web())); });
     // The modal box would block the help window: it goes first.
     connect(beta, &LinkLabel::clicked, this, [this] {
@@ -144,6 +147,28 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
     setTabOrder(ok, authorLink);
     setTabOrder(authorLink, beta);
     setTabOrder(beta, webLink);
+}
+
+QString TOprog::noMailText()
+{
+    return QStringLiteral("Není nainstalován žádný poštovní program, který by zprávu napsal.\n"
+                          "Napište prosím na adresu ") +
+           mail();
+}
+
+void TOprog::writeMail()
+{
+    if (opener_(mailUrl()))
+        return;
+    QMessageBox box(QMessageBox::Information, kAppTitle, noMailText(), QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* copy = box.addButton(QStringLiteral("&Kopírovat adresu"), QMessageBox::ActionRole);
+    copy->setObjectName(QStringLiteral("kopirovat_adresu"));
+    box.setDefaultButton(copy);
+    box.exec();
+    if (box.clickedButton() == copy)
+        QGuiApplication::clipboard()->setText(mail());
 }
 
 int TOprog::show_about()

@@ -38,8 +38,9 @@ public:
     // Centres on the main window and shows the box modally.
     int show_about();
 
-    // Opens an address through the desktop (replaceable for tests).
-    using UrlOpener = std::function<void(const QUrl&)>;
+    // Opens an address through the desktop (replaceable for tests); false
+    // when no program took it.
+    using UrlOpener = std::function<bool(const QUrl&)>;
     void setUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
 
     static QString author();
@@ -47,7 +48,12 @@ public:
     static QString web();
     static QUrl mailUrl();
 
+    // Without a mail program: the box that offers the address to copy.
+    static QString noMailText();
+
 private:
+    void writeMail();
+
     WindowModel& model_;
     UrlOpener opener_;
 };

@@ -1,5 +1,6 @@
 #include "shell/desktop.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -7,11 +8,26 @@ namespace qvk::shell {
 
 QStringList desktop_calculators()
 {
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("galculator"),
-            QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+    return {QStringLiteral("calc"),          QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+            QStringLiteral("galculator"),    QStringLiteral("qalculate-gtk"),    QStringLiteral("speedcrunch"),
+            QStringLiteral("xcalc")};
 }
 
 QString find_on_path(const QString& name) { return QStandardPaths::findExecutable(name); }
+
+ProgramFinder finder_on(const QString& path)
+{
+    const QStringList folders = path.split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    return [folders](const QString& name) {
+        return folders.isEmpty() ? QString() : QStandardPaths::findExecutable(name, folders);
+    };
+}
+
+QString no_calculator_text()
+{
+    return QStringLiteral("Kalkulačku nelze spustit, v systému není žádná nainstalována (") +
+           desktop_calculators().join(QStringLiteral(", ")) + QStringLiteral(")");
+}
 
 bool start_detached(const QString& path) { return QProcess::startDetached(path, {}); }
 

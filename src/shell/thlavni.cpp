@@ -1,6 +1,7 @@
 #include "shell/thlavni.h"
 #include "app/menu.h"
 #include "shell/about_box.h"
+#include "shell/equation_paste.h"
 #include "shell/geometry.h"
 #include "shell/graph_window.h"
 #include "shell/help_window.h"
@@ -79,6 +80,7 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     setCentralWidget(druh_);
     buildMenu();
     binding_.bindTree(druh_);
+    new EquationPaste(model_, this);
 
     // The client area below the menu has the fixed design size.
     setFixedSize(druh_->width(), druh_->height() + menuBar()->sizeHint().height());
@@ -209,7 +211,8 @@ void Thlavni::runEffect(const QString& what)
     if (what.startsWith(u"help:")) {
         help_->showTopic(what.mid(5));
     } else if (what == u"start:calc") {
-        start_desktop_calculator(find_, start_);
+        if (start_desktop_calculator(find_, start_).isEmpty())
+            model_.showMessage(Message::Kind::Information, kAppTitle, no_calculator_text());
     } else if (what == u"listing:show") {
         listing_->show();
         listing_->raise();

@@ -776,7 +776,10 @@ TEST(AboutBox, TextsLinksAndClose)
     Shell s;
     TOprog* box = s.window->aboutBox();
     QList<QUrl> opened;
-    box->setUrlOpener([&opened](const QUrl& url) { opened.append(url); });
+    box->setUrlOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     box->show();
     const auto label = [box](const char* name) { return box->findChild<QLabel*>(QString::fromUtf8(name)); };
     EXPECT_EQ(box->windowTitle(), QStringLiteral("O programu QVkalkor"));

@@ -69,8 +69,8 @@ TEST(DesktopCalculator, FirstInstalledOneIsStarted)
     };
     EXPECT_EQ(start_desktop_calculator(find, start), QStringLiteral("/usr/bin/galculator"));
     EXPECT_EQ(started, QStringList{QStringLiteral("/usr/bin/galculator")});
-    EXPECT_EQ(asked, (QStringList{QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-                                  QStringLiteral("galculator")}));
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("calc"), QStringLiteral("gnome-calculator"),
+                                  QStringLiteral("kcalc"), QStringLiteral("galculator")}));
 }
 
 TEST(DesktopCalculator, NoneInstalledStartsNothing)

@@ -1,9 +1,16 @@
 // What the desktop shows of the program: the window manager gets the
 // windows' own titles, and the toolkit's work on the windows a calculation
 // opens (listing, help) is no fault of the calculation.
+#include "shell/about_box.h"
+#include "shell/desktop.h"
 #include "shell/tests/xcb/x_window.h"
 
+#include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace qvk::shell::xcb_test {
@@ -45,6 +52,94 @@ TEST_F(Desktop, SolvingWithTheListingShowsNoFault)
     settle();
     EXPECT_FALSE(p.find<QLineEdit>("dres")->text().isEmpty());
     EXPECT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
+}
+
+// A search path holding these programs (empty scripts that may be run).
+struct SearchPath {
+    QTemporaryDir dir;
+    explicit SearchPath(const QStringList& programs)
+    {
+        for (const QString& name : programs) {
+            QFile f(dir.filePath(name));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\n");
+            f.close();
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+        }
+    }
+};
+
+TEST_F(Desktop, CtrlKWithNoCalculatorInstalledSaysSo)
+{
+    Program p;
+    SearchPath path({QStringLiteral("gnome-calculator.txt")});
+    QStringList started;
+    p.window->setProgramStarter(finder_on(path.dir.path()), [&](const QString& program) {
+        started.append(program);
+        return true;
+    });
+    press({QStringLiteral("ctrl+k")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.boxes.seen().isEmpty(); }, 5000));
+    const BoxWatch::Box& box = p.boxes.seen().constFirst();
+    EXPECT_EQ(box.wmTitle, QStringLiteral("QVkalkor"));
+    EXPECT_EQ(box.text, no_calculator_text());
+    EXPECT_TRUE(box.text.contains(u"není žádná nainstalována")) << box.text;
+    EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(Desktop, CtrlKStartsTheFirstCalculatorOnThePath)
+{
+    Program p;
+    SearchPath path({QStringLiteral("speedcrunch"), QStringLiteral("xcalc")});
+    QStringList started;
+    p.window->setProgramStarter(finder_on(path.dir.path()), [&](const QString& program) {
+        started.append(program);
+        return true;
+    });
+    press({QStringLiteral("ctrl+k")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !started.isEmpty(); }, 5000));
+    settle();
+    EXPECT_EQ(started, QStringList{path.dir.filePath(QStringLiteral("speedcrunch"))});
+    EXPECT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
+}
+
+QMessageBox* modal_box() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+TEST_F(Desktop, TheMailLinkWithoutAMailProgramOffersTheAddressToCopy)
+{
+    Program p;
+    TOprog* about = p.window->aboutBox();
+    QList<QUrl> asked;
+    about->setUrlOpener([&](const QUrl& url) {
+        asked.append(url);
+        return false; // no program took it
+    });
+    QGuiApplication::clipboard()->setText(QStringLiteral("něco jiného"));
+    p.boxes.pause();
+    QString title, text;
+    bool done = false;
+    whenShown(about, [&] {
+        EXPECT_TRUE(activate(about));
+        settle();
+        whenShown(modal_box, [&](QWidget* w) {
+            auto* box = static_cast<QMessageBox*>(w);
+            title = wm_name(box);
+            text = box->text();
+            EXPECT_TRUE(activate(box));
+            p.click(box->findChild<QPushButton*>(QStringLiteral("kopirovat_adresu")));
+        });
+        p.click(about->findChild<QWidget*>(QStringLiteral("autor")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty() && modal_box() == nullptr; }, 5000));
+        about->accept();
+        done = true;
+    });
+    QTimer::singleShot(0, [&] { p.window->binding().action(QStringLiteral("oprog_button"))->trigger(); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
+    EXPECT_EQ(asked, QList<QUrl>{TOprog::mailUrl()});
+    EXPECT_EQ(title, QStringLiteral("QVkalkor"));
+    EXPECT_EQ(text, TOprog::noMailText());
+    EXPECT_TRUE(text.endsWith(TOprog::mail()));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), TOprog::mail());
 }
 
 } // namespace

@@ -1,0 +1,27 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the Debian package into WORK and runs lintian on it; any E: or W:
+# line fails. Run by ctest with BUILD_DIR, WORK and LINTIAN.
+if(NOT LINTIAN)
+  message(FATAL_ERROR "lintian is not installed (Makefile: make deps)")
+endif()
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK}
+  WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+file(GLOB debs ${WORK}/*.deb)
+list(LENGTH debs n)
+if(NOT rc EQUAL 0 OR NOT n EQUAL 1)
+  message(FATAL_ERROR "cpack failed:\n${out}")
+endif()
+execute_process(COMMAND ${LINTIAN} --no-cfg ${debs}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+message(STATUS "lintian ${debs}:\n${out}${err}")
+string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" findings "${out}")
+if(findings)
+  string(REPLACE ";" "" text "${findings}")
+  message(FATAL_ERROR "lintian finds:${text}")
+endif()
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "lintian failed (${rc}):\n${out}${err}")
+endif()
+message(STATUS "package ${debs}: lintian has no error or warning")
