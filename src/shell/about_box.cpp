@@ -151,7 +151,7 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
 
 QString TOprog::noMailText()
 {
-    return QStringLiteral("Není nainstalován žádný poštovní program, který by zprávu napsal.\n"
+    return QStringLiteral("Není nainstalován žádný poštovní program.\n"
                           "Napište prosím na adresu ") +
            mail();
 }

@@ -40,8 +40,12 @@ bool EquationPaste::eventFilter(QObject* watched, QEvent* event)
     if (!edit)
         return false;
     QMenu* menu = edit->createStandardContextMenu();
+    // The toolkit's item, by its name where it has one, else by its text.
+    const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction* a : menu->actions()) {
-        if (a->objectName() != u"edit-paste")
+        const QString text = a->text();
+        if (a->objectName() != u"edit-paste" &&
+            !(text.startsWith(pasteText) && (text.size() == pasteText.size() || text[pasteText.size()] == u'\t')))
             continue;
         disconnect(a, &QAction::triggered, nullptr, nullptr);
         connect(a, &QAction::triggered, edit, [this, edit] {
