@@ -23,6 +23,7 @@ set(expected
   share/man/man1/qvkalkor-batch.1.gz
   share/doc/qvkalkor/copyright
   share/doc/qvkalkor/changelog.Debian.gz
+  share/lintian/overrides/qvkalkor
   lib/qvkalkor/qvkalkor
   lib/qvkalkor/users.qvp
   share/applications/${APP_ID}.desktop

@@ -6,7 +6,11 @@ if(NOT LINTIAN)
 endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND cpack -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK}
+file(WRITE ${WORK}/CPackConfig.cmake "include(${BUILD_DIR}/CPackConfig.cmake)
+set(CPACK_OUTPUT_FILE_PREFIX ${WORK})
+set(CPACK_PACKAGE_DIRECTORY ${WORK})
+")
+execute_process(COMMAND cpack -G DEB --config ${WORK}/CPackConfig.cmake
   WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 file(GLOB debs ${WORK}/*.deb)
 list(LENGTH debs n)
