@@ -2,6 +2,10 @@
 #include "shell/desktop.h"
 #include "shell/snap.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace qvk::shell {
@@ -80,6 +84,35 @@ TEST(DesktopCalculator, NoneInstalledStartsNothing)
     const auto start = [&](const QString&) { return ++starts > 0; };
     EXPECT_TRUE(start_desktop_calculator(none, start).isEmpty());
     EXPECT_EQ(starts, 0);
+}
+
+// Only a file that may be run counts as installed, searched in the folders
+// of the path given, in their order.
+TEST(DesktopCalculator, FoundOnTheSearchPathGiven)
+{
+    QTemporaryDir first, second;
+    const auto put = [](const QTemporaryDir& dir, const char* name, bool executable) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.close();
+        if (executable)
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    };
+    put(first, "calc", false);
+    put(first, "xcalc", true);
+    put(second, "kcalc", true);
+    put(second, "xcalc", true);
+    QStringList started;
+    const auto start = [&](const QString& path) {
+        started.append(path);
+        return true;
+    };
+    const QString path = first.path() + QDir::listSeparator() + second.path();
+    EXPECT_EQ(start_desktop_calculator(finder_on(path), start), second.filePath(QStringLiteral("kcalc")));
+    EXPECT_EQ(finder_on(path)(QStringLiteral("xcalc")), first.filePath(QStringLiteral("xcalc")));
+    EXPECT_TRUE(finder_on(QString())(QStringLiteral("sh")).isEmpty());
+    EXPECT_EQ(started, QStringList{second.filePath(QStringLiteral("kcalc"))});
 }
 
 } // namespace
