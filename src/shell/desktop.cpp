@@ -8,9 +8,10 @@ namespace qvk::shell {
 
 QStringList desktop_calculators()
 {
-    return {QStringLiteral("calc"),          QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-            QStringLiteral("galculator"),    QStringLiteral("qalculate-gtk"),    QStringLiteral("speedcrunch"),
-            QStringLiteral("xcalc")};
+    // Not "calc": on Debian that name is a terminal program, which started
+    // without a terminal shows nothing at all.
+    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),       QStringLiteral("galculator"),
+            QStringLiteral("qalculate-gtk"),    QStringLiteral("speedcrunch"), QStringLiteral("xcalc")};
 }
 
 QString find_on_path(const QString& name) { return QStandardPaths::findExecutable(name); }

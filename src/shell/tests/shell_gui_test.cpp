@@ -391,7 +391,7 @@ TEST(Keys, CtrlKStartsTheDesktopCalculator)
 {
     Shell s;
     s.key(Qt::Key_K, Qt::ControlModifier, s.find<QLineEdit>("a1"));
-    EXPECT_EQ(s.started, QStringList{QStringLiteral("/usr/bin/calc")});
+    EXPECT_EQ(s.started, QStringList{QStringLiteral("/usr/bin/gnome-calculator")});
 }
 
 TEST(Keys, CtrlNOpensTheSettingsDialog)
