@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -481,7 +482,10 @@ void GraphWindow::saveAs(bool svg)
 
 void GraphWindow::showBeside(const QWidget* main)
 {
+    bool narrowed = false;
     if (!isVisible() && main && main->screen()) {
+        if (layout())
+            layout()->activate();
         if (!testAttribute(Qt::WA_Resized))
             adjustSize(); // the size the first show would give it
         // Frames as the window manager draws them; the main window's frame
@@ -500,6 +504,7 @@ void GraphWindow::showBeside(const QWidget* main)
         if (rightRoom < outerWidth && leftRoom < outerWidth && std::max(rightRoom, leftRoom) >= narrowest) {
             outerWidth = std::max(rightRoom, leftRoom);
             resize(outerWidth - frameWidth, height());
+            narrowed = true;
         }
         const int outerHeight = height() + frame.top() + frame.bottom();
         const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outerHeight));
@@ -509,6 +514,9 @@ void GraphWindow::showBeside(const QWidget* main)
             move(mainFrame.left() - outerWidth, top);
     }
     show();
+    // The first view fitted to the narrower window.
+    if (narrowed && view_->scene())
+        view_->resetView();
     raise();
     activateWindow();
 }
