@@ -482,7 +482,6 @@ void GraphWindow::saveAs(bool svg)
 
 void GraphWindow::showBeside(const QWidget* main)
 {
-    bool narrowed = false;
     if (!isVisible() && main && main->screen()) {
         if (layout())
             layout()->activate();
@@ -495,28 +494,30 @@ void GraphWindow::showBeside(const QWidget* main)
         const QMargins frame(inner.left() - mainFrame.left(), inner.top() - mainFrame.top(),
                              mainFrame.right() - inner.right(), mainFrame.bottom() - inner.bottom());
         const QRect room = main->screen()->availableGeometry();
-        const int rightRoom = room.right() - mainFrame.right();
-        const int leftRoom = mainFrame.left() - room.left();
-        const int frameWidth = frame.left() + frame.right();
-        int outerWidth = width() + frameWidth;
-        // Narrower rather than over the main window, while it stays usable.
-        const int narrowest = std::max(minimumSizeHint().width(), 320) + frameWidth;
-        if (rightRoom < outerWidth && leftRoom < outerWidth && std::max(rightRoom, leftRoom) >= narrowest) {
-            outerWidth = std::max(rightRoom, leftRoom);
-            resize(outerWidth - frameWidth, height());
-            narrowed = true;
-        }
-        const int outerHeight = height() + frame.top() + frame.bottom();
-        const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outerHeight));
-        if (rightRoom >= outerWidth)
-            move(mainFrame.right() + 1, top);
-        else if (leftRoom >= outerWidth)
-            move(mainFrame.left() - outerWidth, top);
+        const QSize outer = size().grownBy(frame);
+        const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+        // The program's other windows on show (the listing beside the main window).
+        QList<QRect> taken;
+        for (const QWidget* w : main->findChildren<QWidget*>())
+            if (w != this && w->isWindow() && w->isVisible())
+                taken.append(w->frameGeometry());
+        const auto freeAt = [&](const QRect& r) {
+            return room.contains(r) && std::none_of(taken.cbegin(), taken.cend(), [&](const QRect& t) { return t.intersects(r); });
+        };
+        // Right of it, else left of it; without room on either side, against
+        // the screen edge on the wider side, over as little of it as may be.
+        const QRect right(QPoint(mainFrame.right() + 1, top), outer);
+        const QRect left(QPoint(mainFrame.left() - outer.width(), top), outer);
+        if (freeAt(right))
+            move(right.topLeft());
+        else if (freeAt(left))
+            move(left.topLeft());
+        else if (room.right() - mainFrame.right() >= mainFrame.left() - room.left())
+            move(std::max(room.left(), room.right() + 1 - outer.width()), top);
+        else
+            move(room.left(), top);
     }
     show();
-    // The first view fitted to the narrower window.
-    if (narrowed && view_->scene())
-        view_->resetView();
     raise();
     activateWindow();
 }

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QWindow>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
@@ -217,7 +219,12 @@ TEST_F(Display, TheGraphOpensBesideTheMainWindow)
 {
     Program p;
     app::show_page(p.model, p.registry, 0, 0);
-    settle();
+    // The main window at the left edge: room on its right.
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowmove"),
+                                                  QString::number(p.window->windowHandle()->winId()),
+                                                  QStringLiteral("0"), QStringLiteral("100")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.window->frameGeometry().left() == 0; }, 3000));
+    ASSERT_TRUE(activate(p.window.get()));
     press({QStringLiteral("ctrl+g")});
     GraphWindow* g = p.window->graphWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return g->isVisible() && is_managed(g); }, 3000));
@@ -228,6 +235,7 @@ TEST_F(Display, TheGraphOpensBesideTheMainWindow)
     EXPECT_FALSE(graph.intersects(main)) << graph.x() << "," << graph.y() << " " << graph.width() << "x"
                                          << graph.height() << " over " << main.x() << "," << main.y() << " "
                                          << main.width() << "x" << main.height();
+    EXPECT_LE(graph.left() - main.right(), 10);
     EXPECT_TRUE(p.window->screen()->availableGeometry().contains(graph));
     EXPECT_EQ(graph.top(), main.top());
 }
