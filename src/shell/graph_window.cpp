@@ -512,6 +512,10 @@ void GraphWindow::showBeside(const QWidget* main)
             move(right.topLeft());
         else if (freeAt(left))
             move(left.topLeft());
+        else if (room.contains(right)) // over the listing rather than the main window
+            move(right.topLeft());
+        else if (room.contains(left))
+            move(left.topLeft());
         else if (room.right() - mainFrame.right() >= mainFrame.left() - room.left())
             move(std::max(room.left(), room.right() + 1 - outer.width()), top);
         else
