@@ -37,16 +37,6 @@ struct Updating {
 
 QString plain_caption(QString caption) { return caption.remove(u'&'); }
 
-// Whether a line edit shows all of its text.
-bool shows_whole_text(const QLineEdit* e)
-{
-    const QMargins m = e->textMargins();
-    const int frame = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) : 0;
-    // QLineEdit keeps two pixels free on either side of the text.
-    const int room = e->contentsRect().width() - m.left() - m.right() - 2 * frame - 4;
-    return e->fontMetrics().horizontalAdvance(e->text()) <= room;
-}
-
 // A field the user types into or chooses in, as the first stop on a page.
 bool is_input(const QWidget* w)
 {
@@ -176,6 +166,9 @@ void Binding::bind(QWidget* w)
             e->setPalette(p);
             e->setFocusPolicy(Qt::TabFocus);
         }
+        TextFit::install(e);
+    } else if (auto* l = qobject_cast<QLabel*>(w); l && f.kind == Kind::Label && !l->property(kPictureProperty).toBool()) {
+        TextFit::install(l);
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         c->addItems(f.items);
     } else if (auto* s = qobject_cast<QSpinBox*>(w)) {
@@ -356,8 +349,6 @@ void Binding::show(const QString& name)
     // shows itself.
     if (!w->isWindow() && f.kind != Kind::Page && w->isVisibleTo(w->parentWidget()) != f.visible)
         w->setVisible(f.visible);
-    // A text that does not fit can still be read whole in the hint.
-    QString tip = f.hint;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (e->text() != f.text) {
             e->setText(f.text);
@@ -365,11 +356,12 @@ void Binding::show(const QString& name)
             if (e->isReadOnly() || !e->hasFocus())
                 e->setCursorPosition(0);
         }
-        if (!shows_whole_text(e))
-            tip = f.hint.isEmpty() ? f.text : f.hint + u'\n' + f.text;
     }
-    if (w->toolTip() != tip)
-        w->setToolTip(tip);
+    // A text that does not fit is read whole in the hint.
+    if (TextFit* fit = TextFit::of(w))
+        fit->setHint(f.hint);
+    else if (w->toolTip() != f.hint)
+        w->setToolTip(f.hint);
     if (w->accessibleDescription() != f.hint)
         w->setAccessibleDescription(f.hint);
     if (f.reported & (PropWidth | PropLeft)) {
@@ -393,6 +385,8 @@ void Binding::show(const QString& name)
             }
         } else if (l->text() != f.text && f.kind == Kind::Label) {
             l->setText(f.text);
+            if (TextFit* fit = TextFit::of(l))
+                fit->refit();
         }
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         // Long runs add a line at a time: append instead of redrawing all.

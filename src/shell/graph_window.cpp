@@ -1,11 +1,15 @@
 #include "shell/graph_window.h"
 #include "core/fpu.h"
+#include "shell/widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
+#include <QScreen>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -440,14 +444,86 @@ bool GraphWindow::exportSvg(const QString& path) const
 
 void GraphWindow::copyToClipboard() const { QApplication::clipboard()->setImage(render_image(*view_)); }
 
+GraphWindow::SaveTarget GraphWindow::saveTarget(const QString& chosen, bool svgChosen)
+{
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (suffix == u"png" || suffix == u"svg")
+        return {chosen, suffix == u"svg"};
+    if (suffix.isEmpty() && !chosen.endsWith(u'.'))
+        return {chosen + (svgChosen ? QStringLiteral(".svg") : QStringLiteral(".png")), svgChosen};
+    return {chosen, svgChosen};
+}
+
 void GraphWindow::saveAs(bool svg)
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Uložit graf"), QString(),
-                                                      svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
-    if (path.isEmpty())
+    const QString pngFilter = QStringLiteral("Obrázek PNG (*.png)");
+    const QString svgFilter = QStringLiteral("Obrázek SVG (*.svg)");
+    QFileDialog dialog(this, QStringLiteral("Uložit graf"));
+    dialog.setObjectName(QStringLiteral("uloz_graf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({pngFilter, svgFilter});
+    dialog.selectNameFilter(svg ? svgFilter : pngFilter);
+    const auto suffixOf = [svgFilter](const QString& filter) {
+        return filter == svgFilter ? QStringLiteral("svg") : QStringLiteral("png");
+    };
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    dialog.setDirectory(save_folder(this));
+    dialog.selectFile(QStringLiteral("graf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    if (!(svg ? exportSvg(path) : exportPng(path)))
-        status_->setText(QStringLiteral("Graf se nepodařilo uložit: ") + path);
+    const SaveTarget target = saveTarget(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == svgFilter);
+    note_save_folder(this, target.path);
+    if (!(target.svg ? exportSvg(target.path) : exportPng(target.path)))
+        status_->setText(QStringLiteral("Graf se nepodařilo uložit: ") + target.path);
+}
+
+void GraphWindow::showBeside(const QWidget* main)
+{
+    if (!isVisible() && main && main->screen()) {
+        if (layout())
+            layout()->activate();
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize(); // the size the first show would give it
+        // Frames as the window manager draws them; the main window's frame
+        // stands for this one's, which is not drawn yet.
+        const QRect mainFrame = main->frameGeometry();
+        const QRect inner = main->geometry();
+        const QMargins frame(inner.left() - mainFrame.left(), inner.top() - mainFrame.top(),
+                             mainFrame.right() - inner.right(), mainFrame.bottom() - inner.bottom());
+        const QRect room = main->screen()->availableGeometry();
+        const QSize outer = size().grownBy(frame);
+        const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
+        // The program's other windows on show (the listing beside the main window).
+        QList<QRect> taken;
+        for (const QWidget* w : main->findChildren<QWidget*>())
+            if (w != this && w->isWindow() && w->isVisible())
+                taken.append(w->frameGeometry());
+        const auto freeAt = [&](const QRect& r) {
+            return room.contains(r) && std::none_of(taken.cbegin(), taken.cend(), [&](const QRect& t) { return t.intersects(r); });
+        };
+        // Right of it, else left of it; without room on either side, against
+        // the screen edge on the wider side, over as little of it as may be.
+        const QRect right(QPoint(mainFrame.right() + 1, top), outer);
+        const QRect left(QPoint(mainFrame.left() - outer.width(), top), outer);
+        if (freeAt(right))
+            move(right.topLeft());
+        else if (freeAt(left))
+            move(left.topLeft());
+        else if (room.contains(right)) // over the listing rather than the main window
+            move(right.topLeft());
+        else if (room.contains(left))
+            move(left.topLeft());
+        else if (room.right() - mainFrame.right() >= mainFrame.left() - room.left())
+            move(std::max(room.left(), room.right() + 1 - outer.width()), top);
+        else
+            move(room.left(), top);
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace qvk::shell

@@ -62,9 +62,20 @@ public:
     // when the page's last solve failed.
     void showPage(const std::optional<equations::GraphScene>& scene, bool failed);
 
+    // Shows the window beside `main` (right, else left) where the screen has room.
+    void showBeside(const QWidget* main);
+
     bool exportPng(const QString& path) const;
     bool exportSvg(const QString& path) const;
     void copyToClipboard() const;
+
+    // What a save writes: a name without an extension gets the one of the
+    // type chosen; a name ending in ".png" or ".svg" is saved as that.
+    struct SaveTarget {
+        QString path;
+        bool svg = false;
+    };
+    static SaveTarget saveTarget(const QString& chosen, bool svgChosen);
 
 private:
     void updateDescription();

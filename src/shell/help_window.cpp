@@ -2,6 +2,7 @@
 #include "shell/geometry.h"
 #include "shell/widgets.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -40,6 +41,14 @@ HelpWindow::HelpWindow(double s, QWidget* parent) : QWidget(parent, Qt::Window)
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     back->setEnabled(false);
     connect(home, &QPushButton::clicked, this, [this] { showTopic(QStringLiteral("index")); });
+
+    // Esc closes it, as it closes a dialog.
+    auto* escape = new QAction(this);
+    escape->setObjectName(QStringLiteral("napoveda_zavrit"));
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    escape->setShortcutContext(Qt::WindowShortcut);
+    addAction(escape);
+    connect(escape, &QAction::triggered, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);

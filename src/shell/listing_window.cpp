@@ -31,6 +31,7 @@ QString choose_file(QWidget* parent)
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(QStringLiteral("Textové soubory (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setDirectory(save_folder(parent));
     dialog.selectFile(QStringLiteral("vypis_reseni"));
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -218,6 +219,7 @@ void Tvypis_reseni::save()
     const QString chosen = chooser_ ? chooser_(this) : QString();
     if (chosen.isEmpty())
         return;
+    note_save_folder(this, chosen);
     saveTo(withDefaultSuffix(chosen));
 }
 

@@ -166,9 +166,7 @@ void Thlavni::showGraph()
         return;
     if (page != graphOf_)
         showGraphOf(page);
-    graph_->show();
-    graph_->raise();
-    graph_->activateWindow();
+    graph_->showBeside(this);
 }
 
 void Thlavni::followPage()

@@ -93,6 +93,22 @@ bool is_managed(const QWidget* window)
     return false;
 }
 
+QStringList allowed_actions(const QWidget* window)
+{
+    const QByteArray list = property(native(window), "_NET_WM_ALLOWED_ACTIONS", XCB_ATOM_ATOM);
+    const auto* atoms = reinterpret_cast<const xcb_atom_t*>(list.constData());
+    QStringList names;
+    xcb_connection_t* c = connection();
+    for (qsizetype i = 0; c && i < list.size() / qsizetype(sizeof(xcb_atom_t)); ++i) {
+        xcb_get_atom_name_reply_t* r = xcb_get_atom_name_reply(c, xcb_get_atom_name(c, atoms[i]), nullptr);
+        if (r) {
+            names << QString::fromLatin1(xcb_get_atom_name_name(r), xcb_get_atom_name_name_length(r));
+            std::free(r);
+        }
+    }
+    return names;
+}
+
 QPoint frame_position(const QWidget* window) { return window->frameGeometry().topLeft(); }
 
 bool activate(QWidget* window)

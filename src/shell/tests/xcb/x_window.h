@@ -34,6 +34,9 @@ namespace qvk::shell::xcb_test {
 QString wm_name(const QWidget* window);
 // The window manager lists the window among the ones it manages.
 bool is_managed(const QWidget* window);
+// What the window manager allows to be done with the window
+// (_NET_WM_ALLOWED_ACTIONS), as atom names: "_NET_WM_ACTION_MAXIMIZE_HORZ", ...
+QStringList allowed_actions(const QWidget* window);
 // Top-left corner of the window manager's frame, in screen coordinates.
 QPoint frame_position(const QWidget* window);
 // Asks the window manager to activate the window, as a click on it would,
