@@ -17,7 +17,7 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-fast test-xcb test-sanitize test-fuzz fuzz fuzz-build screenshots bench package clean FORCE
+.PHONY: all deps build run test test-fast test-xcb test-sanitize test-fuzz fuzz fuzz-build screenshots bench package sweep-record clean FORCE
 
 # A tree remembers the CMAKE_ARGS it was configured with; other arguments
 # configure it afresh (FORCE as a prerequisite of its build.ninja).
@@ -87,6 +87,11 @@ fuzz: fuzz-build
 # A short run of each target, so they keep building and passing.
 test-fuzz: fuzz-build
 	tests/fuzz/run.sh $(FUZZ_BUILD) 3
+
+# Records the answer sweep's answers anew (tests/sweep/answers.jsonl.gz), for a
+# change of answers that is meant; the test batch_sweep_test compares against them.
+sweep-record: build
+	QVK_SWEEP_RECORD=1 ./$(BUILD)/batch_sweep_test
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/qvkalkor-screenshots $(BUILD)/screenshots

@@ -48,7 +48,7 @@ void BM_FactorizationHandler(benchmark::State& state)
     Desk desk;
     for (auto _ : state) {
         desk.model.setText(QStringLiteral("zadani_prv"), kLargestPrime);
-        qvk::run_handler(desk.model, desk.registry, QStringLiteral("rozlozClick"));
+        qvk::run_required(desk.model, desk.registry, QStringLiteral("rozlozClick"));
     }
     if (desk.model.text(QStringLiteral("rozklad")) != kLargestPrime + QStringLiteral("\nje prvočíslo\n"))
         state.SkipWithError("wrong factorization");
@@ -89,7 +89,7 @@ void BM_Statistics(benchmark::State& state)
         state.PauseTiming();
         desk.model.setLines(QStringLiteral("data"), data);
         state.ResumeTiming();
-        qvk::run_handler(desk.model, desk.registry, QStringLiteral("stat_vyresClick"));
+        qvk::run_required(desk.model, desk.registry, QStringLiteral("stat_vyresClick"));
     }
     if (desk.model.text(QStringLiteral("stat_prumer")).isEmpty())
         state.SkipWithError("no results");

@@ -75,12 +75,12 @@ void BM_SolveSample26ModelOnly(benchmark::State& state)
 {
     Assembled m;
     m.model.setValue(kCount, 26);
-    qvk::run_handler(m.model, m.registry, QStringLiteral("pocet_rovnicChange"));
+    qvk::run_required(m.model, m.registry, QStringLiteral("pocet_rovnicChange"));
     for (auto _ : state) {
         state.PauseTiming();
         m.model.listing_close();
         state.ResumeTiming();
-        qvk::run_handler(m.model, m.registry, QStringLiteral("sous_rov_vyresClick"));
+        qvk::run_required(m.model, m.registry, QStringLiteral("sous_rov_vyresClick"));
     }
     state.counters["listing_lines"] = static_cast<double>(m.model.listing().size());
     if (m.model.grid(kResults).cell(1, 26) != QStringLiteral("R"))

@@ -71,9 +71,12 @@ void register_menu(Registry& r)
     r.add(QStringLiteral("napovedaClick"), napovedaClick);
     r.add(QStringLiteral("akt_napClick"), akt_napClick);
     r.add(QStringLiteral("Kalkulakawin1Click"), Kalkulakawin1Click);
-    // The clear handlers come with their pages; look them up when the key is pressed.
-    r.add(QStringLiteral("Vymapole1Click"),
-          [&r](WindowModel& m) { run_handler(m, r, clear_handler_for_current_page(m)); });
+    // The clear handlers come with their pages; look them up when the key is
+    // pressed. A page without a clear button has nothing to clear.
+    r.add(QStringLiteral("Vymapole1Click"), [&r](WindowModel& m) {
+        if (const QString clear = clear_handler_for_current_page(m); !clear.isEmpty())
+            run_required(m, r, clear);
+    });
 }
 
 } // namespace qvk::app

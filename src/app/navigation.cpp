@@ -96,7 +96,7 @@ void register_navigation(Registry& r)
     r.addInitializer([&r](WindowModel& m) {
         for (const Page& p : page_table())
             if (p.frame)
-                run_handler(m, r, selector_change(*p.frame));
+                run_required(m, r, selector_change(*p.frame));
     });
 }
 
@@ -120,7 +120,7 @@ void show_page(WindowModel& m, const Registry& r, int top, int inner)
         return;
     }
     m.setIndex(name(holder.frame->selector), item_of_page(name(holder.holds), inner));
-    run_handler(m, r, selector_change(*holder.frame));
+    run_required(m, r, selector_change(*holder.frame));
 }
 
 void show_page(WindowModel& m, const Registry& r, const QString& page)

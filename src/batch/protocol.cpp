@@ -261,10 +261,10 @@ QJsonObject run_request(QJsonObject&& taken)
                 const QString stop = r.stopHandler(event);
                 host.onPoll = [&m, &r, n, stop](int poll) {
                     if (poll == n && !stop.isEmpty())
-                        run_handler(m, r, stop);
+                        run_required(m, r, stop);
                 };
             }
-            run_handler(m, r, event);
+            run_required(m, r, event);
             host.onPoll = nullptr;
         }
 

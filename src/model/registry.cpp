@@ -3,6 +3,7 @@
 #include "core/fpu.h"
 
 #include <new>
+#include <stdexcept>
 
 namespace qvk {
 
@@ -12,6 +13,13 @@ const Handler* Registry::find(const QString& event) const
 {
     auto it = handlers_.constFind(event);
     return it == handlers_.constEnd() ? nullptr : &it.value();
+}
+
+QStringList Registry::events() const
+{
+    QStringList out = handlers_.keys();
+    out.sort();
+    return out;
 }
 
 void Registry::addKeyFilter(const QString& field, KeyFilter filter) { filters_.insert(field, std::move(filter)); }
@@ -72,6 +80,18 @@ bool run_handler(WindowModel& model, const Registry& registry, const QString& ev
     return true;
 }
 
+void run_required(WindowModel& model, const Registry& registry, const QString& event)
+{
+    if (!run_handler(model, registry, event))
+        throw std::logic_error("no handler for the event \"" + event.toStdString() + '"');
+}
+
+void run_if_handled(WindowModel& model, const Registry& registry, const QString& event)
+{
+    if (registry.contains(event))
+        (void)run_handler(model, registry, event);
+}
+
 namespace {
 
 // What one key that passed the filter does at the end of a text; empty when
@@ -106,7 +126,7 @@ void type_text(WindowModel& model, const Registry& registry, const QString& fiel
             continue;
         write(*after);
         if (read() != before)
-            run_handler(model, registry, change);
+            run_if_handled(model, registry, change);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -26,6 +27,8 @@ public:
     void add(const QString& event, Handler handler);
     const Handler* find(const QString& event) const;
     bool contains(const QString& event) const { return handlers_.contains(event); }
+    // Every event with a handler, sorted (for the tests that match names both ways).
+    QStringList events() const;
 
     void addKeyFilter(const QString& field, KeyFilter filter);
     const KeyFilter* keyFilter(const QString& field) const;
@@ -50,8 +53,17 @@ private:
 
 // Runs one handler as the window does for a user action: an error of any kind
 // ends the handler and reaches the error display. Returns false when the
-// event has no handler.
-bool run_handler(WindowModel& model, const Registry& registry, const QString& event);
+// event has no handler: a name that should have one is a programming error
+// that the caller reports (the window's optional events use run_if_handled).
+[[nodiscard]] bool run_handler(WindowModel& model, const Registry& registry, const QString& event);
+
+// The same for an event that must have a handler: a name without one is a
+// programming error (std::logic_error), never silently nothing.
+void run_required(WindowModel& model, const Registry& registry, const QString& event);
+
+// The same for an event that may have no handler (a field's change or key
+// release that no calculator listens to): nothing runs then.
+void run_if_handled(WindowModel& model, const Registry& registry, const QString& event);
 
 // Runs `work` under the same error display (for the shell's own commands).
 void run_guarded(WindowModel& model, const std::function<void()>& work);

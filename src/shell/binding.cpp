@@ -230,10 +230,11 @@ void Binding::showAction(const QString& name)
         a->setChecked(f.value != 0);
 }
 
-void Binding::fire(const QString& event)
+bool Binding::fire(const QString& event)
 {
-    run_handler(model_, registry_, event);
+    const bool ran = run_handler(model_, registry_, event);
     emit handled(event);
+    return ran;
 }
 
 void Binding::connectUser(QWidget* w, const QString& name)

@@ -35,8 +35,9 @@ public:
     // times as many real pixels, otherwise at as many.
     static constexpr const char* kDesignScaleProperty = "qvkDesignScale";
 
-    // Runs a handler as a user action would.
-    void fire(const QString& event);
+    // Runs a handler as a user action would; false when the event has none
+    // (a change or key release that no calculator listens to).
+    bool fire(const QString& event);
 
     // Puts the focus on the first field of a page that can be typed into or
     // chosen in (at start and after a page change).

@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+#include <iterator>
+
 namespace qvk::shell {
 
 ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Restart restart)
@@ -25,17 +28,35 @@ ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Resta
     // turns its check mark over in the model.
 }
 
-void ConfigBinding::command(const QString& item)
+namespace {
+
+struct Command {
+    const char* item;
+    void (config::Configuration::*run)();
+};
+constexpr Command kCommands[] = {
+    {"uloz_konf", &config::Configuration::save_configuration},
+    {"delete_konf", &config::Configuration::delete_configuration},
+    {"moreuser_on", &config::Configuration::multi_user_on},
+    {"moreuser_off", &config::Configuration::multi_user_off},
+};
+
+} // namespace
+
+bool ConfigBinding::handles(const QString& item)
 {
-    config::Configuration& c = *configuration_;
-    if (item == u"uloz_konf")
-        c.save_configuration();
-    else if (item == u"delete_konf")
-        c.delete_configuration();
-    else if (item == u"moreuser_on")
-        c.multi_user_on();
-    else if (item == u"moreuser_off")
-        c.multi_user_off();
+    return std::any_of(std::begin(kCommands), std::end(kCommands),
+                       [&](const Command& c) { return item == QLatin1String(c.item); });
+}
+
+bool ConfigBinding::command(const QString& item)
+{
+    for (const Command& c : kCommands)
+        if (item == QLatin1String(c.item)) {
+            ((*configuration_).*c.run)();
+            return true;
+        }
+    return false;
 }
 
 QSize ConfigBinding::screenSize() const

@@ -22,6 +22,8 @@ public:
     ConfigBinding(Thlavni& window, config::Locations locations, Restart restart = {});
 
     config::Configuration& configuration() { return *configuration_; }
+    // Whether `item` is a configuration command of the menu that it carries out.
+    static bool handles(const QString& item);
 
     QSize screenSize() const override;
     QSize windowSize() const override;
@@ -31,7 +33,7 @@ public:
     void endInstance() override;
 
 private:
-    void command(const QString& item);
+    bool command(const QString& item);
 
     Thlavni& window_;
     Restart restart_;

@@ -121,8 +121,10 @@ void Thlavni::buildMenu()
         binding_.bindAction(a);
 
     auto on = [this](const char* name, auto slot) {
-        if (QAction* a = binding_.action(QString::fromUtf8(name)))
+        if (QAction* a = binding_.action(QString::fromUtf8(name))) {
             connect(a, &QAction::triggered, this, slot);
+            ownCommands_.append(a->objectName());
+        }
     };
     on("nastav", [this] { settings_->open_settings(); });
     on("Konec1", [this] { close(); });
@@ -204,7 +206,15 @@ void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
     start_ = std::move(start);
 }
 
-void Thlavni::runEffect(const QString& what)
+QStringList Thlavni::configurationCommands()
+{
+    QStringList out;
+    for (const char* name : kConfigurationCommands)
+        out.append(QString::fromLatin1(name));
+    return out;
+}
+
+bool Thlavni::runEffect(const QString& what)
 {
     if (what.startsWith(u"help:")) {
         help_->showTopic(what.mid(5));
@@ -214,7 +224,10 @@ void Thlavni::runEffect(const QString& what)
     } else if (what == u"listing:show") {
         listing_->show();
         listing_->raise();
+    } else {
+        return false;
     }
+    return true;
 }
 
 bool Thlavni::event(QEvent* e)

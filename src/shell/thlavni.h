@@ -56,8 +56,14 @@ public:
     // reports the program's own move only later.
     QPoint placedPosition() const { return placing_ ? *placing_ : pos(); }
 
-    // Runs the effects the model asks for: help topics, program starts, the listing.
-    void runEffect(const QString& what);
+    // Runs the effects the model asks for: help topics, program starts, the
+    // listing. False for an effect it does not know.
+    bool runEffect(const QString& what);
+    // The menu items the window answers itself (settings, end, about, the
+    // configuration commands), not through a handler.
+    const QStringList& ownCommands() const { return ownCommands_; }
+    // Those it passes on as configurationCommand.
+    static QStringList configurationCommands();
     // How "Kalkulačka" finds and starts programs (replaceable for tests).
     void setProgramStarter(ProgramFinder find, ProgramStarter start);
 
@@ -93,6 +99,7 @@ private:
     HelpWindow* help_ = nullptr;
     GraphWindow* graph_ = nullptr;
     QAction* graphAction_ = nullptr;
+    QStringList ownCommands_;
     unsigned errorsSeen_ = 0;
     // Per page with a graph (quadratic, cubic): the last good solve, kept
     // while the window is closed, and whether the solve after it failed.

@@ -130,7 +130,7 @@ void Configuration::load_configuration()
     model_.setChecked(kSaveAtExit, ini.readBool(kSettings, QStringLiteral("ukladat_konf"), true));
 
     for (const QString& event : loaded_handlers())
-        run_handler(model_, registry_, event);
+        run_required(model_, registry_, event);
 
     // Kept on the whole screen; widened in 64 bits so that extreme stored
     // values cannot overflow.
@@ -145,7 +145,7 @@ void Configuration::load_configuration()
     platform_.moveWindow(QPoint(left, top));
 
     for (const QString& event : selector_changes())
-        run_handler(model_, registry_, event);
+        run_required(model_, registry_, event);
 
     const bool newFile = !file_exists(configuration_path());
     if (multiUser_ && !folder_exists(locations_.userConfigFolder())) {

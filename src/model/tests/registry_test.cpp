@@ -5,6 +5,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <stdexcept>
 
 using namespace qvk;
 
@@ -39,6 +40,24 @@ struct Fixture : testing::Test {
     }
 };
 
+TEST_F(Fixture, AnEventThatMustHaveAHandlerFailsLoudlyWithoutOne)
+{
+    int ran = 0;
+    r.add(QStringLiteral("eClick"), [&ran](WindowModel&) { ++ran; });
+    r.add(QStringLiteral("eChange"), [&ran](WindowModel&) { ++ran; });
+    EXPECT_EQ(r.events(), (QStringList{QStringLiteral("eChange"), QStringLiteral("eClick")}));
+    run_required(m, r, QStringLiteral("eClick"));
+    EXPECT_EQ(ran, 1);
+    // A misspelled name is no silent nothing; neither is a name that an
+    // optional event happens to share.
+    EXPECT_THROW(run_required(m, r, QStringLiteral("eClik")), std::logic_error);
+    EXPECT_THROW(run_required(m, r, QString()), std::logic_error);
+    run_if_handled(m, r, QStringLiteral("eKeyUp"));
+    run_if_handled(m, r, QStringLiteral("eChange"));
+    EXPECT_EQ(ran, 2);
+    EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(Fixture, ErrorsReachTheErrorDisplayWithTheFullStopRule)
 {
     r.add(QStringLiteral("own"), [](WindowModel&) { report_error(QStringLiteral("Nejsou zadány číselné hodnoty")); });
@@ -68,7 +87,7 @@ TEST_F(Fixture, OutputWrittenBeforeAFailureStays)
         m.setText(QStringLiteral("out"), QStringLiteral("written"));
         report_error(QStringLiteral("stop"));
     });
-    run_handler(m, r, QStringLiteral("half"));
+    run_required(m, r, QStringLiteral("half"));
     EXPECT_EQ(m.text(QStringLiteral("out")), QStringLiteral("written"));
 }
 
@@ -80,7 +99,7 @@ TEST_F(Fixture, AFaultPendingBeforeAValidationWins)
         (void)v;
         report_error(QStringLiteral("validation"));
     });
-    run_handler(m, r, QStringLiteral("late"));
+    run_required(m, r, QStringLiteral("late"));
     EXPECT_EQ(errors(), QStringList{QStringLiteral("Invalid floating point operation.")});
 }
 
@@ -91,9 +110,9 @@ TEST_F(Fixture, ANestedRunKeepsTheOuterRunsPendingFault)
         volatile double big = 1e308;
         volatile double v = big * 10;
         (void)v;
-        run_handler(m, r, QStringLiteral("inner")); // as during event processing
+        run_required(m, r, QStringLiteral("inner")); // as during event processing
     });
-    run_handler(m, r, QStringLiteral("outer"));
+    run_required(m, r, QStringLiteral("outer"));
     EXPECT_EQ(errors(), QStringList{QStringLiteral("Floating point overflow.")});
 }
 
@@ -145,7 +164,7 @@ TEST_P(ToolkitWork, LeavesNoFlagsInTheCalculationAndClearsNone)
         m.processEvents();
         m.ask(QStringLiteral("QVkalkor"), QStringLiteral("?"));
     });
-    run_handler(m, r, QStringLiteral("calc"));
+    run_required(m, r, QStringLiteral("calc"));
     QStringList errors;
     for (const Message& msg : host.messages)
         if (msg.kind == Message::Kind::Error)

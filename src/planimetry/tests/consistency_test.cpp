@@ -100,7 +100,7 @@ struct Window {
         model.setChecked(QStringLiteral("kru_usec"), k.segment);
         model.setChecked(QStringLiteral("kru_kru_vys"), !k.segment);
         // Fields with a default text start empty here.
-        run_handler(model, registry, QStringLiteral("vymaz_2dClick"));
+        run_required(model, registry, QStringLiteral("vymaz_2dClick"));
         model.setText(QStringLiteral("kru_alfa"), QString());
     }
     QString text(const Figure& f, int i) const { return model.text(QString::fromUtf8(f.fields[std::size_t(i)])); }
@@ -130,7 +130,7 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
             for (std::size_t i = 0; i < f.fields.size(); ++i)
                 if ((row.given >> i) & 1u)
                     w.model.setText(QString::fromUtf8(f.fields[i]), given_text(k, int(i)));
-            run_handler(w.model, w.registry, QStringLiteral("vyres_d2Click"));
+            run_required(w.model, w.registry, QStringLiteral("vyres_d2Click"));
             const std::string where = std::string(k.name) + ": " + describe(f, row.given);
             const bool loose = k.near_right.count(row.given) > 0;
             if (loose && !w.host.messages.empty()) {
@@ -181,7 +181,7 @@ TEST(Consistency, OneFieldMoreMatchesNothing)
                 for (std::size_t i = 0; i < f.fields.size(); ++i)
                     if ((more >> i) & 1u)
                         w.model.setText(QString::fromUtf8(f.fields[i]), given_text(k, int(i)));
-                run_handler(w.model, w.registry, QStringLiteral("vyres_d2Click"));
+                run_required(w.model, w.registry, QStringLiteral("vyres_d2Click"));
                 ASSERT_EQ(w.host.messages.size(), 1u) << k.name << ": " << describe(f, more);
                 EXPECT_EQ(w.host.messages[0].text, QString::fromUtf8(f.no_match) + u'.')
                     << k.name << ": " << describe(f, more);

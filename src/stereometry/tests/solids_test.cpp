@@ -52,7 +52,7 @@ struct Window {
         model.setIndex(QStringLiteral("druh"), 4);
         model.setIndex(QStringLiteral("d3_page"), static_cast<int>(pages.indexOf(QString::fromUtf8(s.page))));
     }
-    void run(const char* event) { qvk::run_handler(model, registry, QString::fromUtf8(event)); }
+    void run(const char* event) { qvk::run_required(model, registry, QString::fromUtf8(event)); }
 };
 
 QString field(const Solid& s, std::size_t i) { return QString::fromUtf8(s.fields[i].name); }

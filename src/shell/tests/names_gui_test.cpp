@@ -1,0 +1,310 @@
+// Names fail loudly: the whole window is assembled and matched against the
+// model and the handler registry both ways. A misspelled widget, field,
+// handler or effect name otherwise just does nothing.
+#include "app/assembly.h"
+#include "app/calculators.h"
+#include "app/navigation.h"
+#include "shell/config_binding.h"
+#include "shell/grid_view.h"
+#include "shell/thlavni.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace qvk::shell {
+namespace {
+
+// Declared on purpose without a widget of its own, with the reason.
+const std::map<QString, const char*> kFieldsWithoutWidget = {
+    {QStringLiteral("memo_zal"), "the statistics' hidden line buffer: never shown"},
+};
+
+// Buttons and check items that run no handler on purpose.
+const std::map<QString, const char*> kClicksWithoutHandler = {
+    {QStringLiteral("troj_tup"), "read when the triangle is computed"},
+    {QStringLiteral("saveconf_end"), "the binding turns its mark over; read at exit"},
+};
+
+// Named widgets of the page tree that are not model fields.
+std::map<QString, const char*> widgets_without_field()
+{
+    std::map<QString, const char*> out;
+    for (const app::Page& p : app::page_table())
+        if (p.picture && QLatin1String(p.set) == QLatin1String("d3_page"))
+            out[QString::fromLatin1(p.name) + QStringLiteral("_obrazek")] =
+                "a solid's large picture: the shell's own, fixed per sheet";
+    return out;
+}
+
+std::string list(const QStringList& names) { return names.join(QStringLiteral(", ")).toStdString(); }
+
+struct Window {
+    WindowModel model;
+    Registry registry;
+    std::unique_ptr<Thlavni> window;
+    QStringList started;
+
+    Window()
+    {
+        app::assemble(model, registry);
+        window = std::make_unique<Thlavni>(model, registry);
+        window->setProgramStarter([](const QString& name) { return QStringLiteral("/usr/bin/") + name; },
+                                  [this](const QString& path) {
+                                      started.append(path);
+                                      return true;
+                                  });
+        window->show();
+        // Every page once on show, so that a page built when first shown is there too.
+        for (const app::Page& p : app::page_table())
+            if (!p.holds) {
+                app::show_page(model, registry, QString::fromLatin1(p.name));
+                QApplication::processEvents();
+            }
+        app::show_page(model, registry, 0, 0);
+        QApplication::processEvents();
+    }
+
+    QWidget* tree() const { return window->findChild<QTabWidget*>(QString::fromLatin1(app::kTopSet)); }
+    const Binding& binding() const { return window->binding(); }
+
+    // The named widgets of the page tree (Qt's own parts aside).
+    QList<QWidget*> namedWidgets() const
+    {
+        QList<QWidget*> out{tree()};
+        for (QWidget* w : tree()->findChildren<QWidget*>()) {
+            // Qt names the parts of its tab bars itself.
+            if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_") ||
+                qobject_cast<QTabBar*>(w->parentWidget()))
+                continue;
+            out.append(w);
+        }
+        return out;
+    }
+    // Every item of the menu bar (submenus and separators aside).
+    QList<QAction*> menuItems() const
+    {
+        QList<QAction*> out;
+        for (QAction* a : window->mainMenu().actions)
+            if (!a->menu() && !a->isSeparator())
+                out.append(a);
+        return out;
+    }
+};
+
+TEST(Names, EveryNamedWidgetIsABoundFieldAndEveryFieldHasItsWidget)
+{
+    Window w;
+    ASSERT_NE(w.tree(), nullptr);
+    const std::map<QString, const char*> own = widgets_without_field();
+    QStringList unknown, unbound;
+    for (QWidget* widget : w.namedWidgets()) {
+        const QString name = widget->objectName();
+        if (w.model.hasGrid(name) || own.contains(name))
+            continue;
+        if (!w.model.has(name))
+            unknown.append(name);
+        else if (w.binding().widget(name) != widget)
+            unbound.append(name); // a second widget of the same name, or bound nowhere
+    }
+    for (const auto& [name, why] : own)
+        EXPECT_NE(w.tree()->findChild<QWidget*>(name), nullptr) << name.toStdString() << ": " << why;
+    EXPECT_TRUE(unknown.isEmpty()) << "widgets named after no field: " << list(unknown);
+    EXPECT_TRUE(unbound.isEmpty()) << "widgets not bound to their field: " << list(unbound);
+
+    QStringList missing;
+    for (const Field& f : w.model.fields()) {
+        const bool shown = w.binding().widget(f.name) || w.binding().action(f.name);
+        if (shown == kFieldsWithoutWidget.contains(f.name))
+            missing.append(f.name + (shown ? QStringLiteral(" (listed as without widget, but has one)") : QString()));
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "fields without a widget: " << list(missing);
+
+    QStringList grids;
+    for (const QString& g : w.model.gridNames()) {
+        auto* view = w.tree()->findChild<PubStrGridView*>(g);
+        if (!view)
+            grids.append(g);
+    }
+    EXPECT_TRUE(grids.isEmpty()) << "grids without a view: " << list(grids);
+}
+
+TEST(Names, EveryButtonAndMenuItemReachesItsCode)
+{
+    Window w;
+    const QStringList own = w.window->ownCommands();
+    QStringList silent;
+    auto check = [&](const QString& name) {
+        const bool handled = w.registry.contains(name + QStringLiteral("Click")) || own.contains(name);
+        if (handled == kClicksWithoutHandler.contains(name))
+            silent.append(name + (handled ? QStringLiteral(" (listed as without handler, but has one)") : QString()));
+    };
+    for (QWidget* widget : w.namedWidgets())
+        if (auto* b = qobject_cast<QAbstractButton*>(widget); b && w.model.has(b->objectName()))
+            check(b->objectName());
+    int items = 0;
+    for (QAction* a : w.menuItems()) {
+        ++items;
+        if (!w.model.has(a->objectName())) {
+            silent.append(a->objectName() + QStringLiteral(" (menu item of no field)"));
+            continue;
+        }
+        check(a->objectName());
+    }
+    EXPECT_GT(items, 10);
+    EXPECT_TRUE(silent.isEmpty()) << "buttons and menu items that run nothing: " << list(silent);
+
+    // The window's own commands are menu items, and the configuration
+    // commands it passes on are carried out.
+    for (const QString& name : own)
+        EXPECT_NE(w.binding().action(name), nullptr) << name.toStdString();
+    for (const QString& name : Thlavni::configurationCommands()) {
+        EXPECT_TRUE(own.contains(name)) << name.toStdString() << " is connected to nothing";
+        EXPECT_TRUE(ConfigBinding::handles(name)) << name.toStdString() << " is not carried out";
+    }
+}
+
+// The events that a widget of each kind fires, as the binding names them.
+bool fires(const QObject* w, const QString& suffix)
+{
+    if (suffix == u"KeyUp")
+        return qobject_cast<const QWidget*>(w);
+    if (suffix == u"Click")
+        return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAction*>(w);
+    if (suffix == u"Change")
+        return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+               qobject_cast<const QComboBox*>(w) || qobject_cast<const QSpinBox*>(w) ||
+               qobject_cast<const QTabWidget*>(w) || qobject_cast<const QStackedWidget*>(w);
+    return false;
+}
+
+TEST(Names, EveryHandlerIsWiredToAWidgetOfItsKind)
+{
+    Window w;
+    const QStringList events = w.registry.events();
+    ASSERT_FALSE(events.isEmpty());
+    QStringList orphans;
+    for (const QString& event : events) {
+        bool wired = false;
+        for (const QString& suffix : {QStringLiteral("Click"), QStringLiteral("Change"), QStringLiteral("KeyUp")}) {
+            if (!event.endsWith(suffix))
+                continue;
+            const QString name = event.chopped(suffix.size());
+            const QObject* target = w.binding().widget(name);
+            if (!target)
+                target = w.binding().action(name);
+            // A grid's cells fire the change of the grid.
+            if (!target && suffix == u"Change" && w.model.hasGrid(name))
+                target = w.tree()->findChild<PubStrGridView*>(name);
+            wired = target && (fires(target, suffix) || qobject_cast<const PubStrGridView*>(target));
+        }
+        if (!wired)
+            orphans.append(event);
+    }
+    EXPECT_TRUE(orphans.isEmpty()) << "handlers that nothing in the window fires: " << list(orphans);
+}
+
+TEST(Names, EveryEventTheCalculatorTableNamesHasItsHandler)
+{
+    Window w;
+    QStringList missing;
+    auto need = [&](const QString& event) {
+        if (!w.registry.contains(event))
+            missing.append(event);
+    };
+    for (const app::Page& p : app::page_table()) {
+        if (p.clear)
+            need(QString::fromLatin1(p.clear) + QStringLiteral("Click"));
+        if (p.loaded)
+            need(QString::fromLatin1(p.loaded));
+        if (p.frame) {
+            need(app::selector_change(*p.frame));
+            need(QString::fromLatin1(p.frame->compute) + QStringLiteral("Click"));
+            need(QString::fromLatin1(p.frame->clear) + QStringLiteral("Click"));
+        }
+        if (p.kept) {
+            EXPECT_TRUE(w.model.has(QString::fromLatin1(p.kept))) << p.kept;
+        }
+        if (p.declare) {
+            EXPECT_NE(w.tree()->findChild<QWidget*>(QString::fromLatin1(p.name)), nullptr) << p.name;
+        }
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "named by the calculator table, handled by nothing: " << list(missing);
+}
+
+// Every effect that any handler asks for on any page, run by the window.
+TEST(Names, EveryEffectIsOneTheWindowKnows)
+{
+    QSet<QString> effects;
+    const QStringList events = [] {
+        WindowModel m;
+        Registry r;
+        app::assemble(m, r);
+        return r.events();
+    }();
+    for (const app::Page& p : app::page_table()) {
+        if (p.holds)
+            continue;
+        for (const QString& event : events) {
+            WindowModel m;
+            Registry r;
+            RecordingHost h;
+            app::assemble(m, r);
+            m.setHost(&h);
+            app::show_page(m, r, QString::fromLatin1(p.name));
+            // The long runs end at their first step.
+            h.onPoll = [&m](int) {
+                for (const app::Page& q : app::page_table())
+                    if (q.stop)
+                        m.stop(QString::fromLatin1(q.stop)) = true;
+            };
+            run_required(m, r, event);
+            for (const QString& e : h.effects)
+                effects.insert(e);
+        }
+    }
+    // Each page's help topic is among them.
+    EXPECT_GE(effects.size(), 20);
+    Window w;
+    QStringList unknown;
+    for (const QString& e : effects)
+        if (!w.window->runEffect(e))
+            unknown.append(e);
+    EXPECT_TRUE(unknown.isEmpty()) << "effects the window does not know: " << list(unknown);
+    EXPECT_FALSE(w.window->runEffect(QStringLiteral("help")));
+    EXPECT_FALSE(w.window->runEffect(QStringLiteral("start:calculator")));
+
+    // A help topic names an anchor that its page has.
+    QStringList anchors;
+    for (const QString& e : effects) {
+        if (!e.startsWith(u"help:") || !e.contains(u'#'))
+            continue;
+        const QString page = e.mid(5).section(u'#', 0, 0);
+        const QString anchor = e.section(u'#', 1);
+        QFile f(QStringLiteral(":/help/") + page);
+        if (!f.open(QIODevice::ReadOnly) ||
+            !QString::fromUtf8(f.readAll()).contains(QStringLiteral("id=\"%1\"").arg(anchor)))
+            anchors.append(e);
+    }
+    EXPECT_TRUE(anchors.isEmpty()) << "help topics without their anchor: " << list(anchors);
+}
+
+} // namespace
+} // namespace qvk::shell
