@@ -1,5 +1,6 @@
 #include "shell/widgets.h"
 
+#include <QHash>
 #include <QTabBar>
 #include <QKeyEvent>
 #include <QTabWidget>
@@ -29,6 +30,25 @@ bool runs_calculation(const QString& button)
         QStringLiteral("uhly_vypocet"), QStringLiteral("preved"),    QStringLiteral("preved_soustavy"),
         QStringLiteral("vypis")};
     return runs.contains(button);
+}
+
+QString group_run_button(const QString& field)
+{
+    static const QHash<QString, QString> groups = {
+        {QStringLiteral("zadani_prv"), QStringLiteral("rozloz")},
+        {QStringLiteral("xod"), QStringLiteral("vypis")},
+        {QStringLiteral("xdo"), QStringLiteral("vypis")},
+        {QStringLiteral("z1"), QStringLiteral("zlomek")},
+        {QStringLiteral("z2"), QStringLiteral("zlomek")},
+        {QStringLiteral("z3"), QStringLiteral("zlomek")},
+        {QStringLiteral("z4"), QStringLiteral("zlomek")},
+        {QStringLiteral("operace"), QStringLiteral("zlomek")},
+        {QStringLiteral("cele"), QStringLiteral("zlomek")},
+        {QStringLiteral("zadani_c"), QStringLiteral("preved")},
+        {QStringLiteral("sous1"), QStringLiteral("preved_soustavy")},
+        {QStringLiteral("sous2"), QStringLiteral("preved_soustavy")},
+    };
+    return groups.value(field);
 }
 
 QTabWidget* button_pages(QWidget* parent, const char* name)
