@@ -1,5 +1,6 @@
 #include "app/assembly.h"
 #include "app/calculators.h"
+#include "app/clear_restore.h"
 #include "app/menu.h"
 #include "app/navigation.h"
 
@@ -17,6 +18,7 @@ void assemble(WindowModel& model, Registry& registry)
         if (page.handlers)
             page.handlers(registry);
     }
+    keep_cleared_pages(model, registry);
     registry.initialize(model);
 }
 

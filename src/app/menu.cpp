@@ -36,6 +36,7 @@ void declare_menu(WindowModel& m)
     item(m, "Secret", "007");
     m.setVisible(QStringLiteral("Secret"), false);
     item(m, "Vymapole1", "Vymaž pole");
+    item(m, "Obnovpole1", "Obnov pole");
 }
 
 void napovedaClick(WindowModel& m) { m.effect(QStringLiteral("help:index")); }

@@ -32,8 +32,16 @@ const KeyFilter* Registry::keyFilter(const QString& field) const
 
 std::optional<QChar> Registry::filterKey(WindowModel& model, const QString& field, QChar key) const
 {
-    const KeyFilter* filter = keyFilter(field);
-    return filter ? (*filter)(model, key) : std::optional<QChar>(key);
+    if (const KeyFilter* filter = keyFilter(field))
+        return (*filter)(model, key);
+    // Numbers are read with a decimal comma; the keypad's decimal key types
+    // a point in most layouts. Fields read otherwise have their own filter.
+    if (key == u'.' && model.has(field)) {
+        const Field& f = model.field(field);
+        if ((f.kind == Kind::Edit || f.kind == Kind::Memo) && !f.readOnly)
+            return QChar(u',');
+    }
+    return key;
 }
 
 void Registry::setStopHandler(const QString& event, const QString& stopEvent) { stops_.insert(event, stopEvent); }

@@ -19,7 +19,12 @@ void declare_divisors(WindowModel& m)
            "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel");
 }
 
-void register_divisors(Registry& r) { r.add(QStringLiteral("dvecislaClick"), dvecislaClick); }
+void register_divisors(Registry& r)
+{
+    r.add(QStringLiteral("dvecislaClick"), dvecislaClick);
+    // Whole numbers parted by commas: a point typed stays as it is.
+    r.addKeyFilter(QStringLiteral("zadani_a"), [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
+}
 
 void dvecislaClick(WindowModel& m)
 {

@@ -73,6 +73,9 @@ void register_fractions(Registry& r)
     r.add(QStringLiteral("operaceChange"), fraction_compute);
     r.add(QStringLiteral("celeClick"), fraction_compute);
     r.add(QStringLiteral("prevedClick"), prevedClick);
+    // Whole numbers: a point typed is no decimal point and stays as it is.
+    for (const char* field : {"z1", "z2", "z3", "z4"})
+        r.addKeyFilter(QString::fromLatin1(field), [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
 }
 
 void fraction_compute(WindowModel& m)

@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -442,6 +443,15 @@ void Binding::focusFirstInput(QWidget* page)
 
 bool Binding::runCalculation(QWidget* field)
 {
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(field))
+        spin->interpretText(); // the value typed counts, as when the field is left
+    // A field of one group on a page of several calculations.
+    if (const QString own = group_run_button(field->objectName()); !own.isEmpty()) {
+        auto* b = qobject_cast<QAbstractButton*>(widgets_.value(own));
+        if (b && b->isEnabled())
+            b->click();
+        return b != nullptr;
+    }
     auto* e = qobject_cast<QLineEdit*>(field);
     if (!e || e->isReadOnly())
         return false;

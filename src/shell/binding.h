@@ -60,7 +60,7 @@ private:
     void show(const QString& name);
     void showAction(const QString& name);
     void connectUser(QWidget* w, const QString& name);
-    // Enter in an edit field: clicks the one calculate button of its page.
+    // Enter in a field: clicks the calculate button of its group, or the one of its page.
     bool runCalculation(QWidget* field);
 
     WindowModel& model_;

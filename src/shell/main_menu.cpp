@@ -75,6 +75,7 @@ MainMenu build_main_menu(QMainWindow* window)
 
     m.secret = submenu(window, m, "Secret", "007");
     item(window, m.secret, m, "Vymapole1", "Vymaž pole", QKeySequence(Qt::CTRL | Qt::Key_X));
+    item(window, m.secret, m, "Obnovpole1", "Obnov pole", QKeySequence(Qt::CTRL | Qt::Key_Z));
     bar->addMenu(m.secret);
     m.secret->menuAction()->setVisible(false);
     return m;

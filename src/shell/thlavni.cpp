@@ -18,6 +18,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QAbstractSpinBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -300,6 +303,25 @@ void Thlavni::moveEvent(QMoveEvent* e)
     snapping_ = false;
 }
 
+bool Thlavni::leftToField(QWidget* w, const QKeySequence& pressed) const
+{
+    // A menu item that cannot act now (nothing to restore) leaves its key
+    // to the field's own meaning (the field's undo).
+    for (QAction* a : menu_.actions)
+        if (a->shortcut() == pressed && !a->isEnabled())
+            return true;
+    // Ctrl+X cuts selected text, as everywhere on the desktop.
+    if (pressed != QKeySequence(Qt::CTRL | Qt::Key_X))
+        return false;
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
+        w = spin->findChild<QLineEdit*>();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return !e->isReadOnly() && e->hasSelectedText();
+    if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+        return !t->isReadOnly() && t->textCursor().hasSelection();
+    return false;
+}
+
 bool Thlavni::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::ShortcutOverride) {
@@ -308,7 +330,7 @@ bool Thlavni::eventFilter(QObject* watched, QEvent* e)
             const auto* key = static_cast<QKeyEvent*>(e);
             const QKeySequence pressed(key->keyCombination());
             for (const QKeySequence& k : menu_.shortcuts) {
-                if (k == pressed) {
+                if (k == pressed && !leftToField(w, pressed)) {
                     // Not taken by the field: the menu item gets the key.
                     e->ignore();
                     return true;

@@ -83,6 +83,8 @@ protected:
 
 private:
     void buildMenu();
+    // A menu key that the focused field keeps (Ctrl+X on selected text, ...).
+    bool leftToField(QWidget* focused, const QKeySequence& pressed) const;
     void activateFirstTime();
 
     WindowModel& model_;

@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -40,6 +41,25 @@ bool runs_calculation(const QString& button)
         QStringLiteral("uhly_vypocet"), QStringLiteral("preved"),    QStringLiteral("preved_soustavy"),
         QStringLiteral("vypis")};
     return runs.contains(button);
+}
+
+QString group_run_button(const QString& field)
+{
+    static const QHash<QString, QString> groups = {
+        {QStringLiteral("zadani_prv"), QStringLiteral("rozloz")},
+        {QStringLiteral("xod"), QStringLiteral("vypis")},
+        {QStringLiteral("xdo"), QStringLiteral("vypis")},
+        {QStringLiteral("z1"), QStringLiteral("zlomek")},
+        {QStringLiteral("z2"), QStringLiteral("zlomek")},
+        {QStringLiteral("z3"), QStringLiteral("zlomek")},
+        {QStringLiteral("z4"), QStringLiteral("zlomek")},
+        {QStringLiteral("operace"), QStringLiteral("zlomek")},
+        {QStringLiteral("cele"), QStringLiteral("zlomek")},
+        {QStringLiteral("zadani_c"), QStringLiteral("preved")},
+        {QStringLiteral("sous1"), QStringLiteral("preved_soustavy")},
+        {QStringLiteral("sous2"), QStringLiteral("preved_soustavy")},
+    };
+    return groups.value(field);
 }
 
 QTabWidget* button_pages(QWidget* parent, const char* name)

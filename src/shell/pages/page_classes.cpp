@@ -15,10 +15,13 @@
 #include "shell/widgets.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace qvk::shell {
 
@@ -36,6 +39,38 @@ QWidget* sheet(const WindowModel& model, double scale)
 {
     return new FigureSheet(Name, model, scale);
 }
+
+// The selector of a frame. Arrow keys and the wheel leaf through the items
+// and keep the focus; an item chosen in the list, or Enter, goes on into the
+// sheet.
+class SelectorBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    bool leafing() const { return leafing_; }
+    std::function<void()> entered;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier)) {
+            if (entered)
+                entered();
+            return;
+        }
+        leafing_ = true;
+        QComboBox::keyPressEvent(e);
+        leafing_ = false;
+    }
+    void wheelEvent(QWheelEvent* e) override
+    {
+        leafing_ = true;
+        QComboBox::wheelEvent(e);
+        leafing_ = false;
+    }
+
+private:
+    bool leafing_ = false;
+};
 
 constexpr char kRightTriangle[] = "trojuhelnik_p_desk";
 constexpr char kTriangle[] = "trojuhelnik_desk";
@@ -124,7 +159,15 @@ SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, doub
     : QWidget(parent)
 {
     const app::Frame& f = *page.frame;
-    place(make<QComboBox>(this, f.selector), 6, 8, 168, 22, s);
+    auto* selector = make<SelectorBox>(this, f.selector);
+    selector_ = selector;
+    place(selector, 6, 8, 168, 22, s);
+    selector->entered = [this] { enterSheet(); };
+    connect(selector, &QComboBox::activated, this, [this, selector] {
+        // Once the binding has shown the chosen sheet.
+        if (!selector->leafing())
+            QMetaObject::invokeMethod(this, &SelectorPage::enterSheet, Qt::QueuedConnection);
+    });
     auto* icon = make<QLabel>(this, f.icon);
     icon->setProperty(Binding::kPictureProperty, true);
     icon->setAlignment(Qt::AlignCenter);
@@ -138,10 +181,41 @@ SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, doub
     auto* compute = make<QPushButton>(this, f.compute);
     compute->setIcon(picture(QStringLiteral("vypocti")));
     place(compute, 264, 6, 96, 26, s);
+    clear_ = clear;
+    compute_ = compute;
 
     sheets_ = hidden_pages(this, page.holds);
     add_pages(sheets_, model, s);
     place(sheets_, 0, 38, kClientWidth - 6, kClientHeight - 38 - 48, s);
+    connect(sheets_, &QTabWidget::currentChanged, this, &SelectorPage::orderTabs);
+    orderTabs();
+}
+
+void SelectorPage::orderTabs()
+{
+    QWidget* sheet = sheets_->currentWidget();
+    if (!sheet)
+        return;
+    // The fields in the sheet's own order.
+    QList<QWidget*> fields;
+    for (QWidget* w = sheet->nextInFocusChain(); w && w != sheet; w = w->nextInFocusChain())
+        if (sheet->isAncestorOf(w) && !w->isHidden() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+            !fields.contains(w))
+            fields.append(w);
+    first_ = fields.isEmpty() ? nullptr : fields.first();
+    QWidget* previous = selector_;
+    for (QWidget* w : fields) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    QWidget::setTabOrder(previous, compute_);
+    QWidget::setTabOrder(compute_, clear_);
+}
+
+void SelectorPage::enterSheet()
+{
+    if (first_ && first_->isVisible())
+        first_->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace qvk::shell

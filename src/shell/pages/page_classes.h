@@ -36,7 +36,15 @@ public:
     QTabWidget* sheets() const { return sheets_; }
 
 private:
+    // Tab runs selector, the fields of the sheet on show, compute, clear.
+    void orderTabs();
+    void enterSheet();
+
+    QWidget* selector_ = nullptr;
+    QWidget* clear_ = nullptr;
+    QWidget* compute_ = nullptr;
     QTabWidget* sheets_ = nullptr;
+    QWidget* first_ = nullptr; // the sheet's first field
 };
 
 } // namespace qvk::shell
