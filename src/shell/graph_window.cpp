@@ -1,5 +1,6 @@
 #include "shell/graph_window.h"
 #include "core/fpu.h"
+#include "shell/geometry.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,12 +55,13 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graf_plocha"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(320, 240);
+    setMinimumSize(scaled(320, ui_scale(font())), scaled(240, ui_scale(font())));
     setAccessibleName(QStringLiteral("Graf"));
     setCursor(Qt::OpenHandCursor);
 }
 
-QSize GraphView::sizeHint() const { return {640, 480}; }
+// Grows with the display size, as the other windows do.
+QSize GraphView::sizeHint() const { return {scaled(640, ui_scale(font())), scaled(480, ui_scale(font()))}; }
 
 void GraphView::setScene(const GraphScene& scene)
 {
