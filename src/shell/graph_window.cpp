@@ -120,8 +120,10 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
     std::vector<QRectF> taken; // what a mark's label should not cover
 
     // Grid and tick labels.
-    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / 80)));
-    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / 60)));
+    // Tick spacing in design pixels, so the labels keep their room at any display size.
+    const double design = ui_scale(p.font());
+    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / scaled(80, design))));
+    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / scaled(60, design))));
     const auto xt = equations::ticks(range_.xmin, range_.xmax, xstep);
     const auto yt = equations::ticks(range_.ymin, range_.ymax, ystep);
     p.setPen(QPen(kGrid, 1.0 / dpr));
