@@ -85,13 +85,13 @@ Tnastaveni::Tnastaveni(WindowModel& model, double s, QWidget* mainWindow)
     auto* rounding = make<QGroupBox>(this, "GroupBox1");
     rounding->setTitle(QStringLiteral(" Zaokrouhlování "));
     place(rounding, 3, 4, 228, 70, s);
-    place(right_label(rounding, QStringLiteral("na")), 2, 20, 84, 20, s);
+    place(right_label(rounding, QStringLiteral("na")), 0, 20, 86, 20, s);
     zao_spin_ = spin(rounding, "zao_spin", 2, 12);
     set_accessible(zao_spin_, QStringLiteral("Počet desetinných míst"),
                    QStringLiteral("Zadání počtu desetinných míst pro zaokrouhlování všech výpočtů"));
     place(zao_spin_, 88, 18, 32, 22, s);
     place(text_label(rounding, QStringLiteral("desetinných míst")), 123, 20, 104, 20, s);
-    place(right_label(rounding, QStringLiteral("úhl. vteřiny  na")), 2, 44, 84, 20, s);
+    place(right_label(rounding, QStringLiteral("úhl. vteřiny  na")), 0, 44, 86, 20, s);
     zao_uv_spin_ = spin(rounding, "zao_uv_spin", 0, 5);
     set_accessible(zao_uv_spin_, QStringLiteral("Počet desetinných míst úhlových vteřin"));
     place(zao_uv_spin_, 88, 42, 32, 22, s);

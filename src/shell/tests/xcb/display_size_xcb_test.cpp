@@ -7,7 +7,9 @@
 #include "shell/settings_dialog.h"
 #include "shell/tests/xcb/x_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -178,6 +180,39 @@ TEST_F(DisplaySize, StoredSizeTooLargeForTheScreenStartsSmaller)
     // The screen under test (1280 x 1024) takes every size.
     EXPECT_EQ(fitting_display_size(200), 200);
 }
+
+// Every caption and control of the settings dialog has the room its text
+// needs, and lies within the dialog, at each size.
+class DialogAtSize : public OnX11, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DialogAtSize, SettingsDialogIsNotClipped)
+{
+    const int size = GetParam();
+    apply_display_size(*qApp, size);
+    Program::Options plain;
+    plain.configuration = false;
+    Program p(plain);
+    Tnastaveni* d = p.window->settingsDialog();
+    bool seen = false;
+    whenShown(d, [&] {
+        const QRect inside = d->rect();
+        for (QWidget* w : d->findChildren<QWidget*>()) {
+            if (!w->isVisible() || !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                     qobject_cast<QComboBox*>(w)))
+                continue;
+            const QString what = w->objectName() + u' ' + w->property("text").toString();
+            EXPECT_GE(w->width(), w->sizeHint().width()) << what.toStdString();
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << what.toStdString();
+            EXPECT_TRUE(inside.contains(QRect(w->mapTo(d, QPoint(0, 0)), w->size()))) << what.toStdString();
+        }
+        seen = true;
+        press({QStringLiteral("Escape")});
+    });
+    press({QStringLiteral("ctrl+n")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen && !d->isVisible(); }, 10000));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DialogAtSize, ::testing::ValuesIn(config::kDisplaySizes));
 
 } // namespace
 } // namespace qvk::shell::xcb_test
