@@ -18,6 +18,7 @@ namespace {
 class SizedStyle : public QProxyStyle {
 public:
     explicit SizedStyle(double factor) : factor_(factor) {}
+    double factor() const { return factor_; }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
@@ -92,6 +93,16 @@ void apply_display_size(QApplication& app, int percent)
         return;
     QApplication::setFont(font_at(QApplication::font(), percent));
     app.setStyle(new SizedStyle(percent / 100.0));
+}
+
+} // namespace qvk::shell
+
+namespace qvk::shell {
+
+double display_factor()
+{
+    const auto* sized = dynamic_cast<const SizedStyle*>(QApplication::style());
+    return sized ? sized->factor() : 1.0;
 }
 
 } // namespace qvk::shell

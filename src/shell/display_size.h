@@ -21,5 +21,8 @@ int fitting_display_size(int percent);
 
 // Call once before any window is built.
 void apply_display_size(QApplication& app, int percent);
+// The display size applied, as a factor (1 for the plain size): for what is
+// measured in pixels of its own rather than by the font.
+double display_factor();
 
 } // namespace qvk::shell

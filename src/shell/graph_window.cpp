@@ -1,5 +1,6 @@
 #include "shell/graph_window.h"
 #include "core/fpu.h"
+#include "shell/display_size.h"
 #include "shell/geometry.h"
 
 #include <QApplication>
@@ -55,13 +56,13 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graf_plocha"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(scaled(320, ui_scale(font())), scaled(240, ui_scale(font())));
+    setMinimumSize(scaled(320, display_factor()), scaled(240, display_factor()));
     setAccessibleName(QStringLiteral("Graf"));
     setCursor(Qt::OpenHandCursor);
 }
 
 // Grows with the display size, as the other windows do.
-QSize GraphView::sizeHint() const { return {scaled(640, ui_scale(font())), scaled(480, ui_scale(font()))}; }
+QSize GraphView::sizeHint() const { return {scaled(640, display_factor()), scaled(480, display_factor())}; }
 
 void GraphView::setScene(const GraphScene& scene)
 {
@@ -120,10 +121,10 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
     std::vector<QRectF> taken; // what a mark's label should not cover
 
     // Grid and tick labels.
-    // Tick spacing in design pixels, so the labels keep their room at any display size.
-    const double design = ui_scale(p.font());
-    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / scaled(80, design))));
-    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / scaled(60, design))));
+    // Tick spacing grows with the display size, so the labels keep their room.
+    const double factor = display_factor();
+    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / scaled(80, factor))));
+    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / scaled(60, factor))));
     const auto xt = equations::ticks(range_.xmin, range_.xmax, xstep);
     const auto yt = equations::ticks(range_.ymin, range_.ymax, ystep);
     p.setPen(QPen(kGrid, 1.0 / dpr));
