@@ -3,6 +3,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# The display size of `make screenshots`, in per cent: 100, 125, 150 or 200.
+DISPLAY_SIZE ?= 100
+SCREENSHOTS = $(BUILD)/screenshots$(if $(filter-out 100,$(DISPLAY_SIZE)),-$(DISPLAY_SIZE))
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
@@ -94,8 +97,8 @@ sweep-record: build
 	QVK_SWEEP_RECORD=1 ./$(BUILD)/batch_sweep_test
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/qvkalkor-screenshots $(BUILD)/screenshots
-	@echo "Screenshots in $(BUILD)/screenshots"
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/qvkalkor-screenshots $(SCREENSHOTS) $(DISPLAY_SIZE)
+	@echo "Screenshots in $(SCREENSHOTS)"
 
 bench: build
 	./$(BUILD)/qvkalkor-bench

@@ -1,4 +1,5 @@
 #include "shell/config_binding.h"
+#include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
 
 #include <QAction>
@@ -11,8 +12,8 @@
 
 namespace qvk::shell {
 
-ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Restart restart)
-    : QObject(&window), window_(window), restart_(std::move(restart))
+ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Restart restart, int displaySize)
+    : QObject(&window), window_(window), restart_(std::move(restart)), displaySize_(displaySize)
 {
     if (!restart_)
         restart_ = [] { config::start_program_again(); };
@@ -20,7 +21,12 @@ ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Resta
     configuration_ = std::make_unique<config::Configuration>(window.model(), window.registry(), *this,
                                                              std::move(locations));
     config::Configuration& c = *configuration_;
-    connect(&window, &Thlavni::firstActivated, this, [&c] { c.load_configuration(); });
+    Tnastaveni* settings = window.settingsDialog();
+    connect(&window, &Thlavni::firstActivated, this, [&c, settings] {
+        c.load_configuration();
+        settings->setDisplaySize(c.displaySize());
+    });
+    connect(settings, &Tnastaveni::displaySizeChosen, this, [&c](int size) { c.choose_display_size(size); });
     connect(&window, &Thlavni::applicationMenuAboutToShow, this, [&c] { c.prepare_menu(); });
     connect(&window, &Thlavni::configurationCommand, this, [this](const QString& item) { command(item); });
     connect(&window, &Thlavni::destroying, this, [&c] { c.save_at_exit(); });

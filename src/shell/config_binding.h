@@ -18,8 +18,9 @@ public:
     using Restart = std::function<void()>;
 
     // Runs the legacy clean-up in the program folder and reads the mode from
-    // the marker file. `restart` starts the program again (replaceable for tests).
-    ConfigBinding(Thlavni& window, config::Locations locations, Restart restart = {});
+    // the marker file. `restart` starts the program again (replaceable for
+    // tests); `displaySize` is the size, in per cent, the window was built with.
+    ConfigBinding(Thlavni& window, config::Locations locations, Restart restart = {}, int displaySize = 100);
 
     config::Configuration& configuration() { return *configuration_; }
     // Whether `item` is a configuration command of the menu that it carries out.
@@ -31,12 +32,14 @@ public:
     void moveWindow(QPoint topLeft) override;
     void restartProgram() override;
     void endInstance() override;
+    int displaySizeShown() const override { return displaySize_; }
 
 private:
     bool command(const QString& item);
 
     Thlavni& window_;
     Restart restart_;
+    int displaySize_;
     std::unique_ptr<config::Configuration> configuration_;
 };
 

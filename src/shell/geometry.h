@@ -5,7 +5,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -24,6 +26,15 @@ inline int scaled(int v, double s) { return static_cast<int>(std::lround(v * s))
 inline void place(QWidget* w, int x, int y, int width, int height, double s)
 {
     w->setGeometry(scaled(x, s), scaled(y, s), scaled(width, s), scaled(height, s));
+}
+
+// The first size of a resizable window, kept within the screen's work area
+// with room for the window manager's frame: at a large display size the
+// design size may be larger than the screen.
+inline QSize within_screen(QSize size, const QWidget* w)
+{
+    const QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? size.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : size;
 }
 
 // The client area of the main window in design pixels: qvk::kClientWidth and

@@ -1,6 +1,8 @@
 #include "shell/graph_window.h"
 #include "core/fpu.h"
 #include "shell/widgets.h"
+#include "shell/display_size.h"
+#include "shell/geometry.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -58,12 +60,13 @@ GraphView::GraphView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graf_plocha"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(320, 240);
+    setMinimumSize(scaled(320, display_factor()), scaled(240, display_factor()));
     setAccessibleName(QStringLiteral("Graf"));
     setCursor(Qt::OpenHandCursor);
 }
 
-QSize GraphView::sizeHint() const { return {640, 480}; }
+// Grows with the display size, as the other windows do.
+QSize GraphView::sizeHint() const { return {scaled(640, display_factor()), scaled(480, display_factor())}; }
 
 void GraphView::setScene(const GraphScene& scene)
 {
@@ -122,8 +125,10 @@ void GraphView::render(QPainter& p, const QSizeF& size) const
     std::vector<QRectF> taken; // what a mark's label should not cover
 
     // Grid and tick labels.
-    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / 80)));
-    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / 60)));
+    // Tick spacing grows with the display size, so the labels keep their room.
+    const double factor = display_factor();
+    const double xstep = equations::nice_step(range_.xmax - range_.xmin, std::max(2, int(size.width() / scaled(80, factor))));
+    const double ystep = equations::nice_step(range_.ymax - range_.ymin, std::max(2, int(size.height() / scaled(60, factor))));
     const auto xt = equations::ticks(range_.xmin, range_.xmax, xstep);
     const auto yt = equations::ticks(range_.ymin, range_.ymax, ystep);
     p.setPen(QPen(kGrid, 1.0 / dpr));

@@ -23,7 +23,7 @@ HelpWindow::HelpWindow(double s, QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("napoveda_okno"));
     setWindowTitle(QStringLiteral("QVkalkor - nápověda"));
     setWindowIcon(picture(QStringLiteral("mainicon")));
-    resize(scaled(560, s), scaled(480, s));
+    resize(within_screen(QSize(scaled(560, s), scaled(480, s)), this));
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("napoveda_text"));

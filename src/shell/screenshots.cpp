@@ -1,9 +1,12 @@
 // Renders every page, sheet, dialog and secondary window to PNG files (offscreen).
+// qvkalkor-screenshots [folder [display size in per cent]]
 #include "app/assembly.h"
 #include "app/calculators.h"
+#include "app/config/configuration.h"
 #include "app/navigation.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
+#include "shell/display_size.h"
 #include "shell/help_window.h"
 #include "shell/graph_window.h"
 #include "shell/listing_window.h"
@@ -33,6 +36,13 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const int size = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
+    if (qvk::config::valid_display_size(size) != size) {
+        qWarning("display size %d: not one of 100, 125, 150, 200", size);
+        return 2;
+    }
+    // As the program applies it, but without fitting a screen: offscreen has none worth fitting.
+    qvk::shell::apply_display_size(app, size);
     qvk::shell::setup_application(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots"));
     QDir().mkpath(out.path());
@@ -61,7 +71,7 @@ int main(int argc, char** argv)
 
     // The graph of that quadratic, then of its inequality "< 0".
     window.showGraph();
-    window.graphWindow()->resize(800, 600);
+    window.graphWindow()->resize(800 * size / 100, 600 * size / 100);
     QApplication::processEvents();
     window.graphWindow()->view()->resetView();
     ok &= save(window.graphWindow(), out, QStringLiteral("Tgraf"));
@@ -126,6 +136,7 @@ int main(int argc, char** argv)
     shot(4, {{"uhly_stupne", ""}, {"uhly_st", "-99999"}, {"uhly_min", "-99999"}, {"uhly_vt", "-99999"}},
          "uhly_vypocetClick", "cisla-uhly-prevedeno");
 
+    window.settingsDialog()->setDisplaySize(size);
     window.settingsDialog()->load();
     window.settingsDialog()->show();
     ok &= save(window.settingsDialog(), out, QStringLiteral("Tnastaveni"));

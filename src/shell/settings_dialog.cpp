@@ -1,8 +1,10 @@
 #include "shell/settings_dialog.h"
+#include "app/config/configuration.h"
 #include "shell/geometry.h"
 #include "shell/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -78,18 +80,18 @@ Tnastaveni::Tnastaveni(WindowModel& model, double s, QWidget* mainWindow)
     setObjectName(QStringLiteral("Tnastaveni"));
     setWindowTitle(QStringLiteral("Nastavení"));
     setModal(true);
-    setFixedSize(scaled(234, s), scaled(175, s));
+    setFixedSize(scaled(234, s), scaled(203, s));
 
     auto* rounding = make<QGroupBox>(this, "GroupBox1");
     rounding->setTitle(QStringLiteral(" Zaokrouhlování "));
     place(rounding, 3, 4, 228, 70, s);
-    place(right_label(rounding, QStringLiteral("na")), 2, 20, 84, 20, s);
+    place(right_label(rounding, QStringLiteral("na")), 0, 20, 86, 20, s);
     zao_spin_ = spin(rounding, "zao_spin", 2, 12);
     set_accessible(zao_spin_, QStringLiteral("Počet desetinných míst"),
                    QStringLiteral("Zadání počtu desetinných míst pro zaokrouhlování všech výpočtů"));
     place(zao_spin_, 88, 18, 32, 22, s);
     place(text_label(rounding, QStringLiteral("desetinných míst")), 123, 20, 104, 20, s);
-    place(right_label(rounding, QStringLiteral("úhl. vteřiny  na")), 2, 44, 84, 20, s);
+    place(right_label(rounding, QStringLiteral("úhl. vteřiny  na")), 0, 44, 86, 20, s);
     zao_uv_spin_ = spin(rounding, "zao_uv_spin", 0, 5);
     set_accessible(zao_uv_spin_, QStringLiteral("Počet desetinných míst úhlových vteřin"));
     place(zao_uv_spin_, 88, 42, 32, 22, s);
@@ -107,17 +109,27 @@ Tnastaveni::Tnastaveni(WindowModel& model, double s, QWidget* mainWindow)
     set_accessible(vypis_ano_, vypis_ano_->text());
     place(vypis_ano_, 10, 38, 204, 20, s);
 
+    auto* sizeLabel = text_label(this, QStringLiteral("Velikost zobrazení"));
+    place(sizeLabel, 13, 146, 124, 20, s);
+    velikost_ = make<QComboBox>(this, "velikost_zobrazeni");
+    for (const int size : config::kDisplaySizes)
+        velikost_->addItem(QStringLiteral("%1 %").arg(size), size);
+    sizeLabel->setBuddy(velikost_);
+    set_accessible(velikost_, sizeLabel->text(),
+                   QStringLiteral("Zvětší okna programu, písmo i obrázky; projeví se po novém spuštění"));
+    place(velikost_, 140, 144, 76, 22, s);
+
     auto* ok = make<QPushButton>(this, "ok_button");
     ok->setText(QStringLiteral("&OK"));
     ok->setDefault(true);
     ok->setAutoDefault(true);
     set_accessible(ok, ok->text(), QStringLiteral("Nastaví současnou konfiguraci"));
-    place(ok, 40, 145, 75, 25, s);
+    place(ok, 40, 173, 75, 25, s);
     auto* cancel = make<QPushButton>(this, "zrus_button");
     cancel->setText(QStringLiteral("&Zrušit"));
     cancel->setAutoDefault(false);
     set_accessible(cancel, cancel->text(), QStringLiteral("Ponechá předešlou konfiguraci"));
-    place(cancel, 122, 145, 75, 25, s);
+    place(cancel, 122, 173, 75, 25, s);
     connect(ok, &QPushButton::clicked, this, &Tnastaveni::accept);
     connect(cancel, &QPushButton::clicked, this, &Tnastaveni::reject);
 }
@@ -131,6 +143,7 @@ void Tnastaveni::load()
         else
             findChild<QCheckBox*>(QString::fromLatin1(f.widget))->setChecked(st.*f.on);
     }
+    velikost_->setCurrentIndex(std::max(0, velikost_->findData(displaySize_)));
 }
 
 int Tnastaveni::open_settings()
@@ -156,6 +169,11 @@ void Tnastaveni::accept()
     if (!st.vypis_rovnic && !st.vypis_reseni)
         model_.listing_close();
     QDialog::accept();
+    // After the dialog has gone: the choice may offer a new start.
+    if (const int size = velikost_->currentData().toInt(); size != displaySize_) {
+        displaySize_ = size;
+        emit displaySizeChosen(size);
+    }
 }
 
 } // namespace qvk::shell

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 
 namespace qvk::shell {
@@ -25,6 +26,15 @@ public:
     QSpinBox* secondsPlaces() const { return zao_uv_spin_; }
     QCheckBox* solutionListing() const { return vypis_res_; }
     QCheckBox* systemListing() const { return vypis_ano_; }
+    QComboBox* displaySizes() const { return velikost_; }
+
+    // The display size chosen, in per cent; the configuration keeps it.
+    int displaySize() const { return displaySize_; }
+    void setDisplaySize(int percent) { displaySize_ = percent; }
+
+signals:
+    // OK with another display size than before.
+    void displaySizeChosen(int percent);
 
 private:
     WindowModel& model_;
@@ -32,6 +42,8 @@ private:
     QSpinBox* zao_uv_spin_ = nullptr;
     QCheckBox* vypis_res_ = nullptr;
     QCheckBox* vypis_ano_ = nullptr;
+    QComboBox* velikost_ = nullptr;
+    int displaySize_ = 100;
 };
 
 // Centres a window on another one.

@@ -11,6 +11,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <iterator>
 
 namespace qvk::config {
 
@@ -21,6 +22,7 @@ const QString kPosition = QStringLiteral("poloha");
 const QString kSaveAtExit = QStringLiteral("saveconf_end");
 const QString kTitle = kAppTitle;
 const QString kNotDeleted = QStringLiteral("Konfiguraci se nepodařilo odstranit");
+const QString kDisplaySizeKey = QStringLiteral("velikost_zobrazeni");
 
 // Page sets restored from the file: key, page set.
 struct PageKey {
@@ -72,7 +74,23 @@ bool file_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path
 
 bool folder_exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
+int display_size_in(const IniFile& ini)
+{
+    return valid_display_size(ini.readInteger(kSettings, kDisplaySizeKey, kDisplaySizes[0]));
+}
+
 } // namespace
+
+int valid_display_size(int percent)
+{
+    return std::ranges::find(kDisplaySizes, percent) != std::end(kDisplaySizes) ? percent : kDisplaySizes[0];
+}
+
+int stored_display_size(const Locations& locations)
+{
+    const QString path = file_exists(locations.markerFile()) ? locations.multiUserFile() : locations.normalFile();
+    return path.isEmpty() ? kDisplaySizes[0] : display_size_in(IniFile::load(path));
+}
 
 Configuration::Configuration(WindowModel& model, const Registry& registry, WindowPlatform& platform,
                              Locations locations, Clock clock)
@@ -128,6 +146,7 @@ void Configuration::load_configuration()
     }
     model_.setSettings(s);
     model_.setChecked(kSaveAtExit, ini.readBool(kSettings, QStringLiteral("ukladat_konf"), true));
+    displaySize_ = display_size_in(ini);
 
     for (const QString& event : loaded_handlers())
         run_required(model_, registry_, event);
@@ -190,6 +209,9 @@ void Configuration::save_configuration()
             ini.writeBool(kSettings, key, s.*f.on);
     }
     ini.writeBool(kSettings, QStringLiteral("ukladat_konf"), model_.checked(kSaveAtExit));
+    // The plain size needs no key: files of older copies stay as they were.
+    if (displaySize_ != kDisplaySizes[0] || ini.value(kSettings, kDisplaySizeKey))
+        ini.writeInteger(kSettings, kDisplaySizeKey, displaySize_);
     ini.save(path); // a failure is silent and leaves the old file
 }
 
@@ -258,6 +280,23 @@ void Configuration::multi_user_off()
     }
     multiUser_ = false;
     model_.showMessage(Message::Kind::Information, kTitle, QStringLiteral("Víceuživatelský režim byl úspěšné zrušen"));
+    platform_.restartProgram();
+    platform_.endInstance();
+}
+
+void Configuration::choose_display_size(int percent)
+{
+    const int chosen = valid_display_size(percent);
+    const bool changed = chosen != displaySize_;
+    displaySize_ = chosen;
+    if (!changed || chosen == platform_.displaySizeShown())
+        return;
+    if (!model_.ask(kTitle,
+                    QStringLiteral("Nová velikost zobrazení se projeví po novém spuštění programu.\n"
+                                   "Spustit program znovu nyní ?"),
+                    Message::Kind::Question))
+        return;
+    save_configuration();
     platform_.restartProgram();
     platform_.endInstance();
 }

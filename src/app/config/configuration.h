@@ -15,6 +15,14 @@
 
 namespace qvk::config {
 
+// The display sizes offered, in per cent; the first is the plain size.
+inline constexpr int kDisplaySizes[] = {100, 125, 150, 200};
+// `percent` when it is offered, otherwise the plain size.
+int valid_display_size(int percent);
+// The display size kept in the configuration file of the mode the marker
+// file selects; read before the windows are built.
+int stored_display_size(const Locations& locations);
+
 class WindowPlatform {
 public:
     virtual ~WindowPlatform() = default;
@@ -26,6 +34,8 @@ public:
     virtual void restartProgram() = 0;
     // Closes the main window; its destruction saves at exit as usual.
     virtual void endInstance() = 0;
+    // The display size, in per cent, the window was built with.
+    virtual int displaySizeShown() const { return kDisplaySizes[0]; }
 };
 
 class Configuration {
@@ -57,6 +67,12 @@ public:
     // When the main window is destroyed.
     void save_at_exit();
 
+    // The display size chosen, in per cent; kept in the file.
+    int displaySize() const { return displaySize_; }
+    // The settings dialog's choice: a size other than the one on show needs
+    // a new start, offered at once, with the configuration saved first.
+    void choose_display_size(int percent);
+
 private:
     WindowModel& model_;
     const Registry& registry_;
@@ -65,6 +81,7 @@ private:
     Clock clock_;
     bool multiUser_ = false;
     bool activated_ = false;
+    int displaySize_ = kDisplaySizes[0];
 };
 
 // At window creation: an old installation's files beside the program are

@@ -64,6 +64,7 @@ public:
     QPoint position{0, 0};
     std::vector<QPoint> moves;
     QStringList calls; // "restart", "end"
+    int sizeShown = 100;
 
     QSize screenSize() const override { return screen; }
     QSize windowSize() const override { return window; }
@@ -75,6 +76,7 @@ public:
     }
     void restartProgram() override { calls.append(QStringLiteral("restart")); }
     void endInstance() override { calls.append(QStringLiteral("end")); }
+    int displaySizeShown() const override { return sizeShown; }
 };
 
 // One run of the program on the given folders.
@@ -778,6 +780,127 @@ TEST_F(ConfigTest, MenuWithAReadOnlyProgramFolderHidesTheModeItems)
     run.config->prepare_menu();
     QFile::setPermissions(where.programFolder, rw);
     EXPECT_EQ(menu_of(run.model), (MenuState{false, false, false, true, false}));
+}
+
+// The display size: key "velikost_zobrazeni" in "nastaveni".
+
+struct StoredSize {
+    const char* line; // the file's line, or nullptr for a file without it
+    int size;
+};
+
+class DisplaySize : public ConfigTest, public ::testing::WithParamInterface<StoredSize> {};
+
+TEST_P(DisplaySize, IsReadBeforeTheWindowAndAtTheFirstActivation)
+{
+    const StoredSize c = GetParam();
+    QByteArray file = "[nastaveni]\r\nzaokrouhleni=4\r\n";
+    if (c.line)
+        file += QByteArray(c.line) + "\r\n";
+    write_bytes(normal(), file);
+    EXPECT_EQ(stored_display_size(where), c.size);
+    Session run(where);
+    run.config->load_configuration();
+    EXPECT_EQ(run.config->displaySize(), c.size);
+    EXPECT_EQ(run.model.settings().zaokrouhleni, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DisplaySize,
+                         ::testing::Values(StoredSize{nullptr, 100}, StoredSize{"velikost_zobrazeni=100", 100},
+                                           StoredSize{"velikost_zobrazeni=125", 125},
+                                           StoredSize{"velikost_zobrazeni=150", 150},
+                                           StoredSize{"velikost_zobrazeni=200", 200},
+                                           StoredSize{"VELIKOST_ZOBRAZENI = 150 ", 150},
+                                           StoredSize{"velikost_zobrazeni=0x96", 150},
+                                           StoredSize{"velikost_zobrazeni=175", 100},
+                                           StoredSize{"velikost_zobrazeni=0", 100},
+                                           StoredSize{"velikost_zobrazeni=-150", 100},
+                                           StoredSize{"velikost_zobrazeni=150 %", 100},
+                                           StoredSize{"velikost_zobrazeni=", 100},
+                                           StoredSize{"velikost_zobrazeni=99999999999", 100}));
+
+TEST_F(ConfigTest, DisplaySizeWithoutAFileIsThePlainOne)
+{
+    EXPECT_EQ(stored_display_size(where), 100);
+    Locations nowhere;
+    EXPECT_EQ(stored_display_size(nowhere), 100);
+}
+
+TEST_F(ConfigTest, ChosenDisplaySizeIsSavedAndReadBack)
+{
+    {
+        Session run(where);
+        run.config->load_configuration();
+        run.host.answers = {false};
+        run.config->choose_display_size(150);
+        EXPECT_EQ(run.config->displaySize(), 150);
+        EXPECT_TRUE(run.platform.calls.isEmpty());
+        run.config->save_at_exit();
+    }
+    EXPECT_TRUE(read_bytes(normal()).contains("ukladat_konf=1\nvelikost_zobrazeni=150\n"));
+    EXPECT_EQ(stored_display_size(where), 150);
+    {
+        Session run(where);
+        run.platform.sizeShown = 150;
+        run.config->load_configuration();
+        EXPECT_EQ(run.config->displaySize(), 150);
+        // Back to the plain size: the key stays, with its new value.
+        run.host.answers = {false};
+        run.config->choose_display_size(100);
+        run.config->save_configuration();
+    }
+    EXPECT_EQ(stored(normal()).value(kNastaveni, QStringLiteral("velikost_zobrazeni")), QStringLiteral("100"));
+    EXPECT_EQ(stored_display_size(where), 100);
+}
+
+TEST_F(ConfigTest, DisplaySizeInMultiUserModeIsTheUsersOwn)
+{
+    write_bytes(normal(), "[nastaveni]\r\nvelikost_zobrazeni=200\r\n");
+    marker();
+    ASSERT_TRUE(QDir().mkpath(where.userConfigFolder()));
+    write_bytes(multi(), "[nastaveni]\r\nvelikost_zobrazeni=125\r\n");
+    EXPECT_EQ(stored_display_size(where), 125);
+    QFile::remove(multi());
+    EXPECT_EQ(stored_display_size(where), 100);
+}
+
+TEST_F(ConfigTest, AnotherDisplaySizeOffersANewStartWithTheConfigurationSavedFirst)
+{
+    Session run(where);
+    run.config->load_configuration();
+    run.host.shown.clear();
+    run.model.setSettings(Settings{7, 1, true, false});
+    run.model.setChecked(QStringLiteral("saveconf_end"), false);
+    QFile::remove(normal());
+    run.config->choose_display_size(200);
+    EXPECT_EQ(run.host.shown,
+              (std::vector<Shown>{{true, Message::Kind::Question, kAppTitle,
+                                   QStringLiteral("Nová velikost zobrazení se projeví po novém spuštění programu.\n"
+                                                  "Spustit program znovu nyní ?")}}));
+    EXPECT_EQ(run.platform.calls, QStringList({QStringLiteral("restart"), QStringLiteral("end")}));
+    // Written although save at exit is off, so the new start loses nothing.
+    const IniFile file = stored(normal());
+    EXPECT_EQ(file.readInteger(kNastaveni, QStringLiteral("velikost_zobrazeni"), -1), 200);
+    EXPECT_EQ(file.readInteger(kNastaveni, QStringLiteral("zaokrouhleni"), -1), 7);
+    EXPECT_EQ(file.readBool(kNastaveni, QStringLiteral("ukladat_konf"), true), false);
+}
+
+TEST_F(ConfigTest, DisplaySizeAlreadyOnShowOrUnchangedAsksNothing)
+{
+    Session run(where);
+    run.config->load_configuration();
+    run.host.shown.clear();
+    run.config->choose_display_size(100); // unchanged
+    run.platform.sizeShown = 150;         // e.g. chosen, answered No, then chosen back
+    run.config->choose_display_size(150);
+    EXPECT_TRUE(run.host.shown.empty());
+    run.host.answers = {false, false};
+    run.config->choose_display_size(125);
+    EXPECT_EQ(run.config->displaySize(), 125);
+    run.config->choose_display_size(7); // not offered: the plain size
+    EXPECT_EQ(run.config->displaySize(), 100);
+    EXPECT_EQ(run.host.shown.size(), 2u);
+    EXPECT_TRUE(run.platform.calls.isEmpty());
 }
 
 TEST(Locations, PathsAndSeparators)

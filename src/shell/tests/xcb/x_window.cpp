@@ -223,7 +223,7 @@ Program::Program(const Options& options)
     if (options.configuration) {
         const QString dir = options.programFolder.isEmpty() ? folder.path() : options.programFolder;
         where = config::Locations::forProgram(config::with_separator(dir));
-        new ConfigBinding(*window, where, [] {});
+        new ConfigBinding(*window, where, options.restart, options.displaySize);
     }
     window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get(), 5000));

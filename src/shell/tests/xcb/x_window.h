@@ -100,6 +100,8 @@ struct Program {
     struct Options {
         bool configuration = true;
         QString programFolder; // empty: a fresh temporary folder
+        std::function<void()> restart = [] {}; // what the configuration's new start does
+        int displaySize = 100; // the size the window is built with (applied by the caller)
     };
     Program();
     explicit Program(const Options& options);
