@@ -74,7 +74,8 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     druh_ = new QTabWidget(this);
     druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
-    add_pages(druh_, model_, scale_);
+    // The pages not on show are built when first chosen, and bound then.
+    add_pages(druh_, model_, scale_, [this](QWidget* page) { binding_.bindTree(page); });
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
@@ -87,12 +88,12 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
                     Qt::WindowCloseButtonHint) &
                    ~Qt::WindowMaximizeButtonHint);
 
-    // Secondary windows: created now, hidden until asked for.
-    about_ = new TOprog(model_, scale_, this);
-    settings_ = new Tnastaveni(model_, scale_, this);
-    listing_ = new Tvypis_reseni(model_, scale_, this);
-    help_ = new HelpWindow(scale_, this);
-    graph_ = new GraphWindow(this);
+    // Secondary windows are built when first asked for, the listing window
+    // also when a calculation shows the listing.
+    model_.observe([self = QPointer<Thlavni>(this)](const QString& name) {
+        if (self && name == WindowModel::kListing && self->model_.listingVisible())
+            self->listingWindow();
+    });
     static_assert(std::extent_v<decltype(graphs_)> == std::size(kGraphPages));
     connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
     const QString graphSet = QString::fromLatin1(app::find_page(QLatin1String(kGraphPages[0].page))->set);
@@ -122,9 +123,9 @@ void Thlavni::buildMenu()
         if (QAction* a = binding_.action(QString::fromUtf8(name)))
             connect(a, &QAction::triggered, this, slot);
     };
-    on("nastav", [this] { settings_->open_settings(); });
+    on("nastav", [this] { settingsDialog()->open_settings(); });
     on("Konec1", [this] { close(); });
-    on("oprog_button", [this] { about_->show_about(); });
+    on("oprog_button", [this] { aboutBox()->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
     connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
@@ -152,7 +153,7 @@ int Thlavni::graphPage() const
 void Thlavni::showGraphOf(int page)
 {
     graphOf_ = page;
-    graph_->showPage(graphs_[page].good, graphs_[page].failed);
+    graphWindow()->showPage(graphs_[page].good, graphs_[page].failed);
 }
 
 void Thlavni::showGraph()
@@ -164,7 +165,7 @@ void Thlavni::showGraph()
         return;
     if (page != graphOf_)
         showGraphOf(page);
-    graph_->show();
+    graphWindow()->show();
     graph_->raise();
     graph_->activateWindow();
 }
@@ -175,7 +176,7 @@ void Thlavni::followPage()
     fpu_clear();
     const int page = graphPage();
     // Off the equation pages the window keeps what it shows.
-    if (page >= 0 && page != graphOf_ && graph_->isVisible())
+    if (page >= 0 && page != graphOf_ && graph_ && graph_->isVisible())
         showGraphOf(page);
 }
 
@@ -195,7 +196,42 @@ void Thlavni::followSolve(const QString& event)
     if (scene)
         g.good = scene;
     if (graphOf_ == page)
-        graph_->showScene(scene);
+        graphWindow()->showScene(scene);
+}
+
+Tvypis_reseni* Thlavni::listingWindow()
+{
+    if (!listing_)
+        listing_ = new Tvypis_reseni(model_, scale_, this);
+    return listing_;
+}
+
+Tnastaveni* Thlavni::settingsDialog()
+{
+    if (!settings_)
+        settings_ = new Tnastaveni(model_, scale_, this);
+    return settings_;
+}
+
+TOprog* Thlavni::aboutBox()
+{
+    if (!about_)
+        about_ = new TOprog(model_, scale_, this);
+    return about_;
+}
+
+HelpWindow* Thlavni::helpWindow()
+{
+    if (!help_)
+        help_ = new HelpWindow(scale_, this);
+    return help_;
+}
+
+GraphWindow* Thlavni::graphWindow()
+{
+    if (!graph_)
+        graph_ = new GraphWindow(this);
+    return graph_;
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -207,11 +243,11 @@ void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
 void Thlavni::runEffect(const QString& what)
 {
     if (what.startsWith(u"help:")) {
-        help_->showTopic(what.mid(5));
+        helpWindow()->showTopic(what.mid(5));
     } else if (what == u"start:calc") {
         start_desktop_calculator(find_, start_);
     } else if (what == u"listing:show") {
-        listing_->show();
+        listingWindow()->show();
         listing_->raise();
     }
 }
