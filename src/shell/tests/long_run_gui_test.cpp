@@ -85,12 +85,12 @@ TEST_F(LongRun, ClosingTheWindowDuringARunEndsTheProgram)
     EXPECT_TRUE(model.stop(QStringLiteral("statistics")));
 }
 
-// 20000 values take the sort seconds: only a stop ends it early.
+// 60000 values take the sort seconds: only a stop ends it early.
 QStringList many_values()
 {
     QStringList values;
-    for (int i = 0; i < 20000; ++i)
-        values.append(QString::number((i * 7919) % 20011 - 10000));
+    for (int i = 0; i < 60000; ++i)
+        values.append(QString::number((i * 7919) % 60013 - 30000));
     return values;
 }
 
@@ -103,11 +103,16 @@ TEST_F(LongRun, StopButtonEndsTheStatistics)
     bool stopWasEnabled = false;
     bool stopped = false;
     QTimer::singleShot(0, button("stat_vyres"), &QPushButton::click);
-    QTimer::singleShot(300, [&] {
-        stopWasEnabled = button("stat_prerus")->isEnabled() && !button("stat_vyres")->isEnabled();
+    // Stop as soon as the run lets the events in.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (stopped || !button("stat_prerus")->isEnabled())
+            return;
+        stopWasEnabled = !button("stat_vyres")->isEnabled();
         QTest::mouseClick(button("stat_prerus"), Qt::LeftButton);
         stopped = true;
     });
+    poll.start(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return stopped && button("stat_vyres")->isEnabled(); }, 20000));
     EXPECT_TRUE(stopWasEnabled);
     EXPECT_FALSE(button("stat_prerus")->isEnabled());
@@ -121,7 +126,12 @@ TEST_F(LongRun, ClosingTheWindowDuringTheStatisticsEndsTheProgram)
     app::show_page(model, registry, QStringLiteral("stat"));
     model.setLines(QStringLiteral("data"), many_values());
     QTimer::singleShot(0, button("stat_vyres"), &QPushButton::click);
-    QTimer::singleShot(300, window.get(), &QWidget::close);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (button("stat_prerus")->isEnabled())
+            window->close();
+    });
+    poll.start(1);
     QTimer::singleShot(30000, [] { QCoreApplication::exit(2); });
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
