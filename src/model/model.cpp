@@ -49,6 +49,9 @@ void WindowModel::notify(const QString& name)
     FpuFlagsKept calculation;
     for (const Observer& o : observers_)
         o(name);
+    // A step of a long run that changed what is shown is slow anyway: its
+    // poll reaches the host, which keeps its pace by the clock.
+    nextPass_ = polls_ + 1;
 }
 
 void WindowModel::setText(const QString& name, const QString& text)
@@ -334,10 +337,15 @@ void WindowModel::effect(const QString& what)
     host_->effect(what);
 }
 
-void WindowModel::processEvents()
+void WindowModel::pass()
 {
-    FpuFlagsKept calculation;
-    host_->processEvents();
+    std::uint64_t every = 1;
+    {
+        FpuFlagsKept calculation;
+        every = host_->processEvents();
+    }
+    // Counted from the end of the pass: a run nested in it has polled too.
+    nextPass_ = polls_ + std::max<std::uint64_t>(every, 1);
 }
 
 } // namespace qvk

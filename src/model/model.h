@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include <cstdint>
 #include <functional>
+#include <list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -109,8 +111,11 @@ public:
     virtual bool ask(const Message& message) = 0;
     // A help topic, a program start, the listing window shown, ...
     virtual void effect(const QString& what) = 0;
-    // Processes pending user events inside a long run.
-    virtual void processEvents() = 0;
+    // Processes pending user events inside a long run. The model counts the
+    // polls of a run itself and calls this at the run's first poll and then
+    // once the polls the host asked for have passed: the answer is how many
+    // (1 = the next one).
+    virtual std::uint64_t processEvents() = 0;
 };
 
 // Collects what would be shown; answers every question Yes.
@@ -118,8 +123,9 @@ class RecordingHost : public Host {
 public:
     std::vector<Message> messages;
     QStringList effects;
+    // Called at every poll while set, with the number of polls it has seen.
+    std::function<void(int)> onPoll;
     int polls = 0;
-    std::function<void(int)> onPoll; // called with the poll count
 
     void show(const Message& message) override { messages.push_back(message); }
     bool ask(const Message& message) override
@@ -128,12 +134,14 @@ public:
         return true;
     }
     void effect(const QString& what) override { effects.append(what); }
-    void processEvents() override
+    std::uint64_t processEvents() override
     {
-        ++polls;
-        if (onPoll)
-            onPoll(polls);
+        if (!onPoll)
+            return kNever;
+        onPoll(++polls);
+        return 1;
     }
+    static constexpr std::uint64_t kNever = std::uint64_t(1) << 62;
 };
 
 class WindowModel {
@@ -204,13 +212,27 @@ public:
     // --- messages, effects, long runs. Views (observers) and the host do
     // toolkit work; the model is the only way from a calculation to them, and
     // it keeps the calculation's FP flags across every such call.
-    void setHost(Host* host) { host_ = host ? host : &fallback_; }
+    void setHost(Host* host)
+    {
+        host_ = host ? host : &fallback_;
+        startRun();
+    }
     void showMessage(Message::Kind kind, const QString& title, const QString& text);
     // A Yes/No question; true for Yes. `icon` is Question or Warning.
     bool ask(const QString& title, const QString& text, Message::Kind icon = Message::Kind::Question);
     void beep();
     void effect(const QString& what);
-    void processEvents();
+    // One step of a long run. Counts it; only when the host's interval has
+    // passed does the host process pending events, so a step costs a counter.
+    void processEvents()
+    {
+        if (++polls_ >= nextPass_)
+            pass();
+    }
+    // Every poll since the model was made.
+    std::uint64_t polls() const { return polls_; }
+    // A run starts: its first poll reaches the host.
+    void startRun() { nextPass_ = polls_ + 1; }
     // The stop flag of a long run by name (a page's Stop button and the close
     // request set it); clear until first set. The reference stays valid.
     bool& stop(const QString& flag) { return stop_[flag]; }
@@ -251,7 +273,12 @@ private:
     QString focused_;
     RecordingHost fallback_;
     Host* host_ = &fallback_;
-    std::vector<Observer> observers_;
+    std::uint64_t polls_ = 0;
+    std::uint64_t nextPass_ = 1;
+    void pass();
+    // A view may be made while the model notifies (a page built when first
+    // chosen): a list keeps the others where they are.
+    std::list<Observer> observers_;
 };
 
 } // namespace qvk

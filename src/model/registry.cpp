@@ -61,6 +61,7 @@ void run_guarded(WindowModel& model, const std::function<void()>& work)
         // outer run's pending flags for it.
         FpuFlagsKept outer;
         fpu_clear();
+        model.startRun();
         try {
             work();
             fpu_check();

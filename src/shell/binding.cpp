@@ -147,7 +147,8 @@ void Binding::bindTree(QWidget* root)
 void Binding::bind(QWidget* w)
 {
     const QString name = w->objectName();
-    if (widgets_.contains(name))
+    // A page built later takes the place of the stand-in of its name.
+    if (widgets_.value(name))
         return;
     widgets_.insert(name, w);
     const Field& f = model_.field(name);

@@ -51,20 +51,28 @@ void GuiHost::effect(const QString& what)
         effects_(what);
 }
 
-void GuiHost::processEvents()
+std::uint64_t GuiHost::processEvents()
 {
-    // Called once per step of a long loop: read the clock only every few
-    // hundred calls and let the event loop run about every 10 ms, so the loop
-    // keeps the speed of its arithmetic and Stop still works within a few
-    // tens of milliseconds.
-    if ((++calls_ & 0xff) != 0)
-        return;
-    if (clock_.isValid() && !clock_.hasExpired(10))
-        return;
-    // The model keeps the calculation's FP flags across this (see WindowModel).
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    // Timed from the end of the pass, so a slow repaint cannot starve the loop.
-    clock_.start();
+    // The model calls this only every `every_` polls of a long loop, whose
+    // steps thus cost a counter each. The interval follows the speed of the
+    // loop, so that the clock is read about every millisecond whether a step
+    // is a comparison or two divisions, and the event loop runs about every
+    // 10 ms: Stop is seen within a few tens of milliseconds.
+    constexpr qint64 kShortNs = 250'000;
+    constexpr qint64 kLongNs = 2'000'000;
+    constexpr std::uint64_t kMostPolls = std::uint64_t(1) << 24;
+    const qint64 gap = sinceCall_.isValid() ? sinceCall_.nsecsElapsed() : kLongNs + 1;
+    if (gap < kShortNs && every_ < kMostPolls)
+        every_ *= 2;
+    else if (gap > kLongNs && every_ > 1)
+        every_ /= 2;
+    if (!sincePass_.isValid() || sincePass_.hasExpired(10)) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // Timed from the end of the pass, so a slow repaint cannot starve the loop.
+        sincePass_.start();
+    }
+    sinceCall_.start();
+    return every_;
 }
 
 } // namespace qvk::shell

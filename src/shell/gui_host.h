@@ -1,6 +1,6 @@
 #pragma once
 // The model's host in the desktop program: message boxes, the beep, platform
-// effects and a cheap event pump for long runs.
+// effects and the event pump of long runs.
 #include "model/model.h"
 
 #include <QElapsedTimer>
@@ -22,15 +22,16 @@ public:
     void show(const Message& message) override;
     bool ask(const Message& message) override;
     void effect(const QString& what) override;
-    void processEvents() override;
+    std::uint64_t processEvents() override;
     // Error messages shown so far: tells a failed run from a good one.
     unsigned errorsShown() const { return errors_; }
 
 private:
     QPointer<QWidget> owner_;
     std::function<void(const QString&)> effects_;
-    QElapsedTimer clock_;
-    unsigned calls_ = 0;
+    QElapsedTimer sinceCall_;   // since the model last called processEvents
+    QElapsedTimer sincePass_;   // since the event loop last ran
+    std::uint64_t every_ = 1;   // polls between two calls
     unsigned errors_ = 0;
 };
 

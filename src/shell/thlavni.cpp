@@ -78,7 +78,8 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     druh_ = new QTabWidget(this);
     druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
-    add_pages(druh_, model_, scale_);
+    // The pages not on show are built when first chosen, and bound then.
+    add_pages(druh_, model_, scale_, [this](QWidget* page) { binding_.bindTree(page); });
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     setCentralWidget(druh_);
     buildMenu();
@@ -92,12 +93,12 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
                     Qt::WindowCloseButtonHint) &
                    ~Qt::WindowMaximizeButtonHint);
 
-    // Secondary windows: created now, hidden until asked for.
-    about_ = new TOprog(model_, scale_, this);
-    settings_ = new Tnastaveni(model_, scale_, this);
-    listing_ = new Tvypis_reseni(model_, scale_, this);
-    help_ = new HelpWindow(scale_, this);
-    graph_ = new GraphWindow(this);
+    // Secondary windows are built when first asked for, the listing window
+    // also when a calculation shows the listing.
+    model_.observe([self = QPointer<Thlavni>(this)](const QString& name) {
+        if (self && name == WindowModel::kListing && self->model_.listingVisible())
+            self->listingWindow();
+    });
     static_assert(std::extent_v<decltype(graphs_)> == std::size(kGraphPages));
     connect(&binding_, &Binding::handled, this, &Thlavni::followSolve);
     const QString graphSet = QString::fromLatin1(app::find_page(QLatin1String(kGraphPages[0].page))->set);
@@ -129,9 +130,9 @@ void Thlavni::buildMenu()
             ownCommands_.append(a->objectName());
         }
     };
-    on("nastav", [this] { settings_->open_settings(); });
+    on("nastav", [this] { settingsDialog()->open_settings(); });
     on("Konec1", [this] { close(); });
-    on("oprog_button", [this] { about_->show_about(); });
+    on("oprog_button", [this] { aboutBox()->show_about(); });
     for (const char* name : kConfigurationCommands)
         on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
     connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
@@ -159,7 +160,7 @@ int Thlavni::graphPage() const
 void Thlavni::showGraphOf(int page)
 {
     graphOf_ = page;
-    graph_->showPage(graphs_[page].good, graphs_[page].failed);
+    graphWindow()->showPage(graphs_[page].good, graphs_[page].failed);
 }
 
 void Thlavni::showGraph()
@@ -171,7 +172,7 @@ void Thlavni::showGraph()
         return;
     if (page != graphOf_)
         showGraphOf(page);
-    graph_->showBeside(this);
+    graphWindow()->showBeside(this);
 }
 
 void Thlavni::followPage()
@@ -180,7 +181,7 @@ void Thlavni::followPage()
     fpu_clear();
     const int page = graphPage();
     // Off the equation pages the window keeps what it shows.
-    if (page >= 0 && page != graphOf_ && graph_->isVisible())
+    if (page >= 0 && page != graphOf_ && graph_ && graph_->isVisible())
         showGraphOf(page);
 }
 
@@ -200,7 +201,42 @@ void Thlavni::followSolve(const QString& event)
     if (scene)
         g.good = scene;
     if (graphOf_ == page)
-        graph_->showScene(scene);
+        graphWindow()->showScene(scene);
+}
+
+Tvypis_reseni* Thlavni::listingWindow()
+{
+    if (!listing_)
+        listing_ = new Tvypis_reseni(model_, scale_, this);
+    return listing_;
+}
+
+Tnastaveni* Thlavni::settingsDialog()
+{
+    if (!settings_)
+        settings_ = new Tnastaveni(model_, scale_, this);
+    return settings_;
+}
+
+TOprog* Thlavni::aboutBox()
+{
+    if (!about_)
+        about_ = new TOprog(model_, scale_, this);
+    return about_;
+}
+
+HelpWindow* Thlavni::helpWindow()
+{
+    if (!help_)
+        help_ = new HelpWindow(scale_, this);
+    return help_;
+}
+
+GraphWindow* Thlavni::graphWindow()
+{
+    if (!graph_)
+        graph_ = new GraphWindow(this);
+    return graph_;
 }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
@@ -220,12 +256,12 @@ QStringList Thlavni::configurationCommands()
 bool Thlavni::runEffect(const QString& what)
 {
     if (what.startsWith(u"help:")) {
-        help_->showTopic(what.mid(5));
+        helpWindow()->showTopic(what.mid(5));
     } else if (what == u"start:calc") {
         if (start_desktop_calculator(find_, start_).isEmpty())
             model_.showMessage(Message::Kind::Information, kAppTitle, no_calculator_text());
     } else if (what == u"listing:show") {
-        listing_->show();
+        listingWindow()->show();
         listing_->raise();
     } else {
         return false;

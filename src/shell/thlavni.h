@@ -38,11 +38,12 @@ public:
     double scale() const { return scale_; }
     const MainMenu& mainMenu() const { return menu_; }
 
-    Tvypis_reseni* listingWindow() const { return listing_; }
-    Tnastaveni* settingsDialog() const { return settings_; }
-    TOprog* aboutBox() const { return about_; }
-    HelpWindow* helpWindow() const { return help_; }
-    GraphWindow* graphWindow() const { return graph_; }
+    // The secondary windows, each built the first time it is asked for.
+    Tvypis_reseni* listingWindow();
+    Tnastaveni* settingsDialog();
+    TOprog* aboutBox();
+    HelpWindow* helpWindow();
+    GraphWindow* graphWindow();
     QAction* graphAction() const { return graphAction_; }
     // Opens the graph of the page on show, when it has one.
     void showGraph();

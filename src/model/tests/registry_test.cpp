@@ -6,6 +6,8 @@
 #include <cfenv>
 #include <cmath>
 #include <stdexcept>
+#include <cstdint>
+#include <vector>
 
 using namespace qvk;
 
@@ -132,7 +134,12 @@ struct ToolkitHost : RecordingHost {
     void show(const Message& m) override { work(), RecordingHost::show(m); }
     bool ask(const Message& m) override { return work(), RecordingHost::ask(m); }
     void effect(const QString& what) override { work(), RecordingHost::effect(what); }
-    void processEvents() override { work(), RecordingHost::processEvents(); }
+    std::uint64_t processEvents() override
+    {
+        work();
+        RecordingHost::processEvents();
+        return 1;
+    }
 };
 
 class ToolkitWork : public testing::TestWithParam<bool> {};
@@ -173,6 +180,100 @@ TEST_P(ToolkitWork, LeavesNoFlagsInTheCalculationAndClearsNone)
 }
 
 INSTANTIATE_TEST_SUITE_P(RaisingOrClearing, ToolkitWork, testing::Bool());
+
+// A host that asks to see every `every`-th poll and notes the polls it saw;
+// its event processing raises a fault of its own.
+struct PacedHost : RecordingHost {
+    std::uint64_t every = 1;
+    const WindowModel* model = nullptr;
+    std::vector<std::uint64_t> seen;
+    std::uint64_t processEvents() override
+    {
+        seen.push_back(model->polls());
+        volatile double zero = 0;
+        volatile double v = zero / zero;
+        (void)v;
+        return every;
+    }
+};
+
+// The host sees a run's first poll and then every `every`-th; the model
+// counts each poll, and the host's faults never reach the run.
+TEST(Polls, TheHostSeesTheFirstPollOfARunThenItsIntervalAndTheModelCountsAll)
+{
+    WindowModel m;
+    Registry r;
+    PacedHost host;
+    host.every = 4;
+    host.model = &m;
+    m.setHost(&host);
+    r.add(QStringLiteral("long"), [](WindowModel& m) {
+        for (int i = 0; i < 10; ++i)
+            m.processEvents();
+    });
+    run_required(m, r, QStringLiteral("long"));
+    EXPECT_EQ(m.polls(), 10u);
+    EXPECT_EQ(host.seen, (std::vector<std::uint64_t>{1, 5, 9}));
+    // A new run starts afresh: its first poll is seen again.
+    run_required(m, r, QStringLiteral("long"));
+    EXPECT_EQ(m.polls(), 20u);
+    EXPECT_EQ(host.seen, (std::vector<std::uint64_t>{1, 5, 9, 11, 15, 19}));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+// A step that changed what a view shows has its poll seen by the host.
+TEST(Polls, AChangeShownInAViewBringsTheNextPollToTheHost)
+{
+    WindowModel m;
+    Registry r;
+    PacedHost host;
+    host.every = 1000;
+    host.model = &m;
+    m.setHost(&host);
+    Field out;
+    out.name = QStringLiteral("out");
+    m.add(out);
+    m.observe([](const QString&) {});
+    r.add(QStringLiteral("long"), [](WindowModel& m) {
+        for (int i = 1; i <= 10; ++i) {
+            if (i == 6)
+                m.setText(QStringLiteral("out"), QStringLiteral("6"));
+            m.processEvents();
+        }
+    });
+    run_required(m, r, QStringLiteral("long"));
+    EXPECT_EQ(host.seen, (std::vector<std::uint64_t>{1, 6}));
+}
+
+// Batch runs: without a stop to make, the host sees only a run's first poll;
+// asked to stop at the n-th poll, it sees every poll up to it.
+TEST(Polls, TheRecordingHostSeesEveryPollOnlyWhenItHasToCount)
+{
+    WindowModel m;
+    Registry r;
+    RecordingHost host;
+    m.setHost(&host);
+    bool stop = false;
+    int polled = 0;
+    r.add(QStringLiteral("long"), [&](WindowModel& m) {
+        polled = 0;
+        stop = false;
+        while (!stop && polled < 100000) {
+            ++polled;
+            m.processEvents();
+        }
+    });
+    run_required(m, r, QStringLiteral("long"));
+    EXPECT_EQ(polled, 100000);
+    EXPECT_EQ(m.polls(), 100000u);
+    host.onPoll = [&](int poll) {
+        if (poll == 777)
+            stop = true;
+    };
+    run_required(m, r, QStringLiteral("long"));
+    EXPECT_EQ(polled, 777);
+    EXPECT_EQ(host.polls, 777);
+}
 
 TEST_F(Fixture, TypingFiltersLimitsAndFiresTheChange)
 {

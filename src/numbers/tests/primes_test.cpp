@@ -63,7 +63,7 @@ TEST(Factorization, StopAtAnyPollUnlocks)
                 p.run("prerusClick");
         };
         p.run("rozlozClick");
-        EXPECT_EQ(p.host.polls, stopAt);
+        EXPECT_EQ(p.model.polls(), stopAt);
         EXPECT_EQ(p.model.text(QStringLiteral("stav")), QStringLiteral("Výpočet nedokončen"));
         EXPECT_FALSE(p.model.enabled(QStringLiteral("prerus")));
         EXPECT_TRUE(p.model.enabled(QStringLiteral("rozloz")));
@@ -92,7 +92,7 @@ TEST(Listing, PollsOnlyInsideTrialLoops)
         p.model.setText(QStringLiteral("xod"), QString::fromUtf8(c.from));
         p.model.setText(QStringLiteral("xdo"), QString::fromUtf8(c.to));
         p.run("vypisClick");
-        EXPECT_EQ(p.host.polls, c.polls) << c.from << ".." << c.to;
+        EXPECT_EQ(p.model.polls(), c.polls) << c.from << ".." << c.to;
     }
 }
 

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -123,13 +124,13 @@ QStringList page_class_names()
     return names;
 }
 
-QWidget* make_page(const app::Page& page, const WindowModel& model, double scale)
+QWidget* make_page(const app::Page& page, const WindowModel& model, double scale, const PageBuilt& built)
 {
     QWidget* w = nullptr;
     if (page.holds && page.frame)
-        w = new SelectorPage(page, model, scale);
+        w = new SelectorPage(page, model, scale, built);
     else if (page.holds)
-        w = new ButtonPagesPage(page, model, scale);
+        w = new ButtonPagesPage(page, model, scale, built);
     for (const PageClass& c : kPageClasses)
         if (!w && QLatin1String(c.page) == QLatin1String(page.name))
             w = c.make(model, scale);
@@ -139,23 +140,106 @@ QWidget* make_page(const app::Page& page, const WindowModel& model, double scale
     return w;
 }
 
-void add_pages(QTabWidget* pages, const WindowModel& model, double scale)
+namespace {
+
+// Holds the place of a page not built yet: its name, so that the binding
+// and the page set know it, and what it takes to build it.
+class PendingPage : public QWidget {
+public:
+    PendingPage(const app::Page& page, const WindowModel& model, double scale, PageBuilt built)
+        : page_(page), model_(model), scale_(scale), built_(std::move(built))
+    {
+        setObjectName(QString::fromLatin1(page.name));
+    }
+
+    // Puts the page in its place in `pages` (at `index`) and goes.
+    QWidget* build(QTabWidget* pages, int index)
+    {
+        QWidget* w = make_page(page_, model_, scale_, built_);
+        {
+            // The page set stays on the same page: nobody is told of a change.
+            const QSignalBlocker quiet(pages);
+            const bool current = pages->currentIndex() == index;
+            pages->insertTab(index, w, pages->tabText(index));
+            pages->setTabToolTip(index, pages->tabToolTip(index + 1));
+            pages->setTabEnabled(index, pages->isTabEnabled(index + 1));
+            pages->setTabVisible(index, pages->isTabVisible(index + 1));
+            if (current)
+                pages->setCurrentIndex(index);
+            pages->removeTab(index + 1);
+        }
+        const PageBuilt built = built_;
+        delete this;
+        if (built)
+            built(w);
+        return w;
+    }
+
+private:
+    const app::Page& page_;
+    const WindowModel& model_;
+    double scale_;
+    PageBuilt built_;
+};
+
+} // namespace
+
+void add_pages(QTabWidget* pages, const WindowModel& model, double scale, const PageBuilt& built)
 {
-    for (const app::Page* page : app::pages_of(pages->objectName()))
-        pages->addTab(make_page(*page, model, scale), model.field(QString::fromLatin1(page->name)).caption);
+    const QList<const app::Page*> list = app::pages_of(pages->objectName());
+    if (!built) {
+        for (const app::Page* page : list)
+            pages->addTab(make_page(*page, model, scale), model.field(QString::fromLatin1(page->name)).caption);
+        return;
+    }
+    // The page on show is the model's; the others wait until they are chosen.
+    const int shown = model.index(pages->objectName());
+    for (int i = 0; i < list.size(); ++i) {
+        const app::Page& page = *list[i];
+        QWidget* w = i == shown ? make_page(page, model, scale, built) : new PendingPage(page, model, scale, built);
+        pages->addTab(w, model.field(QString::fromLatin1(page.name)).caption);
+    }
+    // Before the binding hears of the change, so that it meets the page itself.
+    QObject::connect(pages, &QTabWidget::currentChanged, pages, [pages](int index) { build_page(pages, index); });
 }
 
-ButtonPagesPage::ButtonPagesPage(const app::Page& page, const WindowModel& model, double s, QWidget* parent)
+QWidget* build_page(QTabWidget* pages, int index)
+{
+    QWidget* w = pages->widget(index);
+    if (auto* pending = dynamic_cast<PendingPage*>(w))
+        return pending->build(pages, index);
+    return w;
+}
+
+void build_all_pages(QWidget* root)
+{
+    // Each page built may hold page sets of its own: look again until none waits.
+    for (bool more = true; more;) {
+        more = false;
+        for (QTabWidget* pages : root->findChildren<QTabWidget*>()) {
+            for (int i = 0; i < pages->count(); ++i) {
+                if (dynamic_cast<PendingPage*>(pages->widget(i))) {
+                    build_page(pages, i);
+                    more = true;
+                }
+            }
+        }
+    }
+}
+
+ButtonPagesPage::ButtonPagesPage(const app::Page& page, const WindowModel& model, double s, const PageBuilt& built,
+                                 QWidget* parent)
     : QWidget(parent)
 {
     auto* pages = button_pages(this, page.holds);
-    add_pages(pages, model, s);
+    add_pages(pages, model, s, built);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages);
 }
 
-SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, double s, QWidget* parent)
+SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, double s, const PageBuilt& built,
+                           QWidget* parent)
     : QWidget(parent)
 {
     const app::Frame& f = *page.frame;
@@ -185,7 +269,7 @@ SelectorPage::SelectorPage(const app::Page& page, const WindowModel& model, doub
     compute_ = compute;
 
     sheets_ = hidden_pages(this, page.holds);
-    add_pages(sheets_, model, s);
+    add_pages(sheets_, model, s, built);
     place(sheets_, 0, 38, kClientWidth - 6, kClientHeight - 38 - 48, s);
     connect(sheets_, &QTabWidget::currentChanged, this, &SelectorPage::orderTabs);
     orderTabs();

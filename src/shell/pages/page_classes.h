@@ -7,15 +7,27 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QTabWidget;
 
 namespace qvk::shell {
 
-// The widget of one page of the table, named after it.
-QWidget* make_page(const app::Page& page, const WindowModel& model, double scale);
+// Told of each page built after its page set (the binding binds it).
+using PageBuilt = std::function<void(QWidget* page)>;
+
+// The widget of one page of the table, named after it. With `built`, the
+// page sets inside it build their pages as add_pages does.
+QWidget* make_page(const app::Page& page, const WindowModel& model, double scale, const PageBuilt& built = {});
 // Adds the pages of the model page set named like `pages` (empty pages where
-// the table has no class yet).
-void add_pages(QTabWidget* pages, const WindowModel& model, double scale);
+// the table has no class yet). With `built`, only the page on show is built
+// now; each other one when it is first chosen, in place of a stand-in of its
+// name, and then `built` is told of it.
+void add_pages(QTabWidget* pages, const WindowModel& model, double scale, const PageBuilt& built = {});
+// The page at `index` of a page set, built now if it was not yet.
+QWidget* build_page(QTabWidget* pages, int index);
+// Builds every page not built yet under `root`.
+void build_all_pages(QWidget* root);
 // The pages that have a class of their own.
 QStringList page_class_names();
 
@@ -23,7 +35,8 @@ QStringList page_class_names();
 class ButtonPagesPage : public QWidget {
     Q_OBJECT
 public:
-    ButtonPagesPage(const app::Page& page, const WindowModel& model, double scale, QWidget* parent = nullptr);
+    ButtonPagesPage(const app::Page& page, const WindowModel& model, double scale, const PageBuilt& built = {},
+                    QWidget* parent = nullptr);
 };
 
 // A top page holding a selector frame ("Planimetrie", "Stereometrie"): the
@@ -32,7 +45,8 @@ public:
 class SelectorPage : public QWidget {
     Q_OBJECT
 public:
-    SelectorPage(const app::Page& page, const WindowModel& model, double scale, QWidget* parent = nullptr);
+    SelectorPage(const app::Page& page, const WindowModel& model, double scale, const PageBuilt& built = {},
+                 QWidget* parent = nullptr);
     QTabWidget* sheets() const { return sheets_; }
 
 private:

@@ -3,6 +3,7 @@
 // Tab, Enter and Alt in fields, memos that keep the caret or show their end.
 #include "app/assembly.h"
 #include "app/navigation.h"
+#include "shell/pages/page_classes.h"
 #include "shell/thlavni.h"
 
 #include <QApplication>
@@ -42,6 +43,10 @@ struct Window {
     W* find(const char* name) const
     {
         W* w = window->findChild<W*>(QString::fromUtf8(name));
+        if (!w) { // on a page not chosen yet
+            build_all_pages(window.get());
+            w = window->findChild<W*>(QString::fromUtf8(name));
+        }
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -282,6 +287,7 @@ TEST_P(Captions, FitWithRoom)
         for (const auto& [name, text] : kLongestLabelTexts)
             w.model.setText(QString::fromUtf8(name), QString::fromUtf8(text));
         const int room = qRound(3 * w.window->scale());
+        build_all_pages(w.window.get());
         for (QWidget* widget : w.window->centralWidget()->findChildren<QWidget*>()) {
             const std::string what = widget->objectName().toStdString() + " \"" +
                                      widget->property("text").toString().toStdString() + "\"";

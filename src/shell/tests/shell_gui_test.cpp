@@ -74,6 +74,10 @@ struct Shell {
     W* find(const char* name) const
     {
         W* w = window->findChild<W*>(QString::fromUtf8(name));
+        if (!w) { // on a page not chosen yet
+            build_all_pages(window.get());
+            w = window->findChild<W*>(QString::fromUtf8(name));
+        }
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
@@ -195,11 +199,41 @@ TEST(MainWindow, EveryPageClassDrawsAPageOfTheTable)
     Shell s;
     for (const QString& name : page_class_names()) {
         ASSERT_TRUE(app::find_page(name)) << name.toStdString();
+        // Built, whole, the first time it is chosen.
+        app::show_page(s.model, s.registry, name);
         QWidget* page = s.find(name.toUtf8().constData());
         ASSERT_TRUE(page);
+        EXPECT_TRUE(page->isVisible()) << name.toStdString();
         // Its own class, not an empty page.
         EXPECT_FALSE(page->children().isEmpty()) << name.toStdString();
     }
+}
+
+// The start builds the first page only; another is built when first chosen,
+// shows what the model got meanwhile and is bound like the first.
+TEST(MainWindow, APageBuiltWhenFirstChosenShowsTheModelAndIsBound)
+{
+    Shell s;
+    EXPECT_EQ(s.window->findChild<QLineEdit*>(QStringLiteral("zadani_prv")), nullptr);
+    s.model.setText(QStringLiteral("zadani_prv"), QStringLiteral("97"));
+    s.model.setText(QStringLiteral("stav"), QStringLiteral("Výpočet dokončen"));
+    app::show_page(s.model, s.registry, QStringLiteral("pc"));
+    auto* number = s.window->findChild<QLineEdit*>(QStringLiteral("zadani_prv"));
+    ASSERT_TRUE(number);
+    EXPECT_TRUE(number->isVisible());
+    EXPECT_EQ(number->text(), QStringLiteral("97"));
+    EXPECT_EQ(s.find<QLabel>("stav")->text(), QStringLiteral("Výpočet dokončen"));
+    number->setText(QStringLiteral("98"));
+    EXPECT_EQ(s.model.text(QStringLiteral("zadani_prv")), QStringLiteral("98"));
+    s.find<QPushButton>("rozloz")->click();
+    EXPECT_EQ(s.model.text(QStringLiteral("rozklad")), QStringLiteral("2\n7 ^ 2\n"));
+    EXPECT_EQ(s.find<QPlainTextEdit>("rozklad")->toPlainText(), QStringLiteral("2\n7 ^ 2\n"));
+    // Chosen on its tab, too: the statistics page.
+    EXPECT_EQ(s.window->findChild<QPlainTextEdit*>(QStringLiteral("data")), nullptr);
+    s.pages("druh")->setCurrentIndex(2);
+    EXPECT_EQ(s.model.index(QStringLiteral("druh")), 2);
+    ASSERT_TRUE(s.window->findChild<QPlainTextEdit*>(QStringLiteral("data")));
+    EXPECT_EQ(s.pages("druh")->currentWidget()->objectName(), QStringLiteral("stat"));
 }
 
 TEST(MainWindow, InnerPageSetsAreDrawnAsButtons)
@@ -213,6 +247,7 @@ TEST(MainWindow, EveryWidgetOfAPageLiesInsideIt)
 {
     // Nothing is clipped by its page: every child lies inside its parent.
     Shell s;
+    build_all_pages(s.window.get());
     for (QWidget* page : s.window->centralWidget()->findChildren<QWidget*>()) {
         QWidget* parent = page->parentWidget();
         if (!parent || page->isWindow() || !page->isVisibleTo(s.window.get()) ||

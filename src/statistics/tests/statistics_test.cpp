@@ -94,7 +94,7 @@ TEST(Statistics, StopAtEveryPollKeepsThePage)
         } else {
             QStringList sorted = data;
             std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
-            EXPECT_EQ(p.host.polls, allPolls);
+            EXPECT_EQ(p.model.polls(), allPolls);
             EXPECT_EQ(p.model.lines(QStringLiteral("data")), sorted);
             EXPECT_EQ(p.model.text(QStringLiteral("stat_prvky")), QStringLiteral("9"));
             EXPECT_NE(p.model.text(QStringLiteral("stat_prumer")), QStringLiteral("old"));
@@ -113,7 +113,7 @@ TEST(Statistics, StopInsideAPassEndsTheSortAtOnce)
     };
     p.run("stat_vyresClick");
     // Polls 1-3 in the first pass, then the pass's own poll.
-    EXPECT_EQ(p.host.polls, 4);
+    EXPECT_EQ(p.model.polls(), 4);
     EXPECT_EQ(p.progress, (QStringList{QStringLiteral("Třídím data ..."), QStringLiteral("Třídím data ... 0 %"), QString()}));
     EXPECT_EQ(p.model.lines(QStringLiteral("data")), values(600));
     EXPECT_TRUE(p.idle());

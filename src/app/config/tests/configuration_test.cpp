@@ -54,7 +54,7 @@ public:
         return a;
     }
     void effect(const QString&) override {}
-    void processEvents() override {}
+    std::uint64_t processEvents() override { return 1; }
 };
 
 class FakePlatform : public WindowPlatform {

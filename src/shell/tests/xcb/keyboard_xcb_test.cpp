@@ -229,6 +229,7 @@ void captions_fit(Program& p)
     p.model.setText(QStringLiteral("stav"), QStringLiteral("Výpočet nedokončen"));
     p.model.setText(QStringLiteral("Tridim"), QStringLiteral("Třídím data ... 100 %"));
     const int room = 3;
+    build_all_pages(p.window.get());
     for (QWidget* w : p.window->centralWidget()->findChildren<QWidget*>()) {
         const std::string what = w->objectName().toStdString() + " " + w->property("text").toString().toStdString();
         if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty()) {

@@ -122,12 +122,17 @@ struct Program {
 
 } // namespace qvk::shell::xcb_test
 
+#include "shell/pages/page_classes.h"
 #include "shell/thlavni.h"
 
 template <typename W>
 W* qvk::shell::xcb_test::Program::find(const char* name) const
 {
     W* w = window->findChild<W*>(QString::fromUtf8(name));
+    if (!w) { // on a page not chosen yet
+        build_all_pages(window.get());
+        w = window->findChild<W*>(QString::fromUtf8(name));
+    }
     EXPECT_NE(w, nullptr) << name;
     return w;
 }
