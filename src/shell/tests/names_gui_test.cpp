@@ -90,9 +90,11 @@ struct Window {
     {
         QList<QWidget*> out{tree()};
         for (QWidget* w : tree()->findChildren<QWidget*>()) {
-            // Qt names the parts of its tab bars itself.
+            // Qt names the parts of its tab bars itself; a result field's
+            // ellipsis mark is part of the field.
             if (w->objectName().isEmpty() || w->objectName().startsWith(u"qt_") ||
-                qobject_cast<QTabBar*>(w->parentWidget()))
+                qobject_cast<QTabBar*>(w->parentWidget()) ||
+                w->objectName() == w->parentWidget()->objectName() + QStringLiteral("_vypusteno"))
                 continue;
             out.append(w);
         }
