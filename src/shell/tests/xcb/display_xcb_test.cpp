@@ -27,21 +27,6 @@ namespace {
 
 using Display = OnX11;
 
-// Replaces the text of an edit field as a user does.
-void retype(Program& p, const char* name, const QString& text)
-{
-    p.click(p.find(name));
-    press({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
-    type_text(text);
-}
-
-// The text fits in the room QLineEdit leaves it, in the font it is drawn in.
-bool fits(const QLineEdit* e)
-{
-    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-    return e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 2 * frame - 4;
-}
-
 // Shown whole, or ending in a visible "…" with the whole text in the hint.
 testing::AssertionResult readable(const QLineEdit* e)
 {
@@ -76,7 +61,7 @@ TEST_F(Display, ResultsWiderThanTheirFieldAreShownWholeAlsoAtALargerSize)
         app::show_page(p.model, p.registry, c.top, c.inner);
         settle();
         for (const auto& [field, text] : c.typed)
-            retype(p, field, QString::fromUtf8(text));
+            p.retype(field, QString::fromUtf8(text));
         p.click(p.find(c.compute));
         ASSERT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
         auto* e = p.find<QLineEdit>(c.field);
@@ -152,14 +137,14 @@ TEST_F(Display, TheHelpSaysWhichNumbersMayEndInABlank)
     // A whole number with a blank after it is refused ...
     app::show_page(p.model, p.registry, 1, 0);
     settle();
-    retype(p, "zadani_prv", QStringLiteral("97 "));
+    p.retype("zadani_prv", QStringLiteral("97 "));
     p.click(p.find("rozloz"));
     ASSERT_EQ(p.boxes.seen().size(), 1);
     EXPECT_EQ(p.boxes.seen().constFirst().text, QStringLiteral("Nejsou zadány číselné hodnoty."));
     // ... a decimal number is not.
     app::show_page(p.model, p.registry, 4, 0);
     settle();
-    retype(p, "kry_a", QStringLiteral("2,5 "));
+    p.retype("kry_a", QStringLiteral("2,5 "));
     p.click(p.find("vyres_d3"));
     EXPECT_EQ(p.boxes.seen().size(), 1) << p.boxes.describe().toStdString();
     EXPECT_EQ(p.model.text(QStringLiteral("kry_v")), QStringLiteral("15,62"));

@@ -40,20 +40,6 @@ void click_tab(Program& p, const char* set, int index)
     click_at(bar, bar->tabRect(index).center());
 }
 
-// Replaces the text of an edit field as a user does.
-void retype(Program& p, const char* name, const QString& text)
-{
-    p.click(p.find(name));
-    press({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
-    type_text(text);
-}
-
-bool fits(const QLineEdit* e)
-{
-    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
-    return e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 2 * frame - 4;
-}
-
 void set_places(WindowModel& m, int n)
 {
     Settings s = m.settings();
@@ -65,9 +51,9 @@ TEST_F(Keyboard, ResultsAreReadFromTheirStart)
 {
     Program p;
     set_places(p.model, 12);
-    retype(p, "a1", QStringLiteral("3"));
-    retype(p, "b1", QStringLiteral("1"));
-    retype(p, "c1", QStringLiteral("-9999"));
+    p.retype("a1", QStringLiteral("3"));
+    p.retype("b1", QStringLiteral("1"));
+    p.retype("c1", QStringLiteral("-9999"));
     p.click(p.find("kvreseni"));
     auto* x1 = p.find<QLineEdit>("x1res");
     ASSERT_EQ(x1->text(), QStringLiteral("-57,899047336251"));
@@ -168,7 +154,7 @@ TEST_F(Keyboard, FocusOnThePagesFirstFieldAndEnterRunsIt)
     click_tab(p, "druh", 0);
     EXPECT_EQ(focused(), QStringLiteral("a1"));
 
-    retype(p, "c1", QStringLiteral("18"));
+    p.retype("c1", QStringLiteral("18"));
     press({QStringLiteral("Return")});
     EXPECT_EQ(p.model.text(QStringLiteral("dres")), QStringLiteral("0"));
 }
@@ -177,7 +163,7 @@ TEST_F(Keyboard, AListingShowsItsLastLine)
 {
     Program p;
     click_tab(p, "druh", 1);
-    retype(p, "xdo", QStringLiteral("20000"));
+    p.retype("xdo", QStringLiteral("20000"));
     p.click(p.find("vypis"));
     auto* memo = p.find<QPlainTextEdit>("rozklad");
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.model.text(QStringLiteral("rozklad")).contains(u"Počet"); }, 20000));

@@ -1,4 +1,5 @@
 #include "shell/tests/xcb/x_window.h"
+#include <QStyle>
 #include "app/assembly.h"
 #include "shell/application.h"
 #include "shell/config_binding.h"
@@ -239,6 +240,19 @@ void Program::click(QWidget* w) const
     xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
              QStringLiteral("1")});
     settle();
+}
+
+void Program::retype(const char* name, const QString& text) const
+{
+    click(find(name));
+    press({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
+    type_text(text);
+}
+
+bool fits(const QLineEdit* e)
+{
+    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+    return e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 2 * frame - 4;
 }
 
 } // namespace qvk::shell::xcb_test

@@ -7,6 +7,7 @@
 #include "model/registry.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -118,7 +119,12 @@ struct Program {
     W* find(const char* name) const;
     // Clicks the widget's centre through the X server.
     void click(QWidget* w) const;
+    // Replaces the text of an edit field as a user does.
+    void retype(const char* name, const QString& text) const;
 };
+
+// The text fits in the room QLineEdit leaves it, in the font it is drawn in.
+bool fits(const QLineEdit* e);
 
 } // namespace qvk::shell::xcb_test
 
