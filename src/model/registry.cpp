@@ -24,6 +24,11 @@ QStringList Registry::events() const
 
 void Registry::addKeyFilter(const QString& field, KeyFilter filter) { filters_.insert(field, std::move(filter)); }
 
+void Registry::keepKeys(const QString& field)
+{
+    addKeyFilter(field, [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
+}
+
 const KeyFilter* Registry::keyFilter(const QString& field) const
 {
     auto it = filters_.constFind(field);

@@ -31,6 +31,9 @@ public:
     QStringList events() const;
 
     void addKeyFilter(const QString& field, KeyFilter filter);
+    // A field read as whole numbers: every key types itself (a point is no
+    // decimal point there and stays as it is).
+    void keepKeys(const QString& field);
     const KeyFilter* keyFilter(const QString& field) const;
     // A key typed into the field: the character its filter makes of it, or
     // nothing when the filter drops it (a field without a filter keeps it).

@@ -22,8 +22,8 @@ void declare_divisors(WindowModel& m)
 void register_divisors(Registry& r)
 {
     r.add(QStringLiteral("dvecislaClick"), dvecislaClick);
-    // Whole numbers parted by commas: a point typed stays as it is.
-    r.addKeyFilter(QStringLiteral("zadani_a"), [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
+    // Whole numbers parted by commas.
+    r.keepKeys(QStringLiteral("zadani_a"));
 }
 
 void dvecislaClick(WindowModel& m)

@@ -73,9 +73,8 @@ void register_fractions(Registry& r)
     r.add(QStringLiteral("operaceChange"), fraction_compute);
     r.add(QStringLiteral("celeClick"), fraction_compute);
     r.add(QStringLiteral("prevedClick"), prevedClick);
-    // Whole numbers: a point typed is no decimal point and stays as it is.
     for (const char* field : {"z1", "z2", "z3", "z4"})
-        r.addKeyFilter(QString::fromLatin1(field), [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
+        r.keepKeys(QString::fromLatin1(field));
 }
 
 void fraction_compute(WindowModel& m)

@@ -83,9 +83,8 @@ void register_primes(Registry& r)
     r.add(QStringLiteral("rozlozClick"), rozlozClick);
     r.add(QStringLiteral("vypisClick"), vypisClick);
     r.add(QStringLiteral("prerusClick"), prerusClick);
-    // Whole numbers: a point typed is no decimal point and stays as it is.
     for (const char* field : {"zadani_prv", "xod", "xdo"})
-        r.addKeyFilter(QString::fromLatin1(field), [](WindowModel&, QChar key) { return std::optional<QChar>(key); });
+        r.keepKeys(QString::fromLatin1(field));
     r.setStopHandler(QStringLiteral("rozlozClick"), QStringLiteral("prerusClick"));
     r.setStopHandler(QStringLiteral("vypisClick"), QStringLiteral("prerusClick"));
 }

@@ -21,12 +21,17 @@ ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Resta
     configuration_ = std::make_unique<config::Configuration>(window.model(), window.registry(), *this,
                                                              std::move(locations));
     config::Configuration& c = *configuration_;
-    Tnastaveni* settings = window.settingsDialog();
-    connect(&window, &Thlavni::firstActivated, this, [&c, settings] {
-        c.load_configuration();
+    // The settings dialog is built when first opened: it shows the size kept then.
+    connect(&window, &Thlavni::settingsDialogBuilt, this, [this, &c](Tnastaveni* settings) {
+        settings_ = settings;
         settings->setDisplaySize(c.displaySize());
+        connect(settings, &Tnastaveni::displaySizeChosen, this, [&c](int size) { c.choose_display_size(size); });
     });
-    connect(settings, &Tnastaveni::displaySizeChosen, this, [&c](int size) { c.choose_display_size(size); });
+    connect(&window, &Thlavni::firstActivated, this, [this, &c] {
+        c.load_configuration();
+        if (settings_)
+            settings_->setDisplaySize(c.displaySize());
+    });
     connect(&window, &Thlavni::applicationMenuAboutToShow, this, [&c] { c.prepare_menu(); });
     connect(&window, &Thlavni::configurationCommand, this, [this](const QString& item) { command(item); });
     connect(&window, &Thlavni::destroying, this, [&c] { c.save_at_exit(); });

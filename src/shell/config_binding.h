@@ -4,6 +4,7 @@
 #include "app/config/configuration.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 namespace qvk::shell {
 
 class Thlavni;
+class Tnastaveni;
 
 class ConfigBinding : public QObject, public config::WindowPlatform {
     Q_OBJECT
@@ -40,6 +42,7 @@ private:
     Thlavni& window_;
     Restart restart_;
     int displaySize_;
+    QPointer<Tnastaveni> settings_; // once built
     std::unique_ptr<config::Configuration> configuration_;
 };
 

@@ -31,6 +31,7 @@
 
 #include <iterator>
 #include <type_traits>
+#include <utility>
 
 namespace qvk::shell {
 
@@ -204,40 +205,33 @@ void Thlavni::followSolve(const QString& event)
         graphWindow()->showScene(scene);
 }
 
-Tvypis_reseni* Thlavni::listingWindow()
+namespace {
+
+template <typename W, typename... Args>
+W* built(W*& window, Args&&... args)
 {
-    if (!listing_)
-        listing_ = new Tvypis_reseni(model_, scale_, this);
-    return listing_;
+    if (!window)
+        window = new W(std::forward<Args>(args)...);
+    return window;
 }
+
+} // namespace
+
+Tvypis_reseni* Thlavni::listingWindow() { return built(listing_, model_, scale_, this); }
 
 Tnastaveni* Thlavni::settingsDialog()
 {
-    if (!settings_)
-        settings_ = new Tnastaveni(model_, scale_, this);
+    if (settings_)
+        return settings_;
+    emit settingsDialogBuilt(built(settings_, model_, scale_, this));
     return settings_;
 }
 
-TOprog* Thlavni::aboutBox()
-{
-    if (!about_)
-        about_ = new TOprog(model_, scale_, this);
-    return about_;
-}
+TOprog* Thlavni::aboutBox() { return built(about_, model_, scale_, this); }
 
-HelpWindow* Thlavni::helpWindow()
-{
-    if (!help_)
-        help_ = new HelpWindow(scale_, this);
-    return help_;
-}
+HelpWindow* Thlavni::helpWindow() { return built(help_, scale_, this); }
 
-GraphWindow* Thlavni::graphWindow()
-{
-    if (!graph_)
-        graph_ = new GraphWindow(this);
-    return graph_;
-}
+GraphWindow* Thlavni::graphWindow() { return built(graph_, this); }
 
 void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
 {

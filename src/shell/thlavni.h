@@ -75,6 +75,7 @@ signals:
     // uloz_konf, delete_konf, moreuser_on, moreuser_off (the binding also fires "<item>Click")
     void configurationCommand(const QString& item);
     void destroying();                 // when the window goes, before anything is torn down
+    void settingsDialogBuilt(Tnastaveni* dialog); // once, when it is first asked for
 
 protected:
     bool event(QEvent* event) override;

@@ -8,9 +8,9 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStyle>
 #include <QKeyEvent>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 
