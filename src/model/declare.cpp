@@ -74,4 +74,45 @@ const Field& check(WindowModel& m, const char* name, const char* caption, bool c
     return m.add(std::move(f));
 }
 
+void declare_all(WindowModel& m, std::span<const Spec> fields)
+{
+    for (const Spec& s : fields) {
+        switch (s.role) {
+        case Spec::Input: edit(m, s.name, s.caption, s.hint, s.text, s.maxLength); break;
+        case Spec::Output: result(m, s.name, s.caption, s.hint, s.text); break;
+        case Spec::Text: label(m, s.name, s.text, s.hint, s.caption); break;
+        case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
+        case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
+        case Spec::Choice: {
+            Field f;
+            f.name = QString::fromUtf8(s.name);
+            f.kind = Kind::List;
+            f.caption = QString::fromUtf8(s.caption);
+            f.hint = QString::fromUtf8(s.hint);
+            for (const char* item : s.items)
+                f.items.append(QString::fromUtf8(item));
+            f.value = s.selected;
+            m.add(std::move(f));
+            break;
+        }
+        case Spec::Switch: check(m, s.name, s.caption, s.selected != 0, s.hint); break;
+        }
+    }
+}
+
+void clear_marked(WindowModel& m, std::span<const Spec> fields)
+{
+    for (const Spec& s : fields)
+        if (s.cleared)
+            m.setText(QString::fromUtf8(s.name), QString());
+}
+
+const Spec* find(std::span<const Spec> fields, const QString& name)
+{
+    for (const Spec& s : fields)
+        if (name == QString::fromUtf8(s.name))
+            return &s;
+    return nullptr;
+}
+
 } // namespace qvk::declare

@@ -3,7 +3,50 @@
 // Each returns the field as declared, for the rare property set afterwards.
 #include "model/model.h"
 
+#include <span>
+
 namespace qvk::declare {
+
+// One field of a page, named once. A page's descriptor is an array of these:
+// its declaration, its clearing, the layout of its sheet and the target of
+// Enter are read from it, so a name is never written twice.
+struct Spec {
+    enum Role {
+        Input,  // an edit field the user types into
+        Output, // a read-only result field
+        Text,   // a label whose text a calculator may change
+        Area,   // a multi-line text area
+        Press,  // a push button
+        Choice, // a drop-down list
+        Switch, // a check box or radio button
+    };
+    Role role = Input;
+    const char* name = "";
+    const char* caption = "";
+    const char* hint = "";
+    const char* text = ""; // initial text; Area: its lines, each ended by '\n'
+    int maxLength = 0;
+    bool cleared = false;  // emptied by the page's clear button (and Ctrl+X)
+    bool readOnly = false; // Area
+    // Choice: its items; Choice and Switch: the initial selection / state.
+    std::span<const char* const> items = {};
+    int selected = 0;
+    // Press: enabled at start, properties reported beside the value.
+    bool enabled = true;
+    unsigned reported = PropNone;
+    // The place on a sheet laid out as a grid (column, row) and the unit
+    // after the field; -1 where the page lays itself out.
+    int col = -1;
+    int row = -1;
+    const char* unit = "";
+};
+
+// Declares every field of a descriptor, in its order.
+void declare_all(WindowModel& m, std::span<const Spec> fields);
+// Empties the fields marked `cleared`, in the descriptor's order.
+void clear_marked(WindowModel& m, std::span<const Spec> fields);
+// The descriptor entry of a field, or null.
+const Spec* find(std::span<const Spec> fields, const QString& name);
 
 // An edit field the user types into.
 const Field& edit(WindowModel& m, const char* name, const char* caption, const char* hint, const char* text = "",

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <any>
+
 #include <cstdint>
 #include <functional>
 #include <list>
@@ -237,6 +239,23 @@ public:
     // request set it); clear until first set. The reference stays valid.
     bool& stop(const QString& flag) { return stop_[flag]; }
 
+    // --- typed results: the last successful solve of each calculator, by its
+    // page's name, for what is built on it (graph, worked solution, picture).
+    // A failed solve leaves the last good one in place.
+    template <typename T>
+    void publish(const QString& page, T result)
+    {
+        results_[page] = std::move(result);
+    }
+    void withdraw(const QString& page) { results_.erase(page); }
+    // Null when the page has no result of that type.
+    template <typename T>
+    const T* result(const QString& page) const
+    {
+        const auto it = results_.find(page);
+        return it == results_.end() ? nullptr : std::any_cast<T>(&it->second);
+    }
+
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
@@ -269,6 +288,7 @@ private:
     QStringList listing_;
     bool listingVisible_ = false;
     std::map<QString, bool> stop_;
+    std::map<QString, std::any> results_;
     QString focus_;
     QString focused_;
     RecordingHost fallback_;
