@@ -20,6 +20,16 @@ namespace {
 constexpr Frame kPlaneFrame{"d2_vyber", "Určete jaký 2D objekt chcete počítat", "d2_ikona", "vymaz_2d", "vyres_d2"};
 constexpr Frame kSolidFrame{"d3_vyber", "Určete jaký 3D objekt chcete počítat", "d3_ikona", "vymaz_3d", "vyres_d3"};
 
+constexpr Run kQuadraticRuns[] = {{"kvreseni"}};
+constexpr Run kCubicRuns[] = {{"kub_vyres"}};
+constexpr Run kSystemRuns[] = {{"sous_rov_vyres"}};
+constexpr Run kPrimesRuns[] = {{"rozloz", {"zadani_prv"}}, {"vypis", {"xod", "xdo"}}};
+constexpr Run kBasesRuns[] = {{"preved_soustavy", {"sous1", "sous2"}}};
+constexpr Run kFractionsRuns[] = {{"zlomek", {"z1", "z2", "z3", "z4", "operace", "cele"}}, {"preved", {"zadani_c"}}};
+constexpr Run kDivisorsRuns[] = {{"dvecisla"}};
+constexpr Run kAnglesRuns[] = {{"uhly_vypocet"}};
+constexpr Run kStatisticsRuns[] = {{"stat_vyres"}};
+
 // One entry per page; a calculator still to come has its page, caption and
 // anchor only.
 const Page kPages[] = {
@@ -30,14 +40,16 @@ const Page kPages[] = {
      .caption = "Kvadratické (ne)rovnice",
      .anchor = "kv_rov",
      .declare = equations::declare_quadratic,
-     .handlers = equations::register_quadratic},
+     .handlers = equations::register_quadratic,
+     .runs = kQuadraticRuns},
 
     {.name = "kub",
      .set = "rov1",
      .caption = "Kubická rovnice",
      .anchor = "kub",
      .declare = equations::declare_cubic,
-     .handlers = equations::register_cubic},
+     .handlers = equations::register_cubic,
+     .runs = kCubicRuns},
 
     {.name = "sr",
      .set = "rov1",
@@ -45,6 +57,7 @@ const Page kPages[] = {
      .anchor = "sou",
      .declare = equations::declare_system,
      .handlers = equations::register_system,
+     .runs = kSystemRuns,
      .kept = "pocet_rovnic",
      .loaded = "pocet_rovnicChange"},
 
@@ -56,6 +69,7 @@ const Page kPages[] = {
      .anchor = "prv",
      .declare = numbers::declare_primes,
      .handlers = numbers::register_primes,
+     .runs = kPrimesRuns,
      .stop = numbers::kPrimesStop},
 
     {.name = "TabSheet1",
@@ -63,21 +77,24 @@ const Page kPages[] = {
      .caption = "Číselné soustavy",
      .anchor = "cis",
      .declare = numbers::declare_bases,
-     .handlers = numbers::register_bases},
+     .handlers = numbers::register_bases,
+     .runs = kBasesRuns},
 
     {.name = "zlm",
      .set = "cisla1",
      .caption = "Zlomky",
      .anchor = "zlo",
      .declare = numbers::declare_fractions,
-     .handlers = numbers::register_fractions},
+     .handlers = numbers::register_fractions,
+     .runs = kFractionsRuns},
 
     {.name = "nsnnsd",
      .set = "cisla1",
      .caption = "Dělitel a násobek",
      .anchor = "nsd",
      .declare = numbers::declare_divisors,
-     .handlers = numbers::register_divisors},
+     .handlers = numbers::register_divisors,
+     .runs = kDivisorsRuns},
 
     {.name = "uhly",
      .set = "cisla1",
@@ -85,6 +102,7 @@ const Page kPages[] = {
      .anchor = "uhl",
      .declare = numbers::declare_angles,
      .handlers = numbers::register_angles,
+     .runs = kAnglesRuns,
      .clear = "uhly_vymaz"},
 
     // --- "Statistika"
@@ -94,6 +112,7 @@ const Page kPages[] = {
      .anchor = "sta",
      .declare = statistics::declare_statistics,
      .handlers = statistics::register_statistics,
+     .runs = kStatisticsRuns,
      .clear = "vymaz_stat",
      .stop = statistics::kStatisticsStop},
 
@@ -254,6 +273,28 @@ QList<const Page*> pages_of(const QString& set)
         if (set == QLatin1String(p.set))
             out.append(&p);
     return out;
+}
+
+bool runs_calculation(const QString& button)
+{
+    for (const Page& p : kPages) {
+        if (p.frame && button == QLatin1String(p.frame->compute))
+            return true;
+        for (const Run& r : p.runs)
+            if (button == QLatin1String(r.button))
+                return true;
+    }
+    return false;
+}
+
+QString run_button_of(const QString& field)
+{
+    for (const Page& p : kPages)
+        for (const Run& r : p.runs)
+            for (const char* f : r.fields)
+                if (f && field == QLatin1String(f))
+                    return QString::fromLatin1(r.button);
+    return {};
 }
 
 const Page* find_page(const QString& name)

@@ -39,15 +39,15 @@ void declare_menu(WindowModel& m)
     item(m, "Obnovpole1", "Obnov pole");
 }
 
-void napovedaClick(WindowModel& m) { m.effect(QStringLiteral("help:index")); }
+void napovedaClick(WindowModel& m) { m.effect(Effect::help(QStringLiteral("index"))); }
 
 void akt_napClick(WindowModel& m)
 {
     if (const std::optional<QString> anchor = help_anchor(m))
-        m.effect(QStringLiteral("help:vypocet.htm#") + *anchor);
+        m.effect(Effect::help(QStringLiteral("vypocet.htm#") + *anchor));
 }
 
-void Kalkulakawin1Click(WindowModel& m) { m.effect(QStringLiteral("start:calc")); }
+void Kalkulakawin1Click(WindowModel& m) { m.effect(Effect::startCalculator()); }
 
 QString clear_handler_for_current_page(const WindowModel& m)
 {

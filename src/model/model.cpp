@@ -6,6 +6,35 @@
 
 namespace qvk {
 
+namespace {
+
+constexpr QLatin1StringView kHelpPrefix("help:");
+constexpr QLatin1StringView kStartCalculator("start:calc");
+constexpr QLatin1StringView kShowListing("listing:show");
+
+} // namespace
+
+QString Effect::name() const
+{
+    switch (kind) {
+    case Kind::Help: return kHelpPrefix + topic;
+    case Kind::StartCalculator: return kStartCalculator;
+    case Kind::ShowListing: return kShowListing;
+    }
+    throw std::logic_error("an effect of no kind");
+}
+
+Effect Effect::named(const QString& name)
+{
+    if (name.startsWith(kHelpPrefix) && name.size() > kHelpPrefix.size())
+        return help(name.mid(kHelpPrefix.size()));
+    if (name == kStartCalculator)
+        return startCalculator();
+    if (name == kShowListing)
+        return showListing();
+    throw std::logic_error("no effect is named \"" + name.toStdString() + '"');
+}
+
 WindowModel::WindowModel() = default;
 
 Field& WindowModel::add(Field field)
@@ -287,7 +316,7 @@ void WindowModel::listing_show()
 {
     listingVisible_ = true;
     notify(kListing);
-    effect(QStringLiteral("listing:show"));
+    effect(Effect::showListing());
 }
 
 void WindowModel::listing_set_last(const QString& line)
@@ -331,7 +360,7 @@ void WindowModel::beep()
     host_->show(Message{Message::Kind::Beep, {}, {}});
 }
 
-void WindowModel::effect(const QString& what)
+void WindowModel::effect(const Effect& what)
 {
     FpuFlagsKept calculation;
     host_->effect(what);

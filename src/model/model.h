@@ -102,6 +102,23 @@ inline const QString kAppTitle = QStringLiteral("QVkalkor");
 inline constexpr int kClientWidth = 376;
 inline constexpr int kClientHeight = 233;
 
+// What a calculation asks of the window beyond its fields: one of a closed set.
+struct Effect {
+    enum class Kind { Help, StartCalculator, ShowListing };
+    Kind kind = Kind::Help;
+    QString topic; // Help: the help page, with "#anchor" for a section ("index" for the contents)
+
+    static Effect help(const QString& topic) { return {Kind::Help, topic}; }
+    static Effect startCalculator() { return {Kind::StartCalculator, {}}; }
+    static Effect showListing() { return {Kind::ShowListing, {}}; }
+    // As the batch answers name it: "help:<topic>", "start:calc", "listing:show".
+    QString name() const;
+    // The effect a name stands for; a name outside the set is a programming
+    // error (std::logic_error).
+    static Effect named(const QString& name);
+    bool operator==(const Effect&) const = default;
+};
+
 // What the model asks of whoever shows it: boxes, platform effects and the
 // event pump of long runs. The model calls it with the calculation's FP
 // flags shielded, so a host never needs to care about them.
@@ -112,7 +129,7 @@ public:
     // A question; true for Yes/OK.
     virtual bool ask(const Message& message) = 0;
     // A help topic, a program start, the listing window shown, ...
-    virtual void effect(const QString& what) = 0;
+    virtual void effect(const Effect& what) = 0;
     // Processes pending user events inside a long run. The model counts the
     // polls of a run itself and calls this at the run's first poll and then
     // once the polls the host asked for have passed: the answer is how many
@@ -135,7 +152,7 @@ public:
         messages.push_back(message);
         return true;
     }
-    void effect(const QString& what) override { effects.append(what); }
+    void effect(const Effect& what) override { effects.append(what.name()); }
     std::uint64_t processEvents() override
     {
         if (!onPoll)
@@ -223,7 +240,7 @@ public:
     // A Yes/No question; true for Yes. `icon` is Question or Warning.
     bool ask(const QString& title, const QString& text, Message::Kind icon = Message::Kind::Question);
     void beep();
-    void effect(const QString& what);
+    void effect(const Effect& what);
     // One step of a long run. Counts it; only when the host's interval has
     // passed does the host process pending events, so a step costs a counter.
     void processEvents()

@@ -25,6 +25,7 @@ public:
     Registry& operator=(const Registry&) = delete;
 
     void add(const QString& event, Handler handler);
+    void remove(const QString& event) { handlers_.remove(event); }
     const Handler* find(const QString& event) const;
     bool contains(const QString& event) const { return handlers_.contains(event); }
     // Every event with a handler, sorted (for the tests that match names both ways).
@@ -35,6 +36,8 @@ public:
     // decimal point there and stays as it is).
     void keepKeys(const QString& field);
     const KeyFilter* keyFilter(const QString& field) const;
+    // Every field with a key filter (for the tests that match names).
+    QStringList filteredFields() const { return filters_.keys(); }
     // A key typed into the field: the character its filter makes of it, or
     // nothing when the filter drops it (a field without a filter keeps it).
     std::optional<QChar> filterKey(WindowModel& model, const QString& field, QChar key) const;
@@ -42,6 +45,8 @@ public:
     // The stop button handler that ends a long run started by `event`.
     void setStopHandler(const QString& event, const QString& stopEvent);
     QString stopHandler(const QString& event) const { return stops_.value(event); }
+    // Every event with a stop handler.
+    QStringList stoppableEvents() const { return stops_.keys(); }
 
     // Steps that bring a freshly declared window to its state after start.
     void addInitializer(Handler init) { inits_.push_back(std::move(init)); }

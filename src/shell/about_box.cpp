@@ -141,7 +141,7 @@ TOprog::TOprog(WindowModel& model, double s, QWidget* mainWindow)
     // The modal box would block the help window: it goes first.
     connect(beta, &LinkLabel::clicked, this, [this] {
         accept();
-        model_.effect(QStringLiteral("help:beta.htm"));
+        model_.effect(Effect::help(QStringLiteral("beta.htm")));
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     setTabOrder(ok, authorLink);

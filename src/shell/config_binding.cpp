@@ -7,10 +7,23 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
-#include <iterator>
 
 namespace qvk::shell {
+
+namespace {
+
+struct Command {
+    const char* item;
+    void (config::Configuration::*run)();
+};
+constexpr Command kCommands[] = {
+    {"uloz_konf", &config::Configuration::save_configuration},
+    {"delete_konf", &config::Configuration::delete_configuration},
+    {"moreuser_on", &config::Configuration::multi_user_on},
+    {"moreuser_off", &config::Configuration::multi_user_off},
+};
+
+} // namespace
 
 ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Restart restart, int displaySize)
     : QObject(&window), window_(window), restart_(std::move(restart)), displaySize_(displaySize)
@@ -33,41 +46,11 @@ ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Resta
             settings_->setDisplaySize(c.displaySize());
     });
     connect(&window, &Thlavni::applicationMenuAboutToShow, this, [&c] { c.prepare_menu(); });
-    connect(&window, &Thlavni::configurationCommand, this, [this](const QString& item) { command(item); });
+    for (const Command& command : kCommands)
+        window.addCommand(QString::fromLatin1(command.item), [&c, run = command.run] { (c.*run)(); });
     connect(&window, &Thlavni::destroying, this, [&c] { c.save_at_exit(); });
     // The check item "saveconf_end" needs nothing here: the binding already
     // turns its check mark over in the model.
-}
-
-namespace {
-
-struct Command {
-    const char* item;
-    void (config::Configuration::*run)();
-};
-constexpr Command kCommands[] = {
-    {"uloz_konf", &config::Configuration::save_configuration},
-    {"delete_konf", &config::Configuration::delete_configuration},
-    {"moreuser_on", &config::Configuration::multi_user_on},
-    {"moreuser_off", &config::Configuration::multi_user_off},
-};
-
-} // namespace
-
-bool ConfigBinding::handles(const QString& item)
-{
-    return std::any_of(std::begin(kCommands), std::end(kCommands),
-                       [&](const Command& c) { return item == QLatin1String(c.item); });
-}
-
-bool ConfigBinding::command(const QString& item)
-{
-    for (const Command& c : kCommands)
-        if (item == QLatin1String(c.item)) {
-            ((*configuration_).*c.run)();
-            return true;
-        }
-    return false;
 }
 
 QSize ConfigBinding::screenSize() const

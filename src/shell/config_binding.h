@@ -25,8 +25,6 @@ public:
     ConfigBinding(Thlavni& window, config::Locations locations, Restart restart = {}, int displaySize = 100);
 
     config::Configuration& configuration() { return *configuration_; }
-    // Whether `item` is a configuration command of the menu that it carries out.
-    static bool handles(const QString& item);
 
     QSize screenSize() const override;
     QSize windowSize() const override;
@@ -37,8 +35,6 @@ public:
     int displaySizeShown() const override { return displaySize_; }
 
 private:
-    bool command(const QString& item);
-
     Thlavni& window_;
     Restart restart_;
     int displaySize_;

@@ -45,7 +45,7 @@ bool GuiHost::ask(const Message& message)
     return box.exec() == QMessageBox::Yes;
 }
 
-void GuiHost::effect(const QString& what)
+void GuiHost::effect(const Effect& what)
 {
     if (effects_)
         effects_(what);

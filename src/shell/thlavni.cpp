@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,14 +31,13 @@
 #include <QWindow>
 
 #include <iterator>
+#include <stdexcept>
 #include <type_traits>
 #include <utility>
 
 namespace qvk::shell {
 
 namespace {
-
-const char* const kConfigurationCommands[] = {"uloz_konf", "delete_konf", "moreuser_on", "moreuser_off"};
 
 EdgeRect edges(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
@@ -64,7 +64,7 @@ int solved_by(const QString& event)
 
 } // namespace
 
-Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
+Thlavni::Thlavni(WindowModel& model, Registry& registry, QWidget* parent)
     : QMainWindow(parent), model_(model), registry_(registry), host_(this), binding_(model, registry, this),
       scale_(ui_scale(font()))
 {
@@ -72,7 +72,7 @@ Thlavni::Thlavni(WindowModel& model, const Registry& registry, QWidget* parent)
     setWindowTitle(QStringLiteral("QVkalkor - v" QVK_VERSION));
     setWindowIcon(picture(QStringLiteral("mainicon")));
     model_.setHost(&host_);
-    host_.setEffectHandler([this](const QString& what) { runEffect(what); });
+    host_.setEffectHandler([this](const Effect& what) { runEffect(what); });
     if (const QScreen* s = screen())
         workArea_ = edges(s->availableVirtualGeometry());
 
@@ -116,6 +116,8 @@ Thlavni::~Thlavni()
 {
     qApp->removeEventFilter(this);
     emit destroying();
+    for (const QString& event : std::as_const(commands_))
+        registry_.remove(event);
     model_.setHost(nullptr);
 }
 
@@ -124,18 +126,9 @@ void Thlavni::buildMenu()
     menu_ = build_main_menu(this);
     for (QAction* a : menu_.actions)
         binding_.bindAction(a);
-
-    auto on = [this](const char* name, auto slot) {
-        if (QAction* a = binding_.action(QString::fromUtf8(name))) {
-            connect(a, &QAction::triggered, this, slot);
-            ownCommands_.append(a->objectName());
-        }
-    };
-    on("nastav", [this] { settingsDialog()->open_settings(); });
-    on("Konec1", [this] { close(); });
-    on("oprog_button", [this] { aboutBox()->show_about(); });
-    for (const char* name : kConfigurationCommands)
-        on(name, [this, name] { emit configurationCommand(QString::fromUtf8(name)); });
+    addCommand(QStringLiteral("nastav"), [this] { settingsDialog()->open_settings(); });
+    addCommand(QStringLiteral("Konec1"), [this] { close(); });
+    addCommand(QStringLiteral("oprog_button"), [this] { aboutBox()->show_about(); });
     connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
 
     // The graph is the shell's own: no field of the page, no handler.
@@ -239,28 +232,39 @@ void Thlavni::setProgramStarter(ProgramFinder find, ProgramStarter start)
     start_ = std::move(start);
 }
 
-QStringList Thlavni::configurationCommands()
+void Thlavni::addCommand(const QString& item, std::function<void()> work)
 {
-    QStringList out;
-    for (const char* name : kConfigurationCommands)
-        out.append(QString::fromLatin1(name));
-    return out;
+    const QString event = item + QStringLiteral("Click");
+    if (registry_.contains(event))
+        throw std::logic_error("a second handler for the event \"" + event.toStdString() + '"');
+    registry_.add(event, [work = std::move(work)](WindowModel&) {
+        // A dialog's event loop is the toolkit's work, not the calculation's.
+        FpuFlagsKept toolkit;
+        work();
+    });
+    commands_.append(event);
 }
 
-bool Thlavni::runEffect(const QString& what)
+void Thlavni::runEffect(const Effect& what)
 {
-    if (what.startsWith(u"help:")) {
-        helpWindow()->showTopic(what.mid(5));
-    } else if (what == u"start:calc") {
+    switch (what.kind) {
+    case Effect::Kind::Help: {
+        const QUrl url = HelpWindow::topicUrl(what.topic);
+        if (!QFile::exists(u':' + url.path()))
+            throw std::logic_error("no help page for the topic \"" + what.topic.toStdString() + '"');
+        helpWindow()->showTopic(what.topic);
+        return;
+    }
+    case Effect::Kind::StartCalculator:
         if (start_desktop_calculator(find_, start_).isEmpty())
             model_.showMessage(Message::Kind::Information, kAppTitle, no_calculator_text());
-    } else if (what == u"listing:show") {
+        return;
+    case Effect::Kind::ShowListing:
         listingWindow()->show();
         listing_->raise();
-    } else {
-        return false;
+        return;
     }
-    return true;
+    throw std::logic_error("an effect outside the set");
 }
 
 bool Thlavni::event(QEvent* e)

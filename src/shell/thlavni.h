@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
 
 class QTabWidget;
@@ -28,7 +29,9 @@ class Tvypis_reseni;
 class Thlavni : public QMainWindow {
     Q_OBJECT
 public:
-    Thlavni(WindowModel& model, const Registry& registry, QWidget* parent = nullptr);
+    // The window registers its own commands in `registry` and takes them out
+    // again when it goes: the registry outlives the window.
+    Thlavni(WindowModel& model, Registry& registry, QWidget* parent = nullptr);
     ~Thlavni() override;
 
     WindowModel& model() const { return model_; }
@@ -58,13 +61,14 @@ public:
     QPoint placedPosition() const { return placing_ ? *placing_ : pos(); }
 
     // Runs the effects the model asks for: help topics, program starts, the
-    // listing. False for an effect it does not know.
-    bool runEffect(const QString& what);
-    // The menu items the window answers itself (settings, end, about, the
-    // configuration commands), not through a handler.
-    const QStringList& ownCommands() const { return ownCommands_; }
-    // Those it passes on as configurationCommand.
-    static QStringList configurationCommands();
+    // listing. A help page that the help does not have is a programming
+    // error (std::logic_error), as is an effect outside the set.
+    void runEffect(const Effect& what);
+    // A command of the shell's own (a dialog, the end, the configuration):
+    // the handler of "<item>Click", so that its menu item reaches it as any
+    // item or button reaches a calculator. An event that has a handler
+    // already is a programming error (std::logic_error).
+    void addCommand(const QString& item, std::function<void()> work);
     // How "Kalkulačka" finds and starts programs (replaceable for tests).
     void setProgramStarter(ProgramFinder find, ProgramStarter start);
 
@@ -72,8 +76,6 @@ signals:
     // Hooks of the configuration layer.
     void firstActivated();             // once, at the first activation
     void applicationMenuAboutToShow(); // before "Aplikace" opens
-    // uloz_konf, delete_konf, moreuser_on, moreuser_off (the binding also fires "<item>Click")
-    void configurationCommand(const QString& item);
     void destroying();                 // when the window goes, before anything is torn down
     void settingsDialogBuilt(Tnastaveni* dialog); // once, when it is first asked for
 
@@ -90,7 +92,7 @@ private:
     void activateFirstTime();
 
     WindowModel& model_;
-    const Registry& registry_;
+    Registry& registry_;
     GuiHost host_;
     Binding binding_;
     double scale_ = 1.0;
@@ -103,7 +105,7 @@ private:
     HelpWindow* help_ = nullptr;
     GraphWindow* graph_ = nullptr;
     QAction* graphAction_ = nullptr;
-    QStringList ownCommands_;
+    QStringList commands_; // the events of addCommand
     unsigned errorsSeen_ = 0;
     // Per page with a graph (quadratic, cubic): the last good solve, kept
     // while the window is closed, and whether the solve after it failed.

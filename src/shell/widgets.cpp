@@ -31,37 +31,6 @@ QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* fie
 
 QIcon picture(const QString& name) { return QIcon(QStringLiteral(":/pictures/%1.svg").arg(name)); }
 
-bool runs_calculation(const QString& button)
-{
-    // The buttons with the pictures "vypocti", "preved" and "vypis".
-    static const QStringList runs = {
-        QStringLiteral("kub_vyres"),    QStringLiteral("kvreseni"),  QStringLiteral("sous_rov_vyres"),
-        QStringLiteral("rozloz"),       QStringLiteral("zlomek"),    QStringLiteral("vyres_d2"),
-        QStringLiteral("vyres_d3"),     QStringLiteral("stat_vyres"), QStringLiteral("dvecisla"),
-        QStringLiteral("uhly_vypocet"), QStringLiteral("preved"),    QStringLiteral("preved_soustavy"),
-        QStringLiteral("vypis")};
-    return runs.contains(button);
-}
-
-QString group_run_button(const QString& field)
-{
-    static const QHash<QString, QString> groups = {
-        {QStringLiteral("zadani_prv"), QStringLiteral("rozloz")},
-        {QStringLiteral("xod"), QStringLiteral("vypis")},
-        {QStringLiteral("xdo"), QStringLiteral("vypis")},
-        {QStringLiteral("z1"), QStringLiteral("zlomek")},
-        {QStringLiteral("z2"), QStringLiteral("zlomek")},
-        {QStringLiteral("z3"), QStringLiteral("zlomek")},
-        {QStringLiteral("z4"), QStringLiteral("zlomek")},
-        {QStringLiteral("operace"), QStringLiteral("zlomek")},
-        {QStringLiteral("cele"), QStringLiteral("zlomek")},
-        {QStringLiteral("zadani_c"), QStringLiteral("preved")},
-        {QStringLiteral("sous1"), QStringLiteral("preved_soustavy")},
-        {QStringLiteral("sous2"), QStringLiteral("preved_soustavy")},
-    };
-    return groups.value(field);
-}
-
 QTabWidget* button_pages(QWidget* parent, const char* name)
 {
     auto* pages = new QTabWidget(parent);

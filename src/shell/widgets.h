@@ -30,13 +30,6 @@ QLabel* caption_label(QWidget* parent, const WindowModel& model, const char* fie
 // A named picture of the program's resources (":/pictures/<name>.svg").
 QIcon picture(const QString& name);
 
-// A button that runs its page's calculation (neither a clear nor a Stop button).
-bool runs_calculation(const QString& button);
-
-// On a page with several calculations, the button that Enter in `field` runs:
-// the one of the field's own group; empty when the page has one calculation.
-QString group_run_button(const QString& field);
-
 // A page set whose page tabs are drawn as a row of buttons.
 QTabWidget* button_pages(QWidget* parent, const char* name);
 // A page set without tabs: only the program changes its page.

@@ -133,7 +133,7 @@ struct ToolkitHost : RecordingHost {
     }
     void show(const Message& m) override { work(), RecordingHost::show(m); }
     bool ask(const Message& m) override { return work(), RecordingHost::ask(m); }
-    void effect(const QString& what) override { work(), RecordingHost::effect(what); }
+    void effect(const Effect& what) override { work(), RecordingHost::effect(what); }
     std::uint64_t processEvents() override
     {
         work();
@@ -167,7 +167,7 @@ TEST_P(ToolkitWork, LeavesNoFlagsInTheCalculationAndClearsNone)
         m.setText(QStringLiteral("out"), QStringLiteral("1"));
         m.listing_add(QStringLiteral("line"));
         m.listing_show();
-        m.effect(QStringLiteral("help:kv_rov"));
+        m.effect(Effect::help(QStringLiteral("kv_rov")));
         m.processEvents();
         m.ask(QStringLiteral("QVkalkor"), QStringLiteral("?"));
     });

@@ -23,11 +23,13 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <stdexcept>
 
 namespace qvk::shell {
 namespace {
@@ -59,6 +61,7 @@ std::string list(const QStringList& names) { return names.join(QStringLiteral(",
 struct Window {
     WindowModel model;
     Registry registry;
+    QTemporaryDir program, user; // the configuration's folders
     std::unique_ptr<Thlavni> window;
     QStringList started;
 
@@ -80,6 +83,9 @@ struct Window {
             }
         app::show_page(model, registry, 0, 0);
         QApplication::processEvents();
+        // The configuration's commands come with it, bound after the first
+        // activation so that no first-run box waits for an answer.
+        new ConfigBinding(*window, config::Locations{program.path() + u'/', user.path() + u'/'}, [] {});
     }
 
     QWidget* tree() const { return window->findChild<QTabWidget*>(QString::fromLatin1(app::kTopSet)); }
@@ -151,10 +157,9 @@ TEST(Names, EveryNamedWidgetIsABoundFieldAndEveryFieldHasItsWidget)
 TEST(Names, EveryButtonAndMenuItemReachesItsCode)
 {
     Window w;
-    const QStringList own = w.window->ownCommands();
     QStringList silent;
     auto check = [&](const QString& name) {
-        const bool handled = w.registry.contains(name + QStringLiteral("Click")) || own.contains(name);
+        const bool handled = w.registry.contains(name + QStringLiteral("Click"));
         if (handled == kClicksWithoutHandler.contains(name))
             silent.append(name + (handled ? QStringLiteral(" (listed as without handler, but has one)") : QString()));
     };
@@ -172,15 +177,32 @@ TEST(Names, EveryButtonAndMenuItemReachesItsCode)
     }
     EXPECT_GT(items, 10);
     EXPECT_TRUE(silent.isEmpty()) << "buttons and menu items that run nothing: " << list(silent);
+}
 
-    // The window's own commands are menu items, and the configuration
-    // commands it passes on are carried out.
-    for (const QString& name : own)
-        EXPECT_NE(w.binding().action(name), nullptr) << name.toStdString();
-    for (const QString& name : Thlavni::configurationCommands()) {
-        EXPECT_TRUE(own.contains(name)) << name.toStdString() << " is connected to nothing";
-        EXPECT_TRUE(ConfigBinding::handles(name)) << name.toStdString() << " is not carried out";
+// The shell's own commands are handlers like the calculators': one name, one
+// handler, gone with the window that runs them.
+TEST(Names, TheShellsCommandsAreHandlersOfTheWindow)
+{
+    const QStringList own = {QStringLiteral("nastavClick"),      QStringLiteral("Konec1Click"),
+                             QStringLiteral("oprog_buttonClick"), QStringLiteral("uloz_konfClick"),
+                             QStringLiteral("delete_konfClick"), QStringLiteral("moreuser_onClick"),
+                             QStringLiteral("moreuser_offClick")};
+    WindowModel model;
+    Registry registry;
+    app::assemble(model, registry);
+    for (const QString& event : own)
+        EXPECT_FALSE(registry.contains(event)) << event.toStdString();
+    {
+        QTemporaryDir program, user;
+        Thlavni window(model, registry);
+        new ConfigBinding(window, config::Locations{program.path() + u'/', user.path() + u'/'}, [] {});
+        for (const QString& event : own)
+            EXPECT_TRUE(registry.contains(event)) << event.toStdString();
+        EXPECT_THROW(window.addCommand(QStringLiteral("nastav"), [] {}), std::logic_error);
+        EXPECT_THROW(window.addCommand(QStringLiteral("kvreseni"), [] {}), std::logic_error);
     }
+    for (const QString& event : own)
+        EXPECT_FALSE(registry.contains(event)) << event.toStdString() << " outlives its window";
 }
 
 // The events that a widget of each kind fires, as the binding names them.
@@ -247,8 +269,43 @@ TEST(Names, EveryEventTheCalculatorTableNamesHasItsHandler)
         if (p.declare) {
             EXPECT_NE(w.tree()->findChild<QWidget*>(QString::fromLatin1(p.name)), nullptr) << p.name;
         }
+        // Enter's buttons and their fields are on their page.
+        const QWidget* page = w.tree()->findChild<QWidget*>(QString::fromLatin1(p.name));
+        for (const app::Run& r : p.runs) {
+            need(QString::fromLatin1(r.button) + QStringLiteral("Click"));
+            const auto* b = qobject_cast<QAbstractButton*>(w.binding().widget(QString::fromLatin1(r.button)));
+            EXPECT_TRUE(b && page && page->isAncestorOf(b)) << r.button << " is no button of " << p.name;
+            for (const char* f : r.fields) {
+                const QWidget* field = f ? w.binding().widget(QString::fromLatin1(f)) : nullptr;
+                EXPECT_TRUE(!f || (field && page && page->isAncestorOf(field))) << f << " is no field of " << p.name;
+            }
+        }
     }
     EXPECT_TRUE(missing.isEmpty()) << "named by the calculator table, handled by nothing: " << list(missing);
+}
+
+// The registry's other names: key filters of fields, stop handlers of runs.
+TEST(Names, EveryKeyFilterAndStopHandlerNamesWhatExists)
+{
+    Window w;
+    QStringList unknown;
+    for (const QString& field : w.registry.filteredFields()) {
+        const bool typed = w.model.has(field) ? qobject_cast<QLineEdit*>(w.binding().widget(field)) ||
+                                                    qobject_cast<QPlainTextEdit*>(w.binding().widget(field)) ||
+                                                    qobject_cast<QSpinBox*>(w.binding().widget(field))
+                                              : w.model.hasGrid(field);
+        if (!typed)
+            unknown.append(field + QStringLiteral(" (key filter)"));
+    }
+    const QStringList runs = w.registry.stoppableEvents();
+    EXPECT_FALSE(runs.isEmpty());
+    for (const QString& event : runs) {
+        if (!w.registry.contains(event))
+            unknown.append(event + QStringLiteral(" (stopped, never run)"));
+        if (!w.registry.contains(w.registry.stopHandler(event)))
+            unknown.append(w.registry.stopHandler(event) + QStringLiteral(" (stop of ") + event + u')');
+    }
+    EXPECT_TRUE(unknown.isEmpty()) << "names the registry holds for nothing: " << list(unknown);
 }
 
 // Every effect that any handler asks for on any page, run by the window.
@@ -286,12 +343,22 @@ TEST(Names, EveryEffectIsOneTheWindowKnows)
     EXPECT_GE(effects.size(), 20);
     Window w;
     QStringList unknown;
-    for (const QString& e : effects)
-        if (!w.window->runEffect(e))
+    for (const QString& e : effects) {
+        try {
+            const Effect effect = Effect::named(e);
+            EXPECT_EQ(effect.name(), e);
+            w.window->runEffect(effect);
+        } catch (const std::logic_error&) {
             unknown.append(e);
+        }
+    }
     EXPECT_TRUE(unknown.isEmpty()) << "effects the window does not know: " << list(unknown);
-    EXPECT_FALSE(w.window->runEffect(QStringLiteral("help")));
-    EXPECT_FALSE(w.window->runEffect(QStringLiteral("start:calculator")));
+    // A name outside the set, or a help page the help does not have, is an error.
+    for (const char* name : {"help", "help:", "start:calculator", "listing", ""})
+        EXPECT_THROW(Effect::named(QString::fromLatin1(name)), std::logic_error) << name;
+    EXPECT_THROW(w.window->runEffect(Effect::help(QStringLiteral("kvadraticka.htm"))), std::logic_error);
+    EXPECT_THROW(w.window->runEffect(Effect{static_cast<Effect::Kind>(7), {}}), std::logic_error);
+    EXPECT_NO_THROW(w.window->runEffect(Effect::help(QStringLiteral("index"))));
 
     // A help topic names an anchor that its page has.
     QStringList anchors;

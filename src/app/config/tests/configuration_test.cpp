@@ -53,7 +53,7 @@ public:
         answers.pop_front();
         return a;
     }
-    void effect(const QString&) override {}
+    void effect(const Effect&) override {}
     std::uint64_t processEvents() override { return 1; }
 };
 
