@@ -3,14 +3,12 @@
 #include "planimetry/solvers.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace qvk::planimetry {
 
 namespace {
 
 using L = long double;
-constexpr L kPi = std::numbers::pi_v<long double>;
 
 namespace poly {
 
@@ -163,6 +161,7 @@ const Figure& regular_polygon()
 {
     using namespace poly;
     static const Figure f{
+        .page = "n_uhelnik_desk",
         .fields = {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_o", "uhe_s", "uhe_uhel"},
         .rows = poly::kRows,
         .written = {N, A, P, R, PHI, S, O},
@@ -179,6 +178,7 @@ const Figure& circle()
 {
     using namespace circ;
     static const Figure f{
+        .page = "kruh_desk",
         .fields = {"kru_r", "kru_alfa", "kru_o", "kru_s"},
         .rows = circ::kRows,
         .written = {R, O, S},

@@ -331,6 +331,7 @@ const Row kRows[] = {
 const Figure& square()
 {
     static const Figure f{
+        .page = "ctverec_desk",
         .fields = {"ctv_a", "ctv_u", "ctv_o", "ctv_s"},
         .rows = sq::kRows,
         .written = {sq::A, sq::U, sq::O, sq::S},
@@ -341,6 +342,7 @@ const Figure& square()
 const Figure& rectangle()
 {
     static const Figure f{
+        .page = "obdelnik_desk",
         .fields = {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"},
         .rows = rect::kRows,
         .written = {rect::A, rect::B, rect::U, rect::O, rect::S},
@@ -352,6 +354,7 @@ const Figure& parallelogram()
 {
     using namespace par;
     static const Figure f{
+        .page = "rovnobeznik_desk",
         .fields = {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"},
         .reading = Reading::ByText,
         .rows = par::kRows,

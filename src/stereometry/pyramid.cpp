@@ -35,7 +35,8 @@ Base base(const Values& v)
     // Half the interior angle, in radians.
     const double beta = keep(((n - 2) * 180 / n) / 180 * kPi / 2);
     const double area = keep(a * a / 4 * n * std::tan(static_cast<long double>(beta)));
-    return {area, keep(2 * static_cast<long double>(area) / (a * n))};
+    const double inradius = keep(2 * static_cast<long double>(area) / (a * n));
+    return {area, inradius};
 }
 
 void volume(Values& v, const Base& b) { v[V] = keep(v[H] * kThird * b.area); }

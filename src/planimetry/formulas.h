@@ -1,0 +1,61 @@
+#pragma once
+// The plane figures' formulas, each written once over the value type N (see
+// core/formula.h): long double for the page, Sym for the text.
+#include "core/formula.h"
+
+namespace qvk::planimetry::formulas {
+
+// --- right triangle: legs a, b, hypotenuse c, α opposite a
+
+template <typename N>
+N hypotenuse(const N& a, const N& b)
+{
+    return root(sq(a) + sq(b));
+}
+template <typename N>
+N other_leg(const N& c, const N& leg)
+{
+    return root(sq(c) - sq(leg));
+}
+// The angle opposite a, by the law of cosines.
+template <typename N>
+N alpha_of_sides(const N& a, const N& b, const N& c)
+{
+    return acos_deg((sq(b) + sq(c) - sq(a)) / (2 * b * c));
+}
+template <typename N>
+N complement(const N& angle)
+{
+    return 90 - angle;
+}
+template <typename N>
+N perimeter(const N& a, const N& b, const N& c)
+{
+    return a + b + c;
+}
+// Half the product of two perpendicular lengths: two legs, or a side and
+// its height.
+template <typename N>
+N half_product(const N& a, const N& b)
+{
+    return a * b / 2;
+}
+// The length perpendicular to `base` that gives the area s.
+template <typename N>
+N height_of_area(const N& s, const N& base)
+{
+    return 2 * s / base;
+}
+// The leg opposite `angle` from the other leg and its opposite angle.
+template <typename N>
+N leg_of_angles(const N& leg, const N& opposite, const N& angle)
+{
+    return sin_deg(angle) * (leg / sin_deg(opposite));
+}
+template <typename N>
+N leg_of_hypotenuse(const N& c, const N& angle)
+{
+    return c * sin_deg(angle);
+}
+
+} // namespace qvk::planimetry::formulas
