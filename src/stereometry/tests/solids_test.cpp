@@ -125,7 +125,7 @@ TEST(Solids, CasePatternsAreDistinct)
 }
 
 // One formula gives the page's number and the text of the worked solution.
-TEST(SphereFormulas, TheSameFormulaGivesNumberAndText)
+TEST(SolidFormulas, TheSameFormulaGivesNumberAndText)
 {
     using namespace qvk::stereometry::formulas;
     using qvk::Sym;
@@ -138,6 +138,18 @@ TEST(SphereFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(sphere_radius_of_surface(Sym::name(QStringLiteral("S"))).text(), QStringLiteral("√(S/4/π)"));
     EXPECT_EQ(sphere_radius_of_volume(Sym::name(QStringLiteral("V"))).text(), QStringLiteral("∛(V/(4 · π/3))"));
 
+    const Sym a = Sym::name(QStringLiteral("a")), v = Sym::name(QStringLiteral("v")),
+              s = Sym::name(QStringLiteral("s")), V = Sym::name(QStringLiteral("V"));
+    EXPECT_EQ(cube_diagonal(a).text(), QStringLiteral("a · √3"));
+    EXPECT_EQ(cube_edge_of_volume(V).text(), QStringLiteral("∛V"));
+    EXPECT_EQ(cylinder_surface(r, v).text(), QStringLiteral("2 · π · r · (v + r)"));
+    EXPECT_EQ(cylinder_radius(v, V).text(), QStringLiteral("√(V/(v · π))"));
+    EXPECT_EQ(cone_volume(Sym(3), Sym(4)).text(), QStringLiteral("π/3 · 3² · 4"));
+    EXPECT_EQ(cone_surface(r, s).text(), QStringLiteral("π · r² + π · r · s"));
+    EXPECT_EQ(cone_leg(s, r).text(), QStringLiteral("√(s² - r²)"));
+
+    EXPECT_NEAR(static_cast<double>(cone_volume<long double>(3, 4)), 12 * pi, 1e-12);
+    EXPECT_NEAR(static_cast<double>(cylinder_surface<long double>(2, 5)), 28 * pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(sphere_volume<long double>(1.5L)), 4.5 * pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(sphere_surface<long double>(1.5L)), 9 * pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(sphere_radius_of_volume<long double>(4.5L * pi)), 1.5, 1e-12);
