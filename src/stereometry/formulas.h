@@ -132,4 +132,67 @@ N cone_radius(const N& h, const N& v)
     return root(3 * v / (h * pi<N>()));
 }
 
+// --- cuboid of edges a, b, c
+
+template <typename N>
+N cuboid_volume(const N& a, const N& b, const N& c)
+{
+    return a * b * c;
+}
+template <typename N>
+N cuboid_surface(const N& a, const N& b, const N& c)
+{
+    return 2 * (a * b + b * c + a * c);
+}
+template <typename N>
+N cuboid_diagonal(const N& a, const N& b, const N& c)
+{
+    return root(sq(a) + sq(b) + sq(c));
+}
+template <typename N>
+N face_diagonal(const N& x, const N& y)
+{
+    return root(sq(x) + sq(y));
+}
+// The third edge from the diagonal and the other two.
+template <typename N>
+N cuboid_edge_of_diagonal(const N& u, const N& x, const N& y)
+{
+    return root(sq(u) - (sq(x) + sq(y)));
+}
+template <typename N>
+N cuboid_edge_of_volume(const N& v, const N& x, const N& y)
+{
+    return v / (x * y);
+}
+
+// --- regular pyramid: base area P and inradius ρ, height h, face height w
+
+template <typename N>
+N pyramid_volume(const N& h, const N& base_area)
+{
+    return h * (N(1) / 3) * base_area;
+}
+template <typename N>
+N pyramid_face_height(const N& inradius, const N& h)
+{
+    return root(sq(inradius) + sq(h));
+}
+template <typename N>
+N pyramid_height_of_face(const N& w, const N& inradius)
+{
+    return root(sq(w) - sq(inradius));
+}
+template <typename N>
+N pyramid_height_of_volume(const N& v, const N& base_area)
+{
+    return 3 * v / base_area;
+}
+// The base and n faces of edge a.
+template <typename N>
+N pyramid_surface(const N& base_area, const N& n, const N& a, const N& w)
+{
+    return base_area + n * (a * w / 2);
+}
+
 } // namespace qvk::stereometry::formulas
