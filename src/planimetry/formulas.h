@@ -58,4 +58,58 @@ N leg_of_hypotenuse(const N& c, const N& angle)
     return c * sin_deg(angle);
 }
 
+// --- square of side a; rectangle of sides a, b (its diagonal is the
+// hypotenuse of two sides, a side from it the other leg)
+
+template <typename N>
+N square_diagonal(const N& a)
+{
+    return a * root(N(2));
+}
+template <typename N>
+N square_perimeter(const N& a)
+{
+    return 4 * a;
+}
+template <typename N>
+N square_area(const N& a)
+{
+    return sq(a);
+}
+template <typename N>
+N square_side_of_diagonal(const N& u)
+{
+    return root(sq(u) / 2);
+}
+template <typename N>
+N square_side_of_perimeter(const N& o)
+{
+    return o / 4;
+}
+template <typename N>
+N square_side_of_area(const N& s)
+{
+    return root(s);
+}
+template <typename N>
+N rectangle_perimeter(const N& a, const N& b)
+{
+    return 2 * (a + b);
+}
+template <typename N>
+N rectangle_area(const N& a, const N& b)
+{
+    return a * b;
+}
+template <typename N>
+N rectangle_side_of_perimeter(const N& o, const N& side)
+{
+    return (o - 2 * side) / 2;
+}
+template <typename N>
+N rectangle_side_of_area(const N& s, const N& side)
+{
+    return s / side;
+}
+
 } // namespace qvk::planimetry::formulas

@@ -1,5 +1,6 @@
 // Square, rectangle and parallelogram. The trapezoid has fields only.
 #include "core/errors.h"
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@ namespace qvk::planimetry {
 namespace {
 
 using L = long double;
-const L kSqrt2 = std::sqrt(2.0L);
+using namespace formulas;
 
 namespace sq {
 
@@ -18,30 +19,30 @@ enum { A, U, O, S };
 void from_side(Run& r)
 {
     const L a = r[A];
-    r[U] = a * kSqrt2;
-    r[O] = 4 * a;
-    r[S] = a * a;
+    r[U] = square_diagonal(a);
+    r[O] = square_perimeter(a);
+    r[S] = square_area(a);
 }
 
 void from_diagonal(Run& r)
 {
-    r[A] = r.rounded(std::sqrt(L(r[U]) * r[U] / 2));
-    r[O] = 4 * L(r[A]);
-    r[S] = L(r[A]) * r[A];
+    r[A] = r.rounded(square_side_of_diagonal<L>(r[U]));
+    r[O] = square_perimeter<L>(r[A]);
+    r[S] = square_area<L>(r[A]);
 }
 
 void from_perimeter(Run& r)
 {
-    r[A] = r.rounded(L(r[O]) / 4);
-    r[U] = L(r[A]) * kSqrt2;
-    r[S] = L(r[A]) * r[A];
+    r[A] = r.rounded(square_side_of_perimeter<L>(r[O]));
+    r[U] = square_diagonal<L>(r[A]);
+    r[S] = square_area<L>(r[A]);
 }
 
 void from_area(Run& r)
 {
-    r[A] = r.rounded(std::sqrt(L(r[S])));
-    r[O] = 4 * L(r[A]);
-    r[U] = L(r[A]) * kSqrt2;
+    r[A] = r.rounded(square_side_of_area<L>(r[S]));
+    r[O] = square_perimeter<L>(r[A]);
+    r[U] = square_diagonal<L>(r[A]);
 }
 
 const Row kRows[] = {
@@ -63,34 +64,34 @@ int other(const Run& r) { return r.given(A) ? B : A; }
 void sides(Run& r)
 {
     const L a = r[A], b = r[B];
-    r[U] = std::sqrt(a * a + b * b);
-    r[O] = 2 * (a + b);
-    r[S] = a * b;
+    r[U] = hypotenuse(a, b);
+    r[O] = rectangle_perimeter(a, b);
+    r[S] = rectangle_area(a, b);
 }
 
 void side_and_diagonal(Run& r)
 {
     if (r[side(r)] >= r[U])
         report_error(QStringLiteral("Strany obdelníku nemohou být delší než úhlopříčka"));
-    r[other(r)] = r.rounded(std::sqrt(L(r[U]) * r[U] - L(r[side(r)]) * r[side(r)]));
-    r[O] = 2 * (L(r[A]) + r[B]);
-    r[S] = L(r[A]) * r[B];
+    r[other(r)] = r.rounded(other_leg<L>(r[U], r[side(r)]));
+    r[O] = rectangle_perimeter<L>(r[A], r[B]);
+    r[S] = rectangle_area<L>(r[A], r[B]);
 }
 
 void side_and_perimeter(Run& r)
 {
     if (r[O] <= 2 * L(r[A]) || r[O] <= 2 * L(r[B]))
         report_error(QStringLiteral("Obvod nemůže být <= než dvojnásobek délky jedné strany"));
-    r[other(r)] = r.rounded((L(r[O]) - 2 * L(r[side(r)])) / 2);
-    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
-    r[S] = L(r[A]) * r[B];
+    r[other(r)] = r.rounded(rectangle_side_of_perimeter<L>(r[O], r[side(r)]));
+    r[U] = hypotenuse<L>(r[A], r[B]);
+    r[S] = rectangle_area<L>(r[A], r[B]);
 }
 
 void side_and_area(Run& r)
 {
-    r[other(r)] = r.rounded(L(r[S]) / r[side(r)]);
-    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
-    r[O] = 2 * (L(r[A]) + r[B]);
+    r[other(r)] = r.rounded(rectangle_side_of_area<L>(r[S], r[side(r)]));
+    r[U] = hypotenuse<L>(r[A], r[B]);
+    r[O] = rectangle_perimeter<L>(r[A], r[B]);
 }
 
 const Row kRows[] = {

@@ -208,7 +208,7 @@ TEST(Consistency, OneFieldMoreMatchesNothing)
 }
 
 // One formula gives the page's number and the text of the worked solution.
-TEST(RightTriangleFormulas, TheSameFormulaGivesNumberAndText)
+TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
 {
     using namespace qvk::planimetry::formulas;
     const Sym a = Sym::name(QStringLiteral("a")), b = Sym::name(QStringLiteral("b")),
@@ -224,6 +224,11 @@ TEST(RightTriangleFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(height_of_area(Sym::name(QStringLiteral("S")), c).text(), QStringLiteral("2 · S/c"));
     EXPECT_EQ(leg_of_angles(a, alfa, beta).text(), QStringLiteral("sin β · (a/sin α)"));
     EXPECT_EQ(leg_of_hypotenuse(c, Sym(2.5L)).text(), QStringLiteral("c · sin 2,5"));
+
+    EXPECT_EQ(square_diagonal(a).text(), QStringLiteral("a · √2"));
+    EXPECT_EQ(square_side_of_diagonal(Sym::name(QStringLiteral("u"))).text(), QStringLiteral("√(u²/2)"));
+    EXPECT_EQ(rectangle_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
+    EXPECT_EQ(rectangle_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
 
     using L = long double;
     EXPECT_EQ(hypotenuse<L>(3, 4), 5);
