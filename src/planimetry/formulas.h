@@ -58,8 +58,9 @@ N leg_of_hypotenuse(const N& c, const N& angle)
     return c * sin_deg(angle);
 }
 
-// --- square of side a; rectangle of sides a, b (its diagonal is the
-// hypotenuse of two sides, a side from it the other leg)
+// --- square of side a; rectangle and parallelogram of sides a, b (a
+// rectangle's diagonal is the hypotenuse of two sides, a side from it the
+// other leg; its other side is the height onto a side)
 
 template <typename N>
 N square_diagonal(const N& a)
@@ -92,24 +93,51 @@ N square_side_of_area(const N& s)
     return root(s);
 }
 template <typename N>
-N rectangle_perimeter(const N& a, const N& b)
+N parallelogram_perimeter(const N& a, const N& b)
 {
     return 2 * (a + b);
 }
 template <typename N>
-N rectangle_area(const N& a, const N& b)
+N parallelogram_area(const N& side, const N& height)
 {
-    return a * b;
+    return side * height;
 }
 template <typename N>
-N rectangle_side_of_perimeter(const N& o, const N& side)
+N parallelogram_side_of_perimeter(const N& o, const N& side)
 {
     return (o - 2 * side) / 2;
 }
 template <typename N>
-N rectangle_side_of_area(const N& s, const N& side)
+N parallelogram_height_of_area(const N& s, const N& side)
 {
     return s / side;
+}
+template <typename N>
+N supplement(const N& angle)
+{
+    return 180 - angle;
+}
+// The angle between the sides from the height onto one and the other side.
+template <typename N>
+N parallelogram_angle(const N& height, const N& side)
+{
+    return asin_deg(height / side);
+}
+// The height onto one side from the other side and the angle.
+template <typename N>
+N parallelogram_height_of_angle(const N& side, const N& angle)
+{
+    return side * sin_deg(angle);
+}
+template <typename N>
+N parallelogram_side_of_angle(const N& height, const N& angle)
+{
+    return height / sin_deg(angle);
+}
+template <typename N>
+N parallelogram_area_of_angle(const N& a, const N& b, const N& angle)
+{
+    return a * b * sin_deg(angle);
 }
 
 } // namespace qvk::planimetry::formulas

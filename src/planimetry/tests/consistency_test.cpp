@@ -227,8 +227,8 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
 
     EXPECT_EQ(square_diagonal(a).text(), QStringLiteral("a · √2"));
     EXPECT_EQ(square_side_of_diagonal(Sym::name(QStringLiteral("u"))).text(), QStringLiteral("√(u²/2)"));
-    EXPECT_EQ(rectangle_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
-    EXPECT_EQ(rectangle_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
+    EXPECT_EQ(parallelogram_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
+    EXPECT_EQ(parallelogram_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
 
     using L = long double;
     EXPECT_EQ(hypotenuse<L>(3, 4), 5);
