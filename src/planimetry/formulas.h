@@ -140,4 +140,27 @@ N parallelogram_area_of_angle(const N& a, const N& b, const N& angle)
     return a * b * sin_deg(angle);
 }
 
+// --- circular sector of radius r and angle α in degrees
+
+template <typename N>
+N sector_area(const N& r, const N& alpha)
+{
+    return alpha * (sq(r) * pi<N>()) / 360;
+}
+template <typename N>
+N sector_arc(const N& r, const N& alpha)
+{
+    return alpha * (2 * pi<N>() * r) / 360;
+}
+template <typename N>
+N sector_radius_of_arc(const N& o, const N& alpha)
+{
+    return o / (2 * pi<N>()) / alpha * 360;
+}
+template <typename N>
+N sector_radius_of_area(const N& s, const N& alpha)
+{
+    return root(s / pi<N>() / alpha * 360);
+}
+
 } // namespace qvk::planimetry::formulas
