@@ -230,8 +230,12 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(parallelogram_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
     EXPECT_EQ(parallelogram_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
 
+    EXPECT_EQ(sector_area(Sym::name(QStringLiteral("r")), alfa).text(), QStringLiteral("α · (r² · π)/360"));
+    EXPECT_EQ(parallelogram_side_of_angle(Sym::name(QStringLiteral("va")), alfa).text(), QStringLiteral("va/sin α"));
+
     using L = long double;
     EXPECT_EQ(hypotenuse<L>(3, 4), 5);
+    EXPECT_NEAR(static_cast<double>(sector_arc<L>(2, 90)), pi, 1e-12);
     EXPECT_EQ(half_product<L>(3, 4), 6);
     EXPECT_EQ(height_of_area<L>(6, 5), L(12) / 5);
     EXPECT_NEAR(static_cast<double>(alpha_of_sides<L>(3, 4, 5)), std::asin(0.6) * 180 / pi, 1e-12);
