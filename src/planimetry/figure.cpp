@@ -4,13 +4,10 @@
 #include "core/numeric.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace qvk::planimetry {
 
 namespace {
-
-constexpr long double kPi = std::numbers::pi_v<long double>;
 
 QString name(const Figure& f, int field) { return QString::fromUtf8(f.fields[static_cast<std::size_t>(field)]); }
 
@@ -81,14 +78,6 @@ void Run::write()
     }
 }
 
-const Row* match(std::span<const Row> rows, Mask given)
-{
-    for (const Row& row : rows)
-        if (row.given == given)
-            return &row;
-    return nullptr;
-}
-
 void solve(WindowModel& model, const Figure& figure)
 {
     Run run(model, figure);
@@ -114,12 +103,12 @@ void solve(WindowModel& model, const Figure& figure)
     if (figure.before_write)
         figure.before_write(run);
     run.write();
-}
 
-long double sin_deg(long double d) { return std::sin(d / 180 * kPi); }
-long double cos_deg(long double d) { return std::cos(d / 180 * kPi); }
-long double tan_deg(long double d) { return std::tan(d / 180 * kPi); }
-long double asin_deg(long double x) { return std::asin(x) * 180 / kPi; }
-long double acos_deg(long double x) { return std::acos(x) * 180 / kPi; }
+    Solved solved{QString::fromUtf8(figure.page), index_of(figure.rows, row), run.given_fields(), {}, run.values_};
+    for (const char* f : figure.fields)
+        solved.names.push_back(QString::fromUtf8(f));
+    const QString page = solved.page;
+    model.publish(page, std::move(solved));
+}
 
 } // namespace qvk::planimetry

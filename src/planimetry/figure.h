@@ -3,25 +3,14 @@
 // accepted combinations (the exact pattern of given fields and the
 // computation it selects), the two ways of reading the fields and the rules
 // for writing the results. A solver is a Figure value; solve() runs it.
+#include "core/formula.h"
+#include "core/given.h"
 #include "model/model.h"
 
-#include <cstdint>
-#include <initializer_list>
 #include <span>
 #include <vector>
 
 namespace qvk::planimetry {
-
-// A set of fields of one figure, bit i for the figure's field i.
-using Mask = std::uint32_t;
-
-constexpr Mask of(std::initializer_list<int> fields)
-{
-    Mask m = 0;
-    for (int f : fields)
-        m |= Mask{1} << f;
-    return m;
-}
 
 class Run;
 using Compute = void (*)(Run&);
@@ -50,6 +39,7 @@ enum class Writing {
 };
 
 struct Figure {
+    const char* page;                // its sheet; the typed result is published under it
     std::vector<const char*> fields; // the figure's quantities; index = bit
     Reading reading = Reading::ByValue;
     std::span<const Row> rows;       // tried in order; the first exact match runs
@@ -100,17 +90,8 @@ private:
     QString input_message_;
 };
 
-// Runs a figure's solver over the model's fields.
+// Runs a figure's solver over the model's fields; after success publishes
+// its Solved under the figure's page.
 void solve(WindowModel& model, const Figure& figure);
-
-// The first row whose pattern is exactly `given`, or null.
-const Row* match(std::span<const Row> rows, Mask given);
-
-// Trigonometry in degrees, in extended precision.
-long double sin_deg(long double degrees);
-long double cos_deg(long double degrees);
-long double tan_deg(long double degrees);
-long double asin_deg(long double x);
-long double acos_deg(long double x);
 
 } // namespace qvk::planimetry

@@ -1,16 +1,16 @@
 // The regular polygon and the circle with its sector and segment.
 #include "core/errors.h"
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace qvk::planimetry {
 
 namespace {
 
 using L = long double;
-constexpr L kPi = std::numbers::pi_v<long double>;
+using namespace formulas;
 
 namespace poly {
 
@@ -111,20 +111,20 @@ void area_from_radius(Run& r)
     if (segment(r))
         r[S] = (theta(r) - std::sin(theta(r))) * rr * rr / 2;
     else
-        r[S] = L(r[ALFA]) * (rr * rr * kPi) / 360;
+        r[S] = sector_area<L>(rr, r[ALFA]);
 }
 
 void radius_and_angle(Run& r)
 {
     check_angle(r);
-    r[O] = L(r[ALFA]) * (2 * kPi * r[R]) / 360;
+    r[O] = sector_arc<L>(r[R], r[ALFA]);
     area_from_radius(r);
 }
 
 void angle_and_arc(Run& r)
 {
     check_angle(r);
-    r[R] = L(r[O]) / (2 * kPi) / r[ALFA] * 360;
+    r[R] = sector_radius_of_arc<L>(r[O], r[ALFA]);
     area_from_radius(r);
 }
 
@@ -134,7 +134,7 @@ void angle_and_area(Run& r)
     if (segment(r))
         r[R] = std::sqrt(2 * L(r[S]) / (theta(r) - std::sin(theta(r))));
     else
-        r[R] = std::sqrt(L(r[S]) / kPi / r[ALFA] * 360);
+        r[R] = sector_radius_of_area<L>(r[S], r[ALFA]);
     r[O] = L(r[R]) * 2 * kPi * r[ALFA] / 360;
 }
 
@@ -163,6 +163,7 @@ const Figure& regular_polygon()
 {
     using namespace poly;
     static const Figure f{
+        .page = "n_uhelnik_desk",
         .fields = {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_o", "uhe_s", "uhe_uhel"},
         .rows = poly::kRows,
         .written = {N, A, P, R, PHI, S, O},
@@ -179,6 +180,7 @@ const Figure& circle()
 {
     using namespace circ;
     static const Figure f{
+        .page = "kruh_desk",
         .fields = {"kru_r", "kru_alfa", "kru_o", "kru_s"},
         .rows = circ::kRows,
         .written = {R, O, S},

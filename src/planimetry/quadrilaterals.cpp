@@ -1,5 +1,6 @@
 // Square, rectangle and parallelogram. The trapezoid has fields only.
 #include "core/errors.h"
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
 #include <cmath>
@@ -9,7 +10,7 @@ namespace qvk::planimetry {
 namespace {
 
 using L = long double;
-const L kSqrt2 = std::sqrt(2.0L);
+using namespace formulas;
 
 namespace sq {
 
@@ -18,30 +19,30 @@ enum { A, U, O, S };
 void from_side(Run& r)
 {
     const L a = r[A];
-    r[U] = a * kSqrt2;
-    r[O] = 4 * a;
-    r[S] = a * a;
+    r[U] = square_diagonal(a);
+    r[O] = square_perimeter(a);
+    r[S] = square_area(a);
 }
 
 void from_diagonal(Run& r)
 {
-    r[A] = r.rounded(std::sqrt(L(r[U]) * r[U] / 2));
-    r[O] = 4 * L(r[A]);
-    r[S] = L(r[A]) * r[A];
+    r[A] = r.rounded(square_side_of_diagonal<L>(r[U]));
+    r[O] = square_perimeter<L>(r[A]);
+    r[S] = square_area<L>(r[A]);
 }
 
 void from_perimeter(Run& r)
 {
-    r[A] = r.rounded(L(r[O]) / 4);
-    r[U] = L(r[A]) * kSqrt2;
-    r[S] = L(r[A]) * r[A];
+    r[A] = r.rounded(square_side_of_perimeter<L>(r[O]));
+    r[U] = square_diagonal<L>(r[A]);
+    r[S] = square_area<L>(r[A]);
 }
 
 void from_area(Run& r)
 {
-    r[A] = r.rounded(std::sqrt(L(r[S])));
-    r[O] = 4 * L(r[A]);
-    r[U] = L(r[A]) * kSqrt2;
+    r[A] = r.rounded(square_side_of_area<L>(r[S]));
+    r[O] = square_perimeter<L>(r[A]);
+    r[U] = square_diagonal<L>(r[A]);
 }
 
 const Row kRows[] = {
@@ -63,34 +64,34 @@ int other(const Run& r) { return r.given(A) ? B : A; }
 void sides(Run& r)
 {
     const L a = r[A], b = r[B];
-    r[U] = std::sqrt(a * a + b * b);
-    r[O] = 2 * (a + b);
-    r[S] = a * b;
+    r[U] = hypotenuse(a, b);
+    r[O] = parallelogram_perimeter(a, b);
+    r[S] = parallelogram_area(a, b);
 }
 
 void side_and_diagonal(Run& r)
 {
     if (r[side(r)] >= r[U])
         report_error(QStringLiteral("Strany obdelníku nemohou být delší než úhlopříčka"));
-    r[other(r)] = r.rounded(std::sqrt(L(r[U]) * r[U] - L(r[side(r)]) * r[side(r)]));
-    r[O] = 2 * (L(r[A]) + r[B]);
-    r[S] = L(r[A]) * r[B];
+    r[other(r)] = r.rounded(other_leg<L>(r[U], r[side(r)]));
+    r[O] = parallelogram_perimeter<L>(r[A], r[B]);
+    r[S] = parallelogram_area<L>(r[A], r[B]);
 }
 
 void side_and_perimeter(Run& r)
 {
     if (r[O] <= 2 * L(r[A]) || r[O] <= 2 * L(r[B]))
         report_error(QStringLiteral("Obvod nemůže být <= než dvojnásobek délky jedné strany"));
-    r[other(r)] = r.rounded((L(r[O]) - 2 * L(r[side(r)])) / 2);
-    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
-    r[S] = L(r[A]) * r[B];
+    r[other(r)] = r.rounded(parallelogram_side_of_perimeter<L>(r[O], r[side(r)]));
+    r[U] = hypotenuse<L>(r[A], r[B]);
+    r[S] = parallelogram_area<L>(r[A], r[B]);
 }
 
 void side_and_area(Run& r)
 {
-    r[other(r)] = r.rounded(L(r[S]) / r[side(r)]);
-    r[U] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
-    r[O] = 2 * (L(r[A]) + r[B]);
+    r[other(r)] = r.rounded(parallelogram_height_of_area<L>(r[S], r[side(r)]));
+    r[U] = hypotenuse<L>(r[A], r[B]);
+    r[O] = parallelogram_perimeter<L>(r[A], r[B]);
 }
 
 const Row kRows[] = {
@@ -115,28 +116,28 @@ bool open_angle(double angle) { return angle > 0 && angle < 180; }
 void other_angle(Run& r)
 {
     if (r.given(ALFA))
-        r[BETA] = 180 - r[ALFA];
+        r[BETA] = supplement(r[ALFA]);
     else
-        r[ALFA] = 180 - r[BETA];
+        r[ALFA] = supplement(r[BETA]);
 }
 
-void perimeter(Run& r) { r[O] = 2 * (L(r[A]) + r[B]); }
+void perimeter(Run& r) { r[O] = parallelogram_perimeter<L>(r[A], r[B]); }
 
 // The angle from the heights, once both sides and heights are known.
 void angles_from_heights(Run& r)
 {
-    r[ALFA] = asin_deg(L(r[VA]) / r[B]);
-    r[BETA] = 180 - r[ALFA];
+    r[ALFA] = parallelogram_angle<L>(r[VA], r[B]);
+    r[BETA] = supplement(r[ALFA]);
 }
 
 void side_and_its_height(Run& r)
 {
     if (r.given(A)) {
         r.check(r[A] > 0 && r[VA] > 0);
-        r[S] = L(r[A]) * r[VA];
+        r[S] = parallelogram_area<L>(r[A], r[VA]);
     } else {
         r.check(r[B] > 0 && r[VB] > 0);
-        r[S] = L(r[B]) * r[VB];
+        r[S] = parallelogram_area<L>(r[B], r[VB]);
     }
 }
 
@@ -150,16 +151,16 @@ void two_sides_and_height(Run& r)
 {
     if (r.given(VA)) {
         r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VA] <= r[B]);
-        r[S] = L(r[VA]) * r[A];
-        r[VB] = L(r[S]) / r[B];
-        r[ALFA] = asin_deg(L(r[VA]) / r[B]);
+        r[S] = parallelogram_area<L>(r[VA], r[A]);
+        r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
+        r[ALFA] = parallelogram_angle<L>(r[VA], r[B]);
     } else {
         r.check(r[A] > 0 && r[B] > 0 && r[VB] > 0 && r[VB] <= r[A]);
-        r[S] = L(r[VB]) * r[B];
-        r[VA] = L(r[S]) / r[A];
-        r[ALFA] = asin_deg(L(r[VB]) / r[A]);
+        r[S] = parallelogram_area<L>(r[VB], r[B]);
+        r[VA] = parallelogram_height_of_area<L>(r[S], r[A]);
+        r[ALFA] = parallelogram_angle<L>(r[VB], r[A]);
     }
-    r[BETA] = 180 - r[ALFA];
+    r[BETA] = supplement(r[ALFA]);
     perimeter(r);
 }
 
@@ -167,10 +168,10 @@ void two_sides_and_angle(Run& r)
 {
     other_angle(r);
     r.check(r[A] > 0 && r[B] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
-    r[VA] = L(r[B]) * sin_deg(r[ALFA]);
-    r[S] = L(r[A]) * r[VA];
+    r[VA] = parallelogram_height_of_angle<L>(r[B], r[ALFA]);
+    r[S] = parallelogram_area<L>(r[A], r[VA]);
     perimeter(r);
-    r[VB] = L(r[S]) / r[B];
+    r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
 }
 
 void side_height_angle(Run& r)
@@ -179,64 +180,64 @@ void side_height_angle(Run& r)
     const bool onA = r.given(A);
     const int side = onA ? A : B, height = onA ? VA : VB, otherSide = onA ? B : A, otherHeight = onA ? VB : VA;
     r.check(r[side] > 0 && r[height] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
-    r[S] = L(r[side]) * r[height];
-    r[otherSide] = L(r[height]) / sin_deg(r[ALFA]);
+    r[S] = parallelogram_area<L>(r[side], r[height]);
+    r[otherSide] = parallelogram_side_of_angle<L>(r[height], r[ALFA]);
     perimeter(r);
-    r[otherHeight] = L(r[S]) / r[otherSide];
+    r[otherHeight] = parallelogram_height_of_area<L>(r[S], r[otherSide]);
 }
 
 void side_angle_perimeter(Run& r)
 {
     r.check(r[O] > 0);
     const int side = r.given(A) ? A : B;
-    r[side == A ? B : A] = (L(r[O]) - 2 * L(r[side])) / 2;
+    r[side == A ? B : A] = parallelogram_side_of_perimeter<L>(r[O], r[side]);
     other_angle(r);
     r.check(r[A] > 0 && 2 * L(r[A]) < r[O] && r[B] > 0 && 2 * L(r[B]) < r[O] && open_angle(r[ALFA]) &&
             open_angle(r[BETA]));
-    r[VA] = L(r[B]) * sin_deg(r[ALFA]);
-    r[VB] = L(r[A]) * sin_deg(r[ALFA]);
-    r[S] = L(r[A]) * r[B] * sin_deg(r[ALFA]);
+    r[VA] = parallelogram_height_of_angle<L>(r[B], r[ALFA]);
+    r[VB] = parallelogram_height_of_angle<L>(r[A], r[ALFA]);
+    r[S] = parallelogram_area_of_angle<L>(r[A], r[B], r[ALFA]);
 }
 
 void side_height_perimeter(Run& r)
 {
     r.check(r[O] > 0);
     const int side = r.given(A) ? A : B;
-    r[side == A ? B : A] = (L(r[O]) - 2 * L(r[side])) / 2;
+    r[side == A ? B : A] = parallelogram_side_of_perimeter<L>(r[O], r[side]);
     if (r.given(VA)) {
-        r[S] = L(r[A]) * r[VA];
-        r[VB] = L(r[S]) / r[B];
+        r[S] = parallelogram_area<L>(r[A], r[VA]);
+        r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
     } else {
-        r[S] = L(r[B]) * r[VB];
-        r[VA] = L(r[S]) / r[A];
+        r[S] = parallelogram_area<L>(r[B], r[VB]);
+        r[VA] = parallelogram_height_of_area<L>(r[S], r[A]);
     }
     r.check(r[A] > 0 && r[B] > 0 && 2 * L(r[A]) < r[O] && 2 * L(r[B]) < r[O] && r[VA] > 0 && r[VA] <= r[B] &&
             r[VB] > 0 && r[VB] <= r[A]);
-    r[ALFA] = asin_deg(L(r[VB]) / r[A]);
-    r[BETA] = 180 - r[ALFA];
+    r[ALFA] = parallelogram_angle<L>(r[VB], r[A]);
+    r[BETA] = supplement(r[ALFA]);
 }
 
 void area_angle_and_one(Run& r)
 {
     r.check(r[S] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
     other_angle(r);
-    const L s = r[S], sinAlfa = sin_deg(r[ALFA]);
+    const L s = r[S];
     if (r.given(A)) {
-        r[VA] = s / r[A];
-        r[B] = L(r[VA]) / sinAlfa;
-        r[VB] = s / r[B];
+        r[VA] = parallelogram_height_of_area(s, L(r[A]));
+        r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
+        r[VB] = parallelogram_height_of_area(s, L(r[B]));
     } else if (r.given(B)) {
-        r[VB] = s / r[B];
-        r[A] = L(r[VB]) / sinAlfa;
-        r[VA] = s / r[A];
+        r[VB] = parallelogram_height_of_area(s, L(r[B]));
+        r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
+        r[VA] = parallelogram_height_of_area(s, L(r[A]));
     } else if (r.given(VA)) {
-        r[A] = s / r[VA];
-        r[B] = L(r[VA]) / sinAlfa;
-        r[VB] = s / r[B];
+        r[A] = parallelogram_height_of_area(s, L(r[VA]));
+        r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
+        r[VB] = parallelogram_height_of_area(s, L(r[B]));
     } else {
-        r[B] = s / r[VB];
-        r[A] = L(r[VB]) / sinAlfa;
-        r[VA] = s / r[A];
+        r[B] = parallelogram_height_of_area(s, L(r[VB]));
+        r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
+        r[VA] = parallelogram_height_of_area(s, L(r[A]));
     }
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0);
     perimeter(r);
@@ -245,11 +246,11 @@ void area_angle_and_one(Run& r)
 void side_and_heights(Run& r)
 {
     if (r.given(A)) {
-        r[S] = L(r[A]) * r[VA];
-        r[B] = L(r[S]) / r[VB];
+        r[S] = parallelogram_area<L>(r[A], r[VA]);
+        r[B] = parallelogram_height_of_area<L>(r[S], r[VB]);
     } else {
-        r[S] = L(r[B]) * r[VB];
-        r[A] = L(r[S]) / r[VA];
+        r[S] = parallelogram_area<L>(r[B], r[VB]);
+        r[A] = parallelogram_height_of_area<L>(r[S], r[VA]);
     }
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
     angles_from_heights(r);
@@ -260,10 +261,9 @@ void heights_and_angle(Run& r)
 {
     other_angle(r);
     r.check(open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]) && r[VA] > 0 && r[VB] > 0);
-    const L sinAlfa = sin_deg(r[ALFA]);
-    r[A] = L(r[VB]) / sinAlfa;
-    r[B] = L(r[VA]) / sinAlfa;
-    r[S] = L(r[VA]) * r[A];
+    r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
+    r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
+    r[S] = parallelogram_area<L>(r[VA], r[A]);
     perimeter(r);
 }
 
@@ -271,13 +271,13 @@ void area_and_pair(Run& r)
 {
     const L s = r[S];
     if (!r.given(VA) && r.given(A))
-        r[VA] = s / r[A];
+        r[VA] = parallelogram_height_of_area(s, L(r[A]));
     if (!r.given(VB) && r.given(B))
-        r[VB] = s / r[B];
+        r[VB] = parallelogram_height_of_area(s, L(r[B]));
     if (!r.given(A))
-        r[A] = s / r[VA];
+        r[A] = parallelogram_height_of_area(s, L(r[VA]));
     if (!r.given(B))
-        r[B] = s / r[VB];
+        r[B] = parallelogram_height_of_area(s, L(r[VB]));
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
     angles_from_heights(r);
     perimeter(r);
@@ -331,6 +331,7 @@ const Row kRows[] = {
 const Figure& square()
 {
     static const Figure f{
+        .page = "ctverec_desk",
         .fields = {"ctv_a", "ctv_u", "ctv_o", "ctv_s"},
         .rows = sq::kRows,
         .written = {sq::A, sq::U, sq::O, sq::S},
@@ -341,6 +342,7 @@ const Figure& square()
 const Figure& rectangle()
 {
     static const Figure f{
+        .page = "obdelnik_desk",
         .fields = {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"},
         .rows = rect::kRows,
         .written = {rect::A, rect::B, rect::U, rect::O, rect::S},
@@ -352,6 +354,7 @@ const Figure& parallelogram()
 {
     using namespace par;
     static const Figure f{
+        .page = "rovnobeznik_desk",
         .fields = {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"},
         .reading = Reading::ByText,
         .rows = par::kRows,

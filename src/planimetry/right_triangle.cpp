@@ -1,8 +1,7 @@
 // The right triangle: legs a, b, hypotenuse c, the height vc onto it, the
 // angles α (opposite a) and β (opposite b), perimeter O and area S.
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
-
-#include <cmath>
 
 namespace qvk::planimetry {
 
@@ -11,22 +10,23 @@ namespace {
 enum { A, B, C, VC, ALFA, BETA, O, S };
 
 using L = long double;
+using namespace formulas;
 
 // α from the three sides, β its complement; O, S and vc.
 void angles_and_rest(Run& r)
 {
     const L a = r[A], b = r[B], c = r[C];
-    r[ALFA] = acos_deg((b * b + c * c - a * a) / (2 * b * c));
-    r[BETA] = 90 - r[ALFA];
-    r[O] = a + b + c;
-    r[S] = a * b / 2;
-    r[VC] = 2 * L(r[S]) / c;
+    r[ALFA] = alpha_of_sides(a, b, c);
+    r[BETA] = complement(r[ALFA]);
+    r[O] = perimeter(a, b, c);
+    r[S] = half_product(a, b);
+    r[VC] = height_of_area<L>(r[S], c);
 }
 
 void legs(Run& r)
 {
     r.check(r[A] > 0 && r[B] > 0);
-    r[C] = std::sqrt(L(r[A]) * r[A] + L(r[B]) * r[B]);
+    r[C] = hypotenuse<L>(r[A], r[B]);
     angles_and_rest(r);
 }
 
@@ -35,7 +35,7 @@ void hypotenuse_and_leg(Run& r)
     const int leg = r.given(A) ? A : B;
     const int other = leg == A ? B : A;
     // A leg longer than c fails at the root, inside the input stage.
-    r[other] = std::sqrt(L(r[C]) * r[C] - L(r[leg]) * r[leg]);
+    r[other] = other_leg<L>(r[C], r[leg]);
     r.check(r[C] > 0);
     angles_and_rest(r);
 }
@@ -44,23 +44,23 @@ void area_and_leg(Run& r)
 {
     const int leg = r.given(A) ? A : B;
     const int other = leg == A ? B : A;
-    r[other] = 2 * L(r[S]) / r[leg];
+    r[other] = height_of_area<L>(r[S], r[leg]);
     r.check(r[S] > 0 && r[A] > 0 && r[B] > 0);
     const L a = r[A], b = r[B];
-    r[C] = std::sqrt(a * a + b * b);
+    r[C] = hypotenuse(a, b);
     const L c = r[C];
-    r[ALFA] = acos_deg((b * b + c * c - a * a) / (2 * b * c));
-    r[BETA] = 90 - r[ALFA];
-    r[O] = a + b + c;
-    r[VC] = 2 * L(r[S]) / c;
+    r[ALFA] = alpha_of_sides(a, b, c);
+    r[BETA] = complement(r[ALFA]);
+    r[O] = perimeter(a, b, c);
+    r[VC] = height_of_area<L>(r[S], c);
 }
 
 void other_angle(Run& r)
 {
     if (r.given(ALFA))
-        r[BETA] = 90 - r[ALFA];
+        r[BETA] = complement(r[ALFA]);
     else
-        r[ALFA] = 90 - r[BETA];
+        r[ALFA] = complement(r[BETA]);
 }
 
 bool acute(double angle) { return angle > 0 && angle < 90; }
@@ -69,15 +69,15 @@ void leg_and_angle(Run& r)
 {
     other_angle(r);
     if (r.given(A))
-        r[B] = sin_deg(r[BETA]) * (L(r[A]) / sin_deg(r[ALFA]));
+        r[B] = leg_of_angles<L>(r[A], r[ALFA], r[BETA]);
     else
-        r[A] = sin_deg(r[ALFA]) * (L(r[B]) / sin_deg(r[BETA]));
+        r[A] = leg_of_angles<L>(r[B], r[BETA], r[ALFA]);
     r.check(r[A] > 0 && acute(r[ALFA]) && r[B] > 0 && acute(r[BETA]));
     const L a = r[A], b = r[B];
-    r[C] = std::sqrt(a * a + b * b);
-    r[O] = a + b + L(r[C]);
-    r[S] = a * b / 2;
-    r[VC] = 2 * L(r[S]) / r[C];
+    r[C] = hypotenuse(a, b);
+    r[O] = perimeter<L>(a, b, r[C]);
+    r[S] = half_product(a, b);
+    r[VC] = height_of_area<L>(r[S], r[C]);
 }
 
 void hypotenuse_and_angle(Run& r)
@@ -85,18 +85,18 @@ void hypotenuse_and_angle(Run& r)
     other_angle(r);
     r.check(r[C] > 0 && acute(r[ALFA]) && acute(r[BETA]));
     const L c = r[C];
-    r[A] = c * sin_deg(r[ALFA]);
-    r[B] = std::sqrt(c * c - L(r[A]) * r[A]);
-    r[O] = c + r[A] + r[B];
-    r[S] = L(r[A]) * r[B] / 2;
-    r[VC] = 2 * L(r[S]) / c;
+    r[A] = leg_of_hypotenuse<L>(c, r[ALFA]);
+    r[B] = other_leg<L>(c, r[A]);
+    r[O] = perimeter<L>(c, r[A], r[B]);
+    r[S] = half_product<L>(r[A], r[B]);
+    r[VC] = height_of_area<L>(r[S], c);
 }
 
 void hypotenuse_and_height(Run& r)
 {
     // The height onto the hypotenuse is at most half of it (Thales' circle).
     r.check(r[C] > 0 && r[VC] > 0 && r[VC] <= L(r[C]) / 2);
-    r[S] = L(r[C]) * r[VC] / 2;
+    r[S] = half_product<L>(r[C], r[VC]);
 }
 
 const Row kRows[] = {
@@ -119,6 +119,7 @@ const Row kRows[] = {
 const Figure& right_triangle()
 {
     static const Figure f{
+        .page = "trojuhelnik_p_desk",
         .fields = {"tp_a", "tp_b", "tp_c", "tp_vc", "tp_alfa", "tp_beta", "tp_obvod", "tp_obsah"},
         .reading = Reading::ByText,
         .rows = kRows,

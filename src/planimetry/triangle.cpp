@@ -367,6 +367,7 @@ const Row kRows[] = {
 const Figure& general_triangle()
 {
     static const Figure f{
+        .page = "trojuhelnik_desk",
         .fields = {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta",
                    "troj_gama", "troj_obvod", "troj_obsah"},
         .reading = Reading::ByText,

@@ -1,9 +1,13 @@
 // Cube, page `krychle_desk`: one given value, every other field from the edge.
 #include "stereometry/cases.h"
+#include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
 
 namespace {
+
+using namespace formulas;
+using L = long double;
 
 enum { A, U, S, V };
 
@@ -15,9 +19,9 @@ const SolidField kFields[] = {
 };
 
 // The other three from the edge, in the order each case needs them.
-void diagonal(Values& v) { v[U] = keep(v[A] * std::sqrt(3.0L)); }
-void volume(Values& v) { v[V] = keep(sq(v[A]) * v[A]); }
-void surface(Values& v) { v[S] = keep(6 * sq(v[A])); }
+void diagonal(Values& v) { v[U] = keep(cube_diagonal<L>(v[A])); }
+void volume(Values& v) { v[V] = keep(cube_volume<L>(v[A])); }
+void surface(Values& v) { v[S] = keep(cube_surface<L>(v[A])); }
 
 const Case kCases[] = {
     {bits(A), nullptr, [](Values& v, int) {
@@ -27,19 +31,19 @@ const Case kCases[] = {
      }},
     {bits(U), nullptr,
      [](Values& v, int n) {
-         v[A] = rounded(v[U] / std::sqrt(3.0L), n);
+         v[A] = rounded(cube_edge_of_diagonal<L>(v[U]), n);
          volume(v);
          surface(v);
      }},
     {bits(V), nullptr,
      [](Values& v, int n) {
-         v[A] = rounded(std::pow(static_cast<long double>(v[V]), kThird), n);
+         v[A] = rounded(cube_edge_of_volume<L>(v[V]), n);
          diagonal(v);
          surface(v);
      }},
     {bits(S), nullptr,
      [](Values& v, int n) {
-         v[A] = rounded(std::sqrt(v[S] / 6.0L), n);
+         v[A] = rounded(cube_edge_of_surface<L>(v[S]), n);
          volume(v);
          diagonal(v);
      }},

@@ -1,10 +1,14 @@
 // Cuboid, page `kvadr_desk`: three edges, or two edges with the diagonal or
 // the volume.
 #include "stereometry/cases.h"
+#include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
 
 namespace {
+
+using namespace formulas;
+using L = long double;
 
 enum { A, B, C, U, S, V };
 
@@ -17,13 +21,12 @@ const SolidField kFields[] = {
     {"kva_v", "V =", "objem"},
 };
 
-void volume(Values& v) { v[V] = keep(static_cast<long double>(v[A]) * v[B] * v[C]); }
+void volume(Values& v) { v[V] = keep(cuboid_volume<L>(v[A], v[B], v[C])); }
 void surface(Values& v)
 {
-    v[S] = keep(2 * (static_cast<long double>(v[A]) * v[B] + static_cast<long double>(v[B]) * v[C] +
-                     static_cast<long double>(v[A]) * v[C]));
+    v[S] = keep(cuboid_surface<L>(v[A], v[B], v[C]));
 }
-void diagonal(Values& v) { v[U] = keep(std::sqrt(sq(v[A]) + sq(v[B]) + sq(v[C]))); }
+void diagonal(Values& v) { v[U] = keep(cuboid_diagonal<L>(v[A], v[B], v[C])); }
 
 // The two edges given beside `Missing`.
 template <int Missing>
@@ -37,18 +40,18 @@ template <int Missing>
 void edge_from_diagonal(Values& v, int places)
 {
     constexpr int x = first_other<Missing>, y = second_other<Missing>;
-    v[Missing] = rounded(std::sqrt(sq(v[U]) - (sq(v[x]) + sq(v[y]))), places);
+    v[Missing] = rounded(cuboid_edge_of_diagonal<L>(v[U], v[x], v[y]), places);
     require(v[A] > 0 && v[B] > 0 && v[C] > 0);
-    require(std::sqrt(sq(v[A]) + sq(v[B])) < v[U]);
-    require(std::sqrt(sq(v[A]) + sq(v[C])) < v[U]);
-    require(std::sqrt(sq(v[B]) + sq(v[C])) < v[U]);
+    require(face_diagonal<L>(v[A], v[B]) < v[U]);
+    require(face_diagonal<L>(v[A], v[C]) < v[U]);
+    require(face_diagonal<L>(v[B], v[C]) < v[U]);
 }
 
 template <int Missing>
 void edge_from_volume(Values& v, int places)
 {
     constexpr int x = first_other<Missing>, y = second_other<Missing>;
-    v[Missing] = rounded(v[V] / (static_cast<long double>(v[x]) * v[y]), places);
+    v[Missing] = rounded(cuboid_edge_of_volume<L>(v[V], v[x], v[y]), places);
     require(v[Missing] > 0);
 }
 

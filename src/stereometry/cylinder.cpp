@@ -1,10 +1,14 @@
 // Cylinder, page `valec_desk`: two of radius, height and volume; the surface
 // is never a given value. Intermediates are not rounded.
 #include "stereometry/cases.h"
+#include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
 
 namespace {
+
+using namespace formulas;
+using L = long double;
 
 enum { R, H, S, V };
 
@@ -15,23 +19,21 @@ const SolidField kFields[] = {
     {"val_vv", "V =", "objem"},
 };
 
-long double base(const Values& v) { return kPi * sq(v[R]); }
-
 const Case kCases[] = {
     {bits(R, H), nullptr,
      [](Values& v, int) {
-         v[V] = keep(v[H] * base(v));
-         v[S] = keep(k2Pi * v[R] * (static_cast<long double>(v[H]) + v[R]));
+         v[V] = keep(cylinder_volume<L>(v[R], v[H]));
+         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
      }},
     {bits(R, V), nullptr,
      [](Values& v, int) {
-         v[H] = keep(v[V] / base(v));
-         v[S] = keep(k2Pi * v[R] * (static_cast<long double>(v[R]) + v[H]));
+         v[H] = keep(cylinder_height<L>(v[R], v[V]));
+         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
      }},
     {bits(H, V), nullptr,
      [](Values& v, int) {
-         v[R] = keep(std::sqrt(v[V] / (v[H] * kPi)));
-         v[S] = keep(k2Pi * v[R] * (static_cast<long double>(v[H]) + v[R]));
+         v[R] = keep(cylinder_radius<L>(v[H], v[V]));
+         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
      }},
 };
 

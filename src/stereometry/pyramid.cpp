@@ -1,10 +1,14 @@
 // Pyramid over a regular n-gon, page `jehlan_desk`: n and the base edge with
 // one of the height, the face height and the volume. n is read as typed.
 #include "stereometry/cases.h"
+#include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
 
 namespace {
+
+using namespace formulas;
+using L = long double;
 
 enum { N, A, H, SF, S, V }; // H: height v, SF: face height s
 
@@ -35,14 +39,15 @@ Base base(const Values& v)
     // Half the interior angle, in radians.
     const double beta = keep(((n - 2) * 180 / n) / 180 * kPi / 2);
     const double area = keep(a * a / 4 * n * std::tan(static_cast<long double>(beta)));
-    return {area, keep(2 * static_cast<long double>(area) / (a * n))};
+    const double inradius = keep(2 * static_cast<long double>(area) / (a * n));
+    return {area, inradius};
 }
 
-void volume(Values& v, const Base& b) { v[V] = keep(v[H] * kThird * b.area); }
-void face_height(Values& v, const Base& b) { v[SF] = keep(std::sqrt(sq(b.inradius) + sq(v[H]))); }
+void volume(Values& v, const Base& b) { v[V] = keep(pyramid_volume<L>(v[H], b.area)); }
+void face_height(Values& v, const Base& b) { v[SF] = keep(pyramid_face_height<L>(b.inradius, v[H])); }
 void surface(Values& v, const Base& b)
 {
-    v[S] = keep(b.area + static_cast<long double>(v[N]) * (static_cast<long double>(v[A]) * v[SF] / 2));
+    v[S] = keep(pyramid_surface<L>(b.area, v[N], v[A], v[SF]));
 }
 
 const Case kCases[] = {
@@ -58,7 +63,7 @@ const Case kCases[] = {
          const Base b = base(v);
          // A face lower than the inradius has no height; one equal to it gives 0.
          guarded_read(kRefused, [&] {
-             v[H] = rounded(std::sqrt(sq(v[SF]) - sq(b.inradius)), places);
+             v[H] = rounded(pyramid_height_of_face<L>(v[SF], b.inradius), places);
          });
          volume(v, b);
          surface(v, b);
@@ -66,7 +71,7 @@ const Case kCases[] = {
     {bits(N, A, V), whole_n,
      [](Values& v, int) {
          const Base b = base(v);
-         v[H] = keep(3 * static_cast<long double>(v[V]) / b.area);
+         v[H] = keep(pyramid_height_of_volume<L>(v[V], b.area));
          face_height(v, b);
          surface(v, b);
      }},

@@ -2,7 +2,6 @@
 #include "model/declare.h"
 #include "stereometry/cases.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace qvk::stereometry {
@@ -17,14 +16,13 @@ void compute_solid(WindowModel& m, const Solid& solid)
 {
     const std::size_t count = solid.fields.size();
     auto text = [&](std::size_t i) { return m.text(name_of(solid.fields[i])); };
-    unsigned filled = 0;
+    Mask filled = 0;
     // Only a text without any character is empty: blanks are a given value.
     for (std::size_t i = 0; i < count; ++i)
         if (!text(i).isEmpty())
-            filled |= 1u << i;
-    const auto match = std::find_if(solid.cases.begin(), solid.cases.end(),
-                                    [filled](const Case& c) { return c.given == filled; });
-    if (match == solid.cases.end())
+            filled |= Mask{1} << i;
+    const Case* match = qvk::match(solid.cases, filled);
+    if (!match)
         report_error(kRefused);
 
     const int places = m.settings().zaokrouhleni;
@@ -52,6 +50,14 @@ void compute_solid(WindowModel& m, const Solid& solid)
     for (std::size_t i = 0; i < count; ++i)
         if (!(solid.asTyped & (1u << i)))
             m.setText(name_of(solid.fields[i]), texts[i]);
+
+    Solved solved{QString::fromUtf8(solid.page), index_of(solid.cases, match), filled, {}, {}};
+    for (std::size_t i = 0; i < count; ++i) {
+        solved.names.push_back(name_of(solid.fields[i]));
+        solved.values.push_back(v[i]);
+    }
+    const QString page = solved.page;
+    m.publish(page, std::move(solved));
 }
 
 std::span<const Solid> solids()

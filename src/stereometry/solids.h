@@ -2,6 +2,7 @@
 // The solids of the page "Stereometrie": six sheets of fields that are inputs
 // and outputs at once. The filled fields choose one case of the solid; the
 // case computes every empty field.
+#include "core/given.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -16,7 +17,7 @@ using Values = std::array<double, kMaxFields>;
 
 // One accepted combination of filled fields.
 struct Case {
-    unsigned given; // bit i: field i is filled; every other field must be empty
+    Mask given;     // bit i: field i is filled; every other field must be empty
     // Inside the read block, after every given value has passed "> 0": the
     // case's own checks, and whatever they need computed first. Null for none.
     void (*check)(Values& values, int places);
@@ -34,7 +35,7 @@ struct Solid {
     const char* page;                 // the page widget in `d3_page`
     std::span<const SolidField> fields; // in the order they are cleared
     std::span<const Case> cases;      // tested in this order
-    unsigned asTyped = 0;             // fields read unrounded and not rewritten
+    Mask asTyped = 0;                 // fields read unrounded and not rewritten
 };
 
 const Solid& cube();
@@ -50,7 +51,8 @@ std::span<const Solid> solids();
 // Declares the solid's fields.
 void declare_fields(WindowModel& model, const Solid& solid);
 // `vyres_d3` on the solid's page: the case its filled fields choose computes
-// every other field, or the run ends with "Nepřípustné zadání".
+// every other field, or the run ends with "Nepřípustné zadání". After success
+// its Solved is published under the solid's page.
 void compute_solid(WindowModel& model, const Solid& solid);
 // `vymaz_3d` (and Ctrl+X) on the solid's page: empties its fields.
 void empty_fields(WindowModel& model, const Solid& solid);

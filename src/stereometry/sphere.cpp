@@ -1,6 +1,7 @@
 // Sphere, page `koule_desk`: one given value, everything else from the
 // rounded radius. A given volume is recomputed from it.
 #include "stereometry/cases.h"
+#include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
 
@@ -15,9 +16,12 @@ const SolidField kFields[] = {
     {"kou_v", "V =", "objem"},
 };
 
-void diameter(Values& v) { v[D] = keep(2.0L * v[R]); }
-void surface(Values& v) { v[S] = keep(k4Pi * sq(v[R])); }
-void volume(Values& v) { v[V] = keep(k4PiThirds * (sq(v[R]) * v[R])); }
+using namespace formulas;
+using L = long double;
+
+void diameter(Values& v) { v[D] = keep(sphere_diameter<L>(v[R])); }
+void surface(Values& v) { v[S] = keep(sphere_surface<L>(v[R])); }
+void volume(Values& v) { v[V] = keep(sphere_volume<L>(v[R])); }
 
 const Case kCases[] = {
     {bits(R), nullptr,
@@ -28,19 +32,19 @@ const Case kCases[] = {
      }},
     {bits(D), nullptr,
      [](Values& v, int places) {
-         v[R] = rounded(v[D] / 2.0L, places);
+         v[R] = rounded(sphere_radius_of_diameter<L>(v[D]), places);
          surface(v);
          volume(v);
      }},
     {bits(S), nullptr,
      [](Values& v, int places) {
-         v[R] = rounded(std::sqrt(v[S] / 4.0L / kPi), places);
+         v[R] = rounded(sphere_radius_of_surface<L>(v[S]), places);
          diameter(v);
          volume(v);
      }},
     {bits(V), nullptr,
      [](Values& v, int places) {
-         v[R] = rounded(std::pow(v[V] / k4PiThirds, kThird), places);
+         v[R] = rounded(sphere_radius_of_volume<L>(v[V]), places);
          diameter(v);
          volume(v);
          surface(v);

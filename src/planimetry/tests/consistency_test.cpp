@@ -2,10 +2,12 @@
 // figure, gives the rest of that figure back; one field more matches nothing.
 #include "app/assembly.h"
 #include "core/numeric.h"
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -16,7 +18,7 @@ namespace {
 using namespace qvk;
 using namespace qvk::planimetry;
 
-constexpr double kPi = std::numbers::pi;
+constexpr double pi = std::numbers::pi;
 
 struct Known {
     const char* name;
@@ -36,12 +38,12 @@ struct Known {
     std::set<Mask> near_right = {};
 };
 
-const double kAlfa = std::atan2(3.0, 4.0) * 180 / kPi;
+const double kAlfa = std::atan2(3.0, 4.0) * 180 / pi;
 
 // The general triangle of sides a, b, c by index a, b, c, va, vb, vc, α, β, γ, O, S.
 std::vector<double> triangle(double a, double b, double c)
 {
-    auto angle = [](double t, double u, double w) { return std::acos((u * u + w * w - t * t) / (2 * u * w)) * 180 / kPi; };
+    auto angle = [](double t, double u, double w) { return std::acos((u * u + w * w - t * t) / (2 * u * w)) * 180 / pi; };
     const double s = (a + b + c) / 2, area = std::sqrt(s * (s - a) * (s - b) * (s - c));
     return {a, b, c, 2 * area / a, 2 * area / b, 2 * area / c, angle(a, b, c), angle(b, a, c), angle(c, a, b),
             a + b + c, area};
@@ -79,9 +81,9 @@ std::vector<Known> known_figures()
          {{of({0, 2}), of({0, 2, 7})}, {of({1, 3}), of({1, 3, 7})}, {of({0, 1}), of({0, 1, 6})}}},
         {"hexagon 2", regular_polygon, 6, {6, 2, 2, std::sqrt(3.0), 12, 6 * std::sqrt(3.0), 120}, false,
          {{of({0}), of({0, 6})}}},
-        {"circle 2", circle, 7, {2, 360, 4 * kPi, 4 * kPi}},
-        {"sector 2 90", circle, 7, {2, 90, kPi, kPi}},
-        {"segment 2 90", circle, 7, {2, 90, kPi, kPi - 2}, true},
+        {"circle 2", circle, 7, {2, 360, 4 * pi, 4 * pi}},
+        {"sector 2 90", circle, 7, {2, 90, pi, pi}},
+        {"segment 2 90", circle, 7, {2, 90, pi, pi - 2}, true},
     };
 }
 
@@ -139,6 +141,13 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
             }
             ASSERT_TRUE(w.host.messages.empty()) << where << ": " << w.host.messages[0].text.toStdString();
 
+            // The solve is published typed: the row taken and the given fields.
+            const Solved* solved = w.model.result<Solved>(QString::fromUtf8(f.page));
+            ASSERT_NE(solved, nullptr) << where;
+            EXPECT_EQ(solved->row, &row - f.rows.data()) << where;
+            EXPECT_EQ(solved->given, row.given) << where;
+            ASSERT_EQ(solved->values.size(), f.fields.size()) << where;
+
             if (k.acute_gamma.count(row.given)) {
                 EXPECT_NEAR(static_cast<double>(parse_decimal(w.text(f, 8))), 180 - k.values[8], k.tolerance) << where;
                 continue;
@@ -160,6 +169,14 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
                 const double want = k.values[std::size_t(i)];
                 EXPECT_NEAR(got, want, (loose ? 1e-6 : k.tolerance) * std::max(1.0, std::fabs(want)))
                     << where << ": " << f.fields[std::size_t(i)];
+                // Every value written is the published one, rounded for display.
+                const double v = (*solved)[i];
+                const bool written = std::find(f.written.begin(), f.written.end(), i) != f.written.end() &&
+                                     (f.writing == Writing::All || v > 0);
+                if (written) {
+                    EXPECT_EQ(t, format_number(((f.unrounded >> i) & 1u) ? v : round_places(v, 12)))
+                        << where << ": " << f.fields[std::size_t(i)];
+                }
             }
         }
     }
@@ -188,6 +205,42 @@ TEST(Consistency, OneFieldMoreMatchesNothing)
             }
         }
     }
+}
+
+// One formula gives the page's number and the text of the worked solution.
+TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
+{
+    using namespace qvk::planimetry::formulas;
+    const Sym a = Sym::name(QStringLiteral("a")), b = Sym::name(QStringLiteral("b")),
+              c = Sym::name(QStringLiteral("c"));
+    const Sym alfa = Sym::name(QStringLiteral("α")), beta = Sym::name(QStringLiteral("β"));
+    EXPECT_EQ(hypotenuse(a, b).text(), QStringLiteral("√(a² + b²)"));
+    EXPECT_EQ(hypotenuse(Sym(3), Sym(4)).text(), QStringLiteral("√(3² + 4²)"));
+    EXPECT_EQ(other_leg(c, a).text(), QStringLiteral("√(c² - a²)"));
+    EXPECT_EQ(alpha_of_sides(a, b, c).text(), QStringLiteral("arccos ((b² + c² - a²)/(2 · b · c))"));
+    EXPECT_EQ(complement(alfa).text(), QStringLiteral("90 - α"));
+    EXPECT_EQ(perimeter(a, b, c).text(), QStringLiteral("a + b + c"));
+    EXPECT_EQ(half_product(Sym(3), Sym(4)).text(), QStringLiteral("3 · 4/2"));
+    EXPECT_EQ(height_of_area(Sym::name(QStringLiteral("S")), c).text(), QStringLiteral("2 · S/c"));
+    EXPECT_EQ(leg_of_angles(a, alfa, beta).text(), QStringLiteral("sin β · (a/sin α)"));
+    EXPECT_EQ(leg_of_hypotenuse(c, Sym(2.5L)).text(), QStringLiteral("c · sin 2,5"));
+
+    EXPECT_EQ(square_diagonal(a).text(), QStringLiteral("a · √2"));
+    EXPECT_EQ(square_side_of_diagonal(Sym::name(QStringLiteral("u"))).text(), QStringLiteral("√(u²/2)"));
+    EXPECT_EQ(parallelogram_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
+    EXPECT_EQ(parallelogram_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
+
+    EXPECT_EQ(sector_area(Sym::name(QStringLiteral("r")), alfa).text(), QStringLiteral("α · (r² · π)/360"));
+    EXPECT_EQ(parallelogram_side_of_angle(Sym::name(QStringLiteral("va")), alfa).text(), QStringLiteral("va/sin α"));
+
+    using L = long double;
+    EXPECT_EQ(hypotenuse<L>(3, 4), 5);
+    EXPECT_NEAR(static_cast<double>(sector_arc<L>(2, 90)), pi, 1e-12);
+    EXPECT_EQ(half_product<L>(3, 4), 6);
+    EXPECT_EQ(height_of_area<L>(6, 5), L(12) / 5);
+    EXPECT_NEAR(static_cast<double>(alpha_of_sides<L>(3, 4, 5)), std::asin(0.6) * 180 / pi, 1e-12);
+    EXPECT_NEAR(static_cast<double>(leg_of_angles<L>(3, alpha_of_sides<L>(3, 4, 5), 90 - alpha_of_sides<L>(3, 4, 5))),
+                4, 1e-12);
 }
 
 TEST(Consistency, PatternsOfAFigureExcludeEachOther)

@@ -1,0 +1,66 @@
+#pragma once
+// Pages whose filled fields choose a computation (the plane figures, the
+// solids): the set of given fields, the first case of a table that takes
+// exactly that set, and the typed result of a solve.
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace qvk {
+
+// A set of fields of one page, bit i for the page's field i.
+using Mask = std::uint32_t;
+
+constexpr Mask of(std::initializer_list<int> fields)
+{
+    Mask m = 0;
+    for (int f : fields)
+        m |= Mask{1} << f;
+    return m;
+}
+
+// The first case whose `given` is exactly `given`, or null. A case is any
+// table entry with a Mask member `given`.
+template <typename Case>
+const Case* match(std::span<const Case> cases, Mask given)
+{
+    for (const Case& c : cases)
+        if (c.given == given)
+            return &c;
+    return nullptr;
+}
+
+// Index of a matched case in its table.
+template <typename Case>
+int index_of(std::span<const Case> cases, const Case* c)
+{
+    return static_cast<int>(c - cases.data());
+}
+
+// What a solve of such a page computed, for what is built on it (worked
+// solution, picture): published under the page's name after success.
+struct Solved {
+    QString page;               // the sheet: which figure or solid
+    int row = -1;               // the case taken, by its index in the table
+    Mask given = 0;             // the given fields
+    std::vector<QString> names; // the fields, by index
+    std::vector<double> values; // every value by field, as computed (not rounded for display)
+
+    bool is_given(int field) const { return (given >> field) & 1u; }
+    double operator[](int field) const { return values[static_cast<std::size_t>(field)]; }
+    // The value of the named field; NaN when the page has no such field.
+    double value(const QString& name) const
+    {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i] == name)
+                return values[i];
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+};
+
+} // namespace qvk
