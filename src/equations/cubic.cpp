@@ -118,7 +118,7 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
     return r;
 }
 
-std::array<double, 4> cubic_terms(const WindowModel& m)
+static std::array<double, 4> cubic_terms(const WindowModel& m)
 {
     const int places = m.settings().zaokrouhleni;
     std::array<double, 4> k{};

@@ -14,9 +14,6 @@ void register_cubic(Registry& registry);
 
 void kub_vyresClick(WindowModel& model);
 
-// The terms a, b, c, d as the page reads them: empty is 0, each rounded to the
-// decimal places. Throws on a text that is not a number.
-std::array<double, 4> cubic_terms(const WindowModel& model);
 
 // The roots of a x^3 + b x^2 + c x + d = 0 as the page computes them,
 // before rounding for display. The coefficients are those the page uses

@@ -187,7 +187,7 @@ QString solution_text(const QuadraticResult& r)
     return {};
 }
 
-std::array<double, 3> quadratic_terms(const WindowModel& m)
+static std::array<double, 3> quadratic_terms(const WindowModel& m)
 {
     return {store_double(parse_decimal(m.text(QStringLiteral("a1")))),
             store_double(parse_decimal(m.text(QStringLiteral("b1")))),

@@ -18,8 +18,6 @@ void register_quadratic(Registry& registry);
 
 void kvreseniClick(WindowModel& model);
 
-// The terms a, b, c as the page reads them. Throws on a text that is not a number.
-std::array<double, 3> quadratic_terms(const WindowModel& model);
 
 // --- the formulas, once for the decimal and for the written line
 
