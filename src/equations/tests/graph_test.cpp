@@ -72,6 +72,35 @@ TEST(QuadraticGraph, FailedSolveGivesNoScene)
     EXPECT_FALSE(p.model.result<QuadraticResult>(QStringLiteral("kr")));
 }
 
+// A failed solve leaves the last good result; the fields are never read back.
+TEST(QuadraticGraph, DrawnFromTheLastGoodSolveNotTheFields)
+{
+    Page p;
+    const auto good = p.solve("2", "12", "16", 2);
+    ASSERT_TRUE(good);
+    p.model.setText(QStringLiteral("vres"), QStringLiteral("[?]"));
+    p.model.setText(QStringLiteral("a1"), QStringLiteral("0"));
+    EXPECT_THROW(kvreseniClick(p.model), std::exception);
+    const auto* r = p.model.result<QuadraticResult>(QStringLiteral("kr"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->in.a, 2);
+    const auto again = quadratic_scene(*r);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->description, good->description);
+}
+
+TEST(CubicGraph, DrawnFromTheLastGoodSolve)
+{
+    CubicPage p;
+    const auto good = p.solve("1", "-6", "11", "-6");
+    ASSERT_TRUE(good);
+    p.model.setText(QStringLiteral("kub_x1"), QStringLiteral("?"));
+    EXPECT_THROW(p.solve("0", "1", "1", "1"), std::exception);
+    const auto again = p.scene();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->description, good->description);
+}
+
 struct SetCase {
     const char* a;
     const char* b;
