@@ -4,6 +4,7 @@
 #include "core/numeric.h"
 #include "model/declare.h"
 
+#include <cfenv>
 #include <cmath>
 #include <numbers>
 
@@ -117,7 +118,7 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
     return r;
 }
 
-std::array<double, 4> cubic_terms(const WindowModel& m)
+static std::array<double, 4> cubic_terms(const WindowModel& m)
 {
     const int places = m.settings().zaokrouhleni;
     std::array<double, 4> k{};
@@ -130,52 +131,64 @@ std::array<double, 4> cubic_terms(const WindowModel& m)
     return k;
 }
 
-void kub_vyresClick(WindowModel& m)
-{
-    const int places = m.settings().zaokrouhleni;
-    double a = 0, b = 0, c = 0, d = 0;
-    guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
-        const std::array<double, 4> k = cubic_terms(m);
-        a = k[0];
-        b = k[1];
-        c = k[2];
-        d = k[3];
-    });
-    if (a > 99999 || b > 99999 || c > 99999 || d > 99999)
-        report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
-    if (a < -9999 || b < -9999 || c < -9999 || d < -9999)
-        report_error(QStringLiteral("Minimální hodnota zadání je -9999"));
-    if (a == 0)
-        report_error(QStringLiteral("Konstanta A nemůže být rovna nule !"));
+CubicResult solve_cubic(const CubicInput& in) { return {in, solve_cubic(in.a, in.b, in.c, in.d)}; }
 
-    const CubicRoots r = solve_cubic(a, b, c, d);
-    auto text = [places](long double v) { return format_number(round_places(v, places)); };
-    // Every text is formed before the first is shown, so a fault leaves the page as it was.
-    const QString subs = text(r.s), disk = text(r.D), p = text(r.p), q = text(r.q);
-    QString x1 = text(r.x1), x2, x3;
+CubicTexts cubic_texts(const CubicResult& result)
+{
+    const CubicRoots& r = result.roots;
+    auto text = [places = result.in.places](long double v) { return format_number(round_places(v, places)); };
+    CubicTexts t{text(r.s), text(r.D), text(r.p), text(r.q), text(r.x1), {}, {}};
     switch (r.kind) {
     case CubicRoots::Kind::Triple:
     case CubicRoots::Kind::ThreeReal:
-        x2 = text(r.x2);
-        x3 = text(r.x3);
+        t.x2 = text(r.x2);
+        t.x3 = text(r.x3);
         break;
     case CubicRoots::Kind::DoubleRoot:
-        x2 = text(r.x2);
+        t.x2 = text(r.x2);
         break;
     case CubicRoots::Kind::OneReal: {
         const QString re = text(r.re), im = text(r.im);
-        x2 = re + QStringLiteral(" + ") + im + QStringLiteral(" * i");
-        x3 = re + QStringLiteral(" - ") + im + QStringLiteral(" * i");
+        t.x2 = re + QStringLiteral(" + ") + im + QStringLiteral(" * i");
+        t.x3 = re + QStringLiteral(" - ") + im + QStringLiteral(" * i");
         break;
     }
     }
-    m.setText(QStringLiteral("kub_subs"), subs);
-    m.setText(QStringLiteral("kub_disk"), disk);
-    m.setText(QStringLiteral("kub_p"), p);
-    m.setText(QStringLiteral("kub_q"), q);
-    m.setText(QStringLiteral("kub_x1"), x1);
-    m.setText(QStringLiteral("kub_x2"), x2);
-    m.setText(QStringLiteral("kub_x3"), x3);
+    return t;
+}
+
+void kub_vyresClick(WindowModel& m)
+{
+    CubicInput in;
+    in.places = m.settings().zaokrouhleni;
+    guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
+        const std::array<double, 4> k = cubic_terms(m);
+        in.a = k[0];
+        in.b = k[1];
+        in.c = k[2];
+        in.d = k[3];
+    });
+    if (in.a > 99999 || in.b > 99999 || in.c > 99999 || in.d > 99999)
+        report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
+    if (in.a < -9999 || in.b < -9999 || in.c < -9999 || in.d < -9999)
+        report_error(QStringLiteral("Minimální hodnota zadání je -9999"));
+    if (in.a == 0)
+        report_error(QStringLiteral("Konstanta A nemůže být rovna nule !"));
+
+    const CubicResult r = solve_cubic(in);
+    // Every text is formed before the first is shown, so a fault leaves the page as it was.
+    const CubicTexts t = cubic_texts(r);
+
+    m.setText(QStringLiteral("kub_subs"), t.subs);
+    m.setText(QStringLiteral("kub_disk"), t.disk);
+    m.setText(QStringLiteral("kub_p"), t.p);
+    m.setText(QStringLiteral("kub_q"), t.q);
+    m.setText(QStringLiteral("kub_x1"), t.x1);
+    m.setText(QStringLiteral("kub_x2"), t.x2);
+    m.setText(QStringLiteral("kub_x3"), t.x3);
+    // A fault still pending fails the run after the handler: not a result.
+    if (!std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
+        m.publish(QStringLiteral("kub"), r);
 }
 
 } // namespace qvk::equations

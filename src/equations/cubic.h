@@ -2,6 +2,8 @@
 #include "model/model.h"
 #include "model/registry.h"
 
+#include <QString>
+
 #include <array>
 
 namespace qvk::equations {
@@ -12,9 +14,6 @@ void register_cubic(Registry& registry);
 
 void kub_vyresClick(WindowModel& model);
 
-// The terms a, b, c, d as the page reads them: empty is 0, each rounded to the
-// decimal places. Throws on a text that is not a number.
-std::array<double, 4> cubic_terms(const WindowModel& model);
 
 // The roots of a x^3 + b x^2 + c x + d = 0 as the page computes them,
 // before rounding for display. The coefficients are those the page uses
@@ -38,5 +37,24 @@ struct CubicRoots {
 // `a` must not be 0. Arithmetic faults (overflow, invalid operation) stay in
 // the FP status flags for the caller's next check.
 CubicRoots solve_cubic(double a, double b, double c, double d);
+
+// The typed solve of the page: its terms (as read, rounded), the places and
+// the roots.
+struct CubicInput {
+    double a = 0, b = 0, c = 0, d = 0; // a != 0
+    int places = 0;
+};
+struct CubicResult {
+    CubicInput in;
+    CubicRoots roots;
+};
+CubicResult solve_cubic(const CubicInput& in);
+
+// The texts the page shows for a result; x3 empty for a double root, x2 and
+// x3 the complex pair "re +- im * i" for one real root.
+struct CubicTexts {
+    QString subs, disk, p, q, x1, x2, x3;
+};
+CubicTexts cubic_texts(const CubicResult& r);
 
 } // namespace qvk::equations

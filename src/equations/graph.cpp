@@ -29,42 +29,6 @@ QString fmt(long double v)
     return format_number(v);
 }
 
-std::optional<double> number(const QString& text)
-{
-    try {
-        const long double v = parse_decimal(text.trimmed());
-        if (!std::isfinite(static_cast<double>(v)))
-            return std::nullopt;
-        return static_cast<double>(v);
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
-// The terms as the page read them for its solve; nothing when they are not
-// all finite numbers.
-template <size_t N>
-std::optional<std::array<double, N>> terms(std::array<double, N> (*read)(const WindowModel&), const WindowModel& m)
-{
-    try {
-        const std::array<double, N> k = read(m);
-        if (std::all_of(k.begin(), k.end(), [](double v) { return std::isfinite(v); }))
-            return k;
-    } catch (...) {
-    }
-    return std::nullopt;
-}
-
-std::optional<double> end_value(const QString& text)
-{
-    const QString t = text.trimmed();
-    if (t == QStringLiteral("-nekon."))
-        return -kInf;
-    if (t == QStringLiteral("+nekon."))
-        return kInf;
-    return number(t);
-}
-
 QString term(double c, const QString& power, bool first)
 {
     if (c == 0)
@@ -94,86 +58,30 @@ QString polynomial_text(const std::vector<double>& k)
 
 } // namespace
 
-std::optional<std::vector<SolutionPiece>> parse_solution_set(const QString& raw)
+std::optional<GraphScene> quadratic_scene(const QuadraticResult& r)
 {
-    const QString text = raw.trimmed();
-    std::vector<SolutionPiece> pieces;
-    if (text == QStringLiteral("prázdná množina") || text == QStringLiteral("prazdná množina"))
-        return pieces;
-    if (text == QStringLiteral("R")) {
-        pieces.push_back({});
-        return pieces;
-    }
-    if (text.startsWith(QStringLiteral("R - {")) && text.endsWith(u'}')) {
-        const auto p = number(text.mid(5, text.size() - 6));
-        if (!p)
-            return std::nullopt;
-        pieces.push_back({-kInf, *p, false, false});
-        pieces.push_back({*p, kInf, false, false});
-        return pieces;
-    }
-    if (text.startsWith(u'{') && text.endsWith(u'}')) {
-        for (const QString& part : text.mid(1, text.size() - 2).split(QStringLiteral("; "))) {
-            const auto p = number(part);
-            if (!p)
-                return std::nullopt;
-            pieces.push_back({*p, *p, true, true});
-        }
-        return pieces;
-    }
-    for (const QString& part : text.split(QStringLiteral(" U "))) {
-        if (part.size() < 2)
-            return std::nullopt;
-        const QChar open = part.front(), close = part.back();
-        if ((open != u'(' && open != u'<') || (close != u')' && close != u'>'))
-            return std::nullopt;
-        const QStringList ends = part.mid(1, part.size() - 2).split(QStringLiteral("; "));
-        if (ends.size() != 2)
-            return std::nullopt;
-        const auto lo = end_value(ends[0]), hi = end_value(ends[1]);
-        if (!lo || !hi || *lo > *hi)
-            return std::nullopt;
-        pieces.push_back({*lo, *hi, open == u'<' && std::isfinite(*lo), close == u'>' && std::isfinite(*hi)});
-    }
-    return pieces;
-}
-
-std::optional<GraphScene> quadratic_scene(const WindowModel& m)
-{
-    const auto k = terms(quadratic_terms, m);
-    if (!k || (*k)[0] == 0)
+    if (r.failure || r.in.a == 0)
         return std::nullopt;
-    const QString vres = m.text(QStringLiteral("vres"));
-    if (!vres.startsWith(u'[') || !vres.endsWith(u']'))
-        return std::nullopt;
-    const QStringList v = vres.mid(1, vres.size() - 2).split(QStringLiteral(", "));
-    const auto xv = v.size() == 2 ? number(v[0]) : std::nullopt;
-    const auto yv = v.size() == 2 ? number(v[1]) : std::nullopt;
-    if (!xv || !yv)
-        return std::nullopt;
-
     GraphScene s;
-    s.coefficients = {(*k)[0], (*k)[1], (*k)[2]};
+    s.coefficients = {r.in.a, r.in.b, r.in.c};
     QStringList roots;
-    for (const char* name : {"x1res", "x2res"}) {
-        const QString t = m.text(QLatin1String(name));
-        if (t.isEmpty())
-            continue;
-        const auto x = number(t);
-        if (!x)
-            return std::nullopt;
-        s.marks.push_back({GraphMark::Kind::Root, *x, 0, t});
-        roots << t;
+    if (r.realRoots) {
+        roots << fmt(r.x1);
+        s.marks.push_back({GraphMark::Kind::Root, r.x1, 0, roots.back()});
+        if (!r.doubleRoot) {
+            roots << fmt(r.x2);
+            s.marks.push_back({GraphMark::Kind::Root, r.x2, 0, roots.back()});
+        }
     }
-    s.marks.push_back({GraphMark::Kind::Vertex, *xv, *yv, vres});
+    const QString vertex = vertex_text(r);
+    s.marks.push_back({GraphMark::Kind::Vertex, r.xv, r.yv, vertex});
 
-    s.solutionText = m.text(QStringLiteral("reseni"));
-    s.inequality = m.index(QStringLiteral("rovnice")) > 0;
+    s.solutionText = solution_text(r);
+    s.inequality = r.in.relation > 0;
     if (s.inequality) {
-        const auto set = parse_solution_set(s.solutionText);
-        if (!set)
+        if (r.solution.shape == SolutionSet::Shape::None)
             return std::nullopt;
-        s.solution = *set;
+        s.solution = r.solution.pieces;
     }
 
     QString d = QStringLiteral("Parabola y = ") + polynomial_text(s.coefficients);
@@ -183,7 +91,7 @@ std::optional<GraphScene> quadratic_scene(const WindowModel& m)
         d += QStringLiteral(", dvojnásobný kořen ") + roots[0];
     else
         d += QStringLiteral(", kořeny ") + roots[0] + QStringLiteral(" a ") + roots[1];
-    d += QStringLiteral(", vrchol ") + vres;
+    d += QStringLiteral(", vrchol ") + vertex;
     if (s.inequality || !s.solutionText.isEmpty())
         d += QStringLiteral(", řešení ") + s.solutionText.trimmed();
     s.description = d;
@@ -202,58 +110,55 @@ QString listed(const QStringList& items)
 
 } // namespace
 
-std::optional<GraphScene> cubic_scene(const WindowModel& m)
+std::optional<GraphScene> cubic_scene(const CubicResult& r)
 {
-    const int places = m.settings().zaokrouhleni;
-    const auto terms_read = terms(cubic_terms, m);
-    const QString subs = m.text(QStringLiteral("kub_subs"));
-    if (!terms_read || (*terms_read)[0] == 0 || subs.isEmpty() || m.text(QStringLiteral("kub_x1")).isEmpty())
+    const CubicInput& k = r.in;
+    if (k.a == 0)
         return std::nullopt;
-    const auto& k = *terms_read;
+    const CubicTexts t = cubic_texts(r);
+    const int places = k.places;
 
     GraphScene s;
-    s.coefficients = {k[0], k[1], k[2], k[3]};
+    s.coefficients = {k.a, k.b, k.c, k.d};
 
-    // Each real root once, with how often the page names it: the page leaves
-    // x3 empty when x2 is the double root.
+    // Each real root once, with how often the page names it.
     struct Root {
         double x;
         QString text;
         int times;
     };
     std::vector<Root> roots;
-    const char* const results[] = {"kub_x1", "kub_x2", "kub_x3"};
-    const bool doubleRoot = m.text(QStringLiteral("kub_x3")).isEmpty();
-    for (int i = 0; i < 3; ++i) {
-        const QString name = QLatin1String(results[i]);
-        const QString t = m.text(name);
-        if (t.isEmpty())
-            continue;
-        if (t.endsWith(QStringLiteral(" * i"))) {
-            s.corner << name.mid(4) + QStringLiteral(" = ") + t;
-            continue;
-        }
-        const auto x = number(t);
-        if (!x)
-            return std::nullopt;
-        const int times = doubleRoot && i == 1 ? 2 : 1;
-        auto same = std::find_if(roots.begin(), roots.end(), [&](const Root& r) { return r.text == t; });
+    auto add = [&](long double x, const QString& text, int times) {
+        auto same = std::find_if(roots.begin(), roots.end(), [&](const Root& o) { return o.text == text; });
         if (same != roots.end())
             same->times += times;
         else
-            roots.push_back({*x, t, times});
+            roots.push_back({static_cast<double>(round_places(x, places)), text, times});
+    };
+    const CubicRoots& c = r.roots;
+    add(c.x1, t.x1, 1);
+    switch (c.kind) {
+    case CubicRoots::Kind::Triple:
+    case CubicRoots::Kind::ThreeReal:
+        add(c.x2, t.x2, 1);
+        add(c.x3, t.x3, 1);
+        break;
+    case CubicRoots::Kind::DoubleRoot: add(c.x2, t.x2, 2); break;
+    case CubicRoots::Kind::OneReal:
+        s.corner << QStringLiteral("x2 = ") + t.x2 << QStringLiteral("x3 = ") + t.x3;
+        break;
     }
     std::sort(roots.begin(), roots.end(), [](const Root& l, const Root& r) { return l.x < r.x; });
     for (const Root& r : roots)
         s.marks.push_back({GraphMark::Kind::Root, r.x, 0, r.text});
 
     // The inflection point, where the substitution x = y + s puts it.
-    const double xi = -(k[1] / k[0]) / 3, yi = s.value(xi);
-    const QString inflection = QStringLiteral("[") + subs + QStringLiteral(", ") + fmt(round_places(yi, places)) +
+    const double xi = -(k.b / k.a) / 3, yi = s.value(xi);
+    const QString inflection = QStringLiteral("[") + t.subs + QStringLiteral(", ") + fmt(round_places(yi, places)) +
                                QStringLiteral("]");
     s.marks.push_back({GraphMark::Kind::Inflection, xi, yi, inflection});
     // The turning points belong in the first view as well.
-    const double da = 3 * k[0], db = 2 * k[1], dc = k[2], disc = db * db - 4 * da * dc;
+    const double da = 3 * k.a, db = 2 * k.b, dc = k.c, disc = db * db - 4 * da * dc;
     if (disc > 0) {
         s.keep.push_back((-db - std::sqrt(disc)) / (2 * da));
         s.keep.push_back((-db + std::sqrt(disc)) / (2 * da));
@@ -273,8 +178,7 @@ std::optional<GraphScene> cubic_scene(const WindowModel& m)
             d += QStringLiteral(", trojnásobný kořen ") + r.text;
     }
     if (s.corner.size() == 2)
-        d += QStringLiteral(", komplexní kořeny ") + m.text(QStringLiteral("kub_x2")) + QStringLiteral(" a ") +
-             m.text(QStringLiteral("kub_x3"));
+        d += QStringLiteral(", komplexní kořeny ") + t.x2 + QStringLiteral(" a ") + t.x3;
     d += QStringLiteral(", inflexní bod ") + inflection;
     s.description = d;
     return s;

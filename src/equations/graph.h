@@ -1,7 +1,9 @@
 #pragma once
 // What the graph window draws for the equation on the page, computed from the
-// page's own fields and result texts so that the marks read as the page does.
+// typed result of its last solve; the labels are the texts the page shows.
 // Qt Core only: the shell paints it.
+#include "equations/cubic.h"
+#include "equations/quadratic.h"
 #include "model/model.h"
 
 #include <QPointF>
@@ -25,15 +27,6 @@ struct GraphMark {
     bool operator==(const GraphMark&) const = default;
 };
 
-// One piece of a solution set on the x axis; from == to is a single point.
-struct SolutionPiece {
-    double from = -std::numeric_limits<double>::infinity();
-    double to = std::numeric_limits<double>::infinity();
-    bool fromClosed = false;
-    bool toClosed = false;
-    bool operator==(const SolutionPiece&) const = default;
-};
-
 struct GraphRange {
     double xmin = -10, xmax = 10, ymin = -10, ymax = 10;
 };
@@ -51,17 +44,12 @@ struct GraphScene {
     double value(double x) const;
 };
 
-// The quadratic page after a successful solve; nothing when its fields are not
-// a solved equation.
-std::optional<GraphScene> quadratic_scene(const WindowModel& model);
+// The graph of the quadratic page's solve; nothing for a failed one.
+std::optional<GraphScene> quadratic_scene(const QuadraticResult& result);
 
-// The cubic page after a successful solve: its real roots, the inflection
-// point and the complex pair in the corner; nothing when it is not solved.
-std::optional<GraphScene> cubic_scene(const WindowModel& model);
-
-// The solution set as the quadratic's result text writes it; nothing when the
-// text is not such a set.
-std::optional<std::vector<SolutionPiece>> parse_solution_set(const QString& text);
+// The graph of the cubic page's solve: its real roots, the inflection point
+// and the complex pair in the corner.
+std::optional<GraphScene> cubic_scene(const CubicResult& result);
 
 // All marks and finite ends inside, with a margin, and the curve's values there.
 GraphRange initial_range(const GraphScene& scene);

@@ -5,27 +5,36 @@
 #include "model/declare.h"
 
 #include <cmath>
+#include <limits>
 
 namespace qvk::equations {
 
-void declare_quadratic(WindowModel& m)
-{
-    using namespace declare;
-    edit(m, "a1", "Člen a", "Zadejte člen \"a\"", "2", 5);
-    edit(m, "b1", "Člen b", "Zadejte člen \"b\"", "12", 5);
-    edit(m, "c1", "Člen c", "Zadejte člen \"c\"", "16", 5);
-    list(m, "rovnice", "Relace", "Určete jakou chcete řešit (ne)rovnici", {"= 0", "<= 0", "< 0", "> 0", ">= 0"});
-    label(m, "x1name", "x1 =");
-    label(m, "x2name", "x2 =");
-    label(m, "reseni_nadpis", "Řešení", "Řešení (ne)rovnice");
-    result(m, "x1res", "x1 =", "Kořeny (ne)rovnice");
-    result(m, "x2res", "x2 =");
-    result(m, "dres", "Diskriminant");
-    result(m, "reseni", "Řešení", "Řešení (ne)rovnice");
-    result(m, "vres", "Vrchol paraboly", "Vrchol paraboly kvadratické funkce");
-    result(m, "ctvres", "Doplnění na čtverec");
-    button(m, "kvreseni", "&Vyřeš", "Vyřeší zadanou kvadratickou rovnici");
-}
+namespace {
+
+const char* const kRelations[] = {"= 0", "<= 0", "< 0", "> 0", ">= 0"};
+
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "a1", .caption = "Člen a", .hint = "Zadejte člen \"a\"", .text = "2", .maxLength = 5},
+    {.role = Spec::Input, .name = "b1", .caption = "Člen b", .hint = "Zadejte člen \"b\"", .text = "12", .maxLength = 5},
+    {.role = Spec::Input, .name = "c1", .caption = "Člen c", .hint = "Zadejte člen \"c\"", .text = "16", .maxLength = 5},
+    {.role = Spec::Choice, .name = "rovnice", .caption = "Relace", .hint = "Určete jakou chcete řešit (ne)rovnici",
+     .items = kRelations},
+    {.role = Spec::Text, .name = "x1name", .text = "x1 ="},
+    {.role = Spec::Text, .name = "x2name", .text = "x2 ="},
+    {.role = Spec::Text, .name = "reseni_nadpis", .hint = "Řešení (ne)rovnice", .text = "Řešení"},
+    {.role = Spec::Output, .name = "x1res", .caption = "x1 =", .hint = "Kořeny (ne)rovnice"},
+    {.role = Spec::Output, .name = "x2res", .caption = "x2 ="},
+    {.role = Spec::Output, .name = "dres", .caption = "Diskriminant"},
+    {.role = Spec::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice"},
+    {.role = Spec::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce"},
+    {.role = Spec::Output, .name = "ctvres", .caption = "Doplnění na čtverec"},
+    {.role = Spec::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici"},
+};
+
+} // namespace
+
+void declare_quadratic(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_quadratic(Registry& r)
 {
@@ -47,14 +56,19 @@ QString factor(double a)
     return fmt(a);
 }
 
-QString two_roots_set(int relation, bool positive, const QString& L, const QString& U)
+QString parenthesised_if_negative(double v) { return v < 0 ? u'(' + fmt(v) + u')' : fmt(v); }
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+SolutionSet two_roots_set(int relation, bool positive, double L, double U)
 {
-    const QString closed = u'<' + L + QStringLiteral("; ") + U + u'>';
-    const QString open = u'(' + L + QStringLiteral("; ") + U + u')';
-    const QString outsideClosed = QStringLiteral("(-nekon.; ") + L + QStringLiteral("> U <") + U + QStringLiteral("; +nekon.)");
-    const QString outsideOpen = QStringLiteral("(-nekon.; ") + L + QStringLiteral(") U (") + U + QStringLiteral("; +nekon.)");
+    using Shape = SolutionSet::Shape;
+    const SolutionSet closed{Shape::Between, true, {{L, U, true, true}}};
+    const SolutionSet open{Shape::Between, false, {{L, U, false, false}}};
+    const SolutionSet outsideClosed{Shape::Outside, true, {{-kInf, L, false, true}, {U, kInf, true, false}}};
+    const SolutionSet outsideOpen{Shape::Outside, false, {{-kInf, L, false, false}, {U, kInf, false, false}}};
     switch (relation) {
-    case 0: return u'{' + L + QStringLiteral("; ") + U + u'}';
+    case 0: return {Shape::Points, false, {{L, L, true, true}, {U, U, true, true}}};
     case 1: return positive ? closed : outsideClosed;
     case 2: return positive ? open : outsideOpen;
     case 3: return positive ? outsideOpen : open;
@@ -63,115 +77,129 @@ QString two_roots_set(int relation, bool positive, const QString& L, const QStri
     }
 }
 
-QString double_root_set(int relation, bool positive, const QString& L)
+SolutionSet double_root_set(int relation, bool positive, double L)
 {
-    const QString single = u'{' + L + u'}';
-    const QString allBut = QStringLiteral("R - {") + L + u'}';
+    using Shape = SolutionSet::Shape;
+    const SolutionSet single{Shape::Points, false, {{L, L, true, true}}};
+    const SolutionSet all{Shape::All, false, {{}}};
+    const SolutionSet allBut{Shape::AllBut, false, {{-kInf, L, false, false}, {L, kInf, false, false}}};
+    const SolutionSet empty{Shape::Empty, false, {}};
     switch (relation) {
     case 0: return single;
-    case 1: return positive ? single : QStringLiteral("R");
-    case 2: return positive ? QStringLiteral("prázdná množina ") : allBut;
-    case 3: return positive ? allBut : QStringLiteral("prázdná množina");
-    case 4: return positive ? QStringLiteral("R") : single;
+    case 1: return positive ? single : all;
+    case 2: return positive ? empty : allBut;
+    case 3: return positive ? allBut : empty;
+    case 4: return positive ? all : single;
     default: return {};
     }
 }
 
-QString no_root_set(int relation, double a, double c)
+SolutionSet no_root_set(int relation, double a, double c)
 {
+    using Shape = SolutionSet::Shape;
+    const SolutionSet all{Shape::All, false, {{}}};
+    const SolutionSet empty{Shape::Empty, false, {}};
     switch (relation) {
-    case 0: return QStringLiteral("prazdná množina");
+    case 0: return empty;
     case 1:
-    case 2: return (a >= 0 || c > 0) ? QStringLiteral("prázdná množina") : QStringLiteral("R");
+    case 2: return (a >= 0 || c > 0) ? empty : all;
     case 3:
-    case 4: return (a > 0 && c >= 0) ? QStringLiteral("R") : QStringLiteral("prázdná množina");
+    case 4: return (a > 0 && c >= 0) ? all : empty;
     default: return {};
     }
 }
-
-QString parenthesised_if_negative(double v) { return v < 0 ? u'(' + fmt(v) + u')' : fmt(v); }
 
 } // namespace
 
-std::array<double, 3> quadratic_terms(const WindowModel& m)
+QuadraticResult solve_quadratic(const QuadraticInput& in)
+{
+    QuadraticResult r;
+    r.in = in;
+    const long double A = in.a, B = in.b, C = in.c;
+    try {
+        r.D = static_cast<double>(discriminant(A, B, C));
+        r.reached = QuadraticResult::Stage::Discriminant;
+
+        const long double xv = vertex_x(A, B), yv = vertex_y(A, B, C);
+        r.xv = static_cast<double>(rounded(xv, in.places));
+        r.yv = static_cast<double>(rounded(yv, in.places));
+        r.reached = QuadraticResult::Stage::Vertex;
+
+        if (r.D < 0) {
+            r.solution = no_root_set(in.relation, in.a, in.c);
+        } else {
+            r.realRoots = true;
+            const long double d = r.D;
+            double x1 = static_cast<double>(root_minus(A, B, d));
+            double x2 = static_cast<double>(root_plus(A, B, d));
+            if (x1 > x2)
+                std::swap(x1, x2);
+            r.x1 = static_cast<double>(rounded(x1, in.places));
+            r.x2 = static_cast<double>(rounded(x2, in.places));
+            r.doubleRoot = r.x1 == r.x2;
+            r.solution = r.doubleRoot ? double_root_set(in.relation, in.a > 0, r.x1)
+                                      : two_roots_set(in.relation, in.a > 0, r.x1, r.x2);
+        }
+        r.reached = QuadraticResult::Stage::Roots;
+    } catch (...) {
+        r.failure = std::current_exception();
+    }
+    return r;
+}
+
+QString vertex_text(const QuadraticResult& r) { return u'[' + fmt(r.xv) + QStringLiteral(", ") + fmt(r.yv) + u']'; }
+
+QString square_text(const QuadraticResult& r)
+{
+    if (r.in.b == 0)
+        return QStringLiteral("Nelze doplnit !!!");
+    QString square = factor(r.in.a) + QStringLiteral("(x");
+    if (r.xv < 0)
+        square += QStringLiteral(" + ");
+    square += fmt(-static_cast<long double>(r.xv)) + QStringLiteral(")^2");
+    square += (r.yv >= 0 ? QStringLiteral(" + ") : QStringLiteral(" - ")) + fmt(std::fabs(r.yv));
+    return square + QStringLiteral(" = 0");
+}
+
+QString solution_text(const QuadraticResult& r)
+{
+    using Shape = SolutionSet::Shape;
+    const SolutionSet& set = r.solution;
+    const QString L = fmt(r.x1), U = fmt(r.x2);
+    switch (set.shape) {
+    case Shape::None: return {};
+    case Shape::Empty:
+        // The page has always written the empty set three ways.
+        if (r.in.relation == 0)
+            return QStringLiteral("prazdná množina");
+        if (r.doubleRoot && r.in.relation == 2)
+            return QStringLiteral("prázdná množina ");
+        return QStringLiteral("prázdná množina");
+    case Shape::All: return QStringLiteral("R");
+    case Shape::AllBut: return QStringLiteral("R - {") + L + u'}';
+    case Shape::Points: return r.doubleRoot ? u'{' + L + u'}' : u'{' + L + QStringLiteral("; ") + U + u'}';
+    case Shape::Between:
+        return set.closed ? u'<' + L + QStringLiteral("; ") + U + u'>' : u'(' + L + QStringLiteral("; ") + U + u')';
+    case Shape::Outside:
+        return set.closed ? QStringLiteral("(-nekon.; ") + L + QStringLiteral("> U <") + U + QStringLiteral("; +nekon.)")
+                          : QStringLiteral("(-nekon.; ") + L + QStringLiteral(") U (") + U + QStringLiteral("; +nekon.)");
+    }
+    return {};
+}
+
+static std::array<double, 3> quadratic_terms(const WindowModel& m)
 {
     return {store_double(parse_decimal(m.text(QStringLiteral("a1")))),
             store_double(parse_decimal(m.text(QStringLiteral("b1")))),
             store_double(parse_decimal(m.text(QStringLiteral("c1"))))};
 }
 
-void kvreseniClick(WindowModel& m)
+namespace {
+
+void write_listing(WindowModel& m, const QuadraticResult& r)
 {
-    double a = 0, b = 0, c = 0;
-    guarded_read(QStringLiteral("Nejsou zadany číselné hodnoty"), [&] {
-        const std::array<double, 3> k = quadratic_terms(m);
-        a = k[0];
-        b = k[1];
-        c = k[2];
-    });
-    if (a > 99999 || b > 99999 || c > 99999)
-        report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
-    if (a < -9999 || b < -9999 || c < -9999)
-        report_error(QStringLiteral("Minimální hodnota zadání je -9999"));
-    if (a == 0)
-        report_error(QStringLiteral("Konstanta A nemůže být rovna nule !"));
-
-    const int relation = m.index(QStringLiteral("rovnice"));
-    const int places = m.settings().zaokrouhleni;
-    auto rnd = [&](double v) { return store_double(round_places(v, places)); };
-    const long double A = a, B = b, C = c;
-
-    const double D = store_double(B * B - 4 * A * C);
-    m.setText(QStringLiteral("dres"), fmt(D));
-
-    double xv = store_double(-(B / (2 * A)));
-    double yv = store_double(-(B * B - 4 * A * C) / (4 * A));
-    xv = rnd(xv);
-    yv = rnd(yv);
-    m.setText(QStringLiteral("vres"), u'[' + fmt(xv) + QStringLiteral(", ") + fmt(yv) + u']');
-
-    QString square;
-    if (b == 0) {
-        square = QStringLiteral("Nelze doplnit !!!");
-    } else {
-        square = factor(a) + QStringLiteral("(x");
-        if (xv < 0)
-            square += QStringLiteral(" + ");
-        square += fmt(-static_cast<long double>(xv)) + QStringLiteral(")^2");
-        square += (yv >= 0 ? QStringLiteral(" + ") : QStringLiteral(" - ")) + fmt(std::fabs(yv));
-        square += QStringLiteral(" = 0");
-    }
-    m.setText(QStringLiteral("ctvres"), square);
-
-    double x1 = 0, x2 = 0;
-    bool doubleRoot = false;
-    QString solution;
-    if (D < 0) {
-        m.setText(QStringLiteral("x1res"), QString());
-        m.setText(QStringLiteral("x2res"), QString());
-        solution = no_root_set(relation, a, c);
-    } else {
-        // s stays extended: only D and the roots are stored.
-        const long double s = std::sqrt(static_cast<long double>(D));
-        x1 = store_double(-(s + B) / (2 * A));
-        x2 = store_double(-(B - s) / (2 * A));
-        if (x1 > x2)
-            std::swap(x1, x2);
-        x1 = rnd(x1);
-        x2 = rnd(x2);
-        m.setText(QStringLiteral("x1res"), fmt(x1));
-        m.setText(QStringLiteral("x2res"), fmt(x2));
-        solution = two_roots_set(relation, a > 0, fmt(x1), fmt(x2));
-        if (x1 == x2) {
-            doubleRoot = true;
-            m.setText(QStringLiteral("x2res"), QString());
-            solution = double_root_set(relation, a > 0, fmt(x1));
-        }
-    }
-    m.setText(QStringLiteral("reseni"), solution);
-
-    if (!m.settings().vypis_reseni)
-        return;
+    const double a = r.in.a, b = r.in.b, c = r.in.c;
+    const int relation = r.in.relation;
     const QStringList& relations = m.field(QStringLiteral("rovnice")).items;
     m.listing_add(relation == 0 ? QStringLiteral("Kvadratická rovnice") : QStringLiteral("Kvadratická nerovnice"));
     m.listing_add(QStringLiteral(" "));
@@ -195,22 +223,65 @@ void kvreseniClick(WindowModel& m)
     disc += QStringLiteral(" - 4 * ");
     disc += a >= 0 ? fmt(a) + QStringLiteral(" * ") : u'(' + fmt(a) + QStringLiteral(") * ");
     disc += parenthesised_if_negative(c);
-    disc += QStringLiteral(" = ") + fmt(D);
+    disc += QStringLiteral(" = ") + fmt(r.D);
     m.listing_add(disc);
 
-    if (!m.text(QStringLiteral("x1res")).isEmpty()) {
-        QString roots = doubleRoot ? QStringLiteral("x1 = (") : QStringLiteral("x1,x2 = (");
-        roots += fmt(-static_cast<long double>(b)) + QStringLiteral(" +- sqrt(") + fmt(D) + QStringLiteral(")") +
+    if (r.realRoots) {
+        QString roots = r.doubleRoot ? QStringLiteral("x1 = (") : QStringLiteral("x1,x2 = (");
+        roots += fmt(-static_cast<long double>(b)) + QStringLiteral(" +- sqrt(") + fmt(r.D) + QStringLiteral(")") +
                  QStringLiteral(")") + QStringLiteral(" / 2 * ");
         roots += a >= 0 ? fmt(a) : QStringLiteral("(-") + fmt(std::fabs(a)) + u')';
-        roots += QStringLiteral(" = ") + fmt(x1) + QStringLiteral("; ") + fmt(doubleRoot ? x1 : x2);
+        roots += QStringLiteral(" = ") + fmt(r.x1) + QStringLiteral("; ") + fmt(r.doubleRoot ? r.x1 : r.x2);
         m.listing_add(roots);
     }
-    m.listing_add(QStringLiteral("Řešení: ") + m.text(QStringLiteral("reseni")));
-    m.listing_add(QStringLiteral("Vrchol paraboly: ") + m.text(QStringLiteral("vres")));
-    m.listing_add(QStringLiteral("Čtverec : ") + m.text(QStringLiteral("ctvres")));
+    m.listing_add(QStringLiteral("Řešení: ") + solution_text(r));
+    m.listing_add(QStringLiteral("Vrchol paraboly: ") + vertex_text(r));
+    m.listing_add(QStringLiteral("Čtverec : ") + square_text(r));
     m.listing_add(QString(36, u'-'));
     m.listing_show();
+}
+
+} // namespace
+
+void kvreseniClick(WindowModel& m)
+{
+    QuadraticInput in;
+    guarded_read(QStringLiteral("Nejsou zadany číselné hodnoty"), [&] {
+        const std::array<double, 3> k = quadratic_terms(m);
+        in.a = k[0];
+        in.b = k[1];
+        in.c = k[2];
+    });
+    if (in.a > 99999 || in.b > 99999 || in.c > 99999)
+        report_error(QStringLiteral("Maximální hodnota zadání je 99999"));
+    if (in.a < -9999 || in.b < -9999 || in.c < -9999)
+        report_error(QStringLiteral("Minimální hodnota zadání je -9999"));
+    if (in.a == 0)
+        report_error(QStringLiteral("Konstanta A nemůže být rovna nule !"));
+    in.relation = m.index(QStringLiteral("rovnice"));
+    in.places = m.settings().zaokrouhleni;
+
+    const QuadraticResult r = solve_quadratic(in);
+
+    // What the solve reached is shown even when it stopped on a fault.
+    using Stage = QuadraticResult::Stage;
+    if (r.reached >= Stage::Discriminant)
+        m.setText(QStringLiteral("dres"), fmt(r.D));
+    if (r.reached >= Stage::Vertex) {
+        m.setText(QStringLiteral("vres"), vertex_text(r));
+        m.setText(QStringLiteral("ctvres"), square_text(r));
+    }
+    if (r.reached >= Stage::Roots) {
+        m.setText(QStringLiteral("x1res"), r.realRoots ? fmt(r.x1) : QString());
+        m.setText(QStringLiteral("x2res"), r.realRoots && !r.doubleRoot ? fmt(r.x2) : QString());
+        m.setText(QStringLiteral("reseni"), solution_text(r));
+    }
+    if (r.failure)
+        std::rethrow_exception(r.failure);
+    m.publish(QStringLiteral("kr"), r);
+
+    if (m.settings().vypis_reseni)
+        write_listing(m, r);
 }
 
 } // namespace qvk::equations

@@ -47,9 +47,18 @@ struct GraphPage {
     const char* solves[2];
     std::optional<equations::GraphScene> (*scene)(const WindowModel&);
 };
+// The scene of the last successful solve the page published.
+template <typename Result, std::optional<equations::GraphScene> (*scene)(const Result&)>
+std::optional<equations::GraphScene> scene_of(const WindowModel& m, const char* page)
+{
+    const Result* r = m.result<Result>(QLatin1String(page));
+    return r ? scene(*r) : std::nullopt;
+}
 constexpr GraphPage kGraphPages[] = {
-    {"kr", {"kvreseniClick", "rovniceChange"}, equations::quadratic_scene},
-    {"kub", {"kub_vyresClick", nullptr}, equations::cubic_scene},
+    {"kr", {"kvreseniClick", "rovniceChange"},
+     [](const WindowModel& m) { return scene_of<equations::QuadraticResult, equations::quadratic_scene>(m, "kr"); }},
+    {"kub", {"kub_vyresClick", nullptr},
+     [](const WindowModel& m) { return scene_of<equations::CubicResult, equations::cubic_scene>(m, "kub"); }},
 };
 
 // The index of the page that `event` solves, or -1.

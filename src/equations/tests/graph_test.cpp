@@ -68,37 +68,92 @@ TEST(QuadraticGraph, FailedSolveGivesNoScene)
 {
     Page p;
     p.model.setText(QStringLiteral("a1"), QStringLiteral("x"));
-    EXPECT_FALSE(quadratic_scene(p.model));
+    EXPECT_THROW(kvreseniClick(p.model), std::exception);
+    EXPECT_FALSE(p.model.result<QuadraticResult>(QStringLiteral("kr")));
+}
+
+// A failed solve leaves the last good result; the fields are never read back.
+TEST(QuadraticGraph, DrawnFromTheLastGoodSolveNotTheFields)
+{
+    Page p;
+    const auto good = p.solve("2", "12", "16", 2);
+    ASSERT_TRUE(good);
+    p.model.setText(QStringLiteral("vres"), QStringLiteral("[?]"));
+    p.model.setText(QStringLiteral("a1"), QStringLiteral("0"));
+    EXPECT_THROW(kvreseniClick(p.model), std::exception);
+    const auto* r = p.model.result<QuadraticResult>(QStringLiteral("kr"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->in.a, 2);
+    const auto again = quadratic_scene(*r);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->description, good->description);
+}
+
+TEST(CubicGraph, DrawnFromTheLastGoodSolve)
+{
+    CubicPage p;
+    const auto good = p.solve("1", "-6", "11", "-6");
+    ASSERT_TRUE(good);
+    p.model.setText(QStringLiteral("kub_x1"), QStringLiteral("?"));
+    EXPECT_THROW(p.solve("0", "1", "1", "1"), std::exception);
+    const auto again = p.scene();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->description, good->description);
 }
 
 struct SetCase {
-    const char* text;
+    const char* a;
+    const char* b;
+    const char* c;
+    int relation;
+    SolutionSet::Shape shape;
     std::vector<SolutionPiece> pieces;
+    const char* text; // as the page writes it
 };
 
-class SolutionSet : public testing::TestWithParam<SetCase> {};
+class TypedSolutionSet : public testing::TestWithParam<SetCase> {};
 
-TEST_P(SolutionSet, ReadsEndsAsWritten)
+// The set the graph draws is the one the page writes.
+TEST_P(TypedSolutionSet, PiecesAndTextAgree)
 {
-    const auto got = parse_solution_set(QString::fromUtf8(GetParam().text));
-    ASSERT_TRUE(got) << GetParam().text;
-    EXPECT_EQ(*got, GetParam().pieces);
+    const SetCase& k = GetParam();
+    Page p;
+    p.solve(k.a, k.b, k.c, k.relation);
+    const auto* r = p.model.result<QuadraticResult>(QStringLiteral("kr"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->solution.shape, k.shape);
+    EXPECT_EQ(r->solution.pieces, k.pieces);
+    EXPECT_EQ(solution_text(*r), QString::fromUtf8(k.text));
+    EXPECT_EQ(p.model.text(QStringLiteral("reseni")), QString::fromUtf8(k.text));
 }
 
+using Shape = SolutionSet::Shape;
 INSTANTIATE_TEST_SUITE_P(
-    Texts, SolutionSet,
-    testing::Values(SetCase{"<-4; -2>", {{-4, -2, true, true}}}, SetCase{"(-4; -2)", {{-4, -2, false, false}}},
-                    SetCase{"(-nekon.; -4> U <-2; +nekon.)", {{-inf, -4, false, true}, {-2, inf, true, false}}},
-                    SetCase{"(-nekon.; 1,5) U (2; +nekon.)", {{-inf, 1.5, false, false}, {2, inf, false, false}}},
-                    SetCase{"R", {{-inf, inf, false, false}}}, SetCase{"prázdná množina ", {}},
-                    SetCase{"prazdná množina", {}}, SetCase{"{1}", {{1, 1, true, true}}},
-                    SetCase{"R - {1}", {{-inf, 1, false, false}, {1, inf, false, false}}}));
+    Sets, TypedSolutionSet,
+    testing::Values(SetCase{"2", "12", "16", 1, Shape::Between, {{-4, -2, true, true}}, "<-4; -2>"},
+                    SetCase{"2", "12", "16", 2, Shape::Between, {{-4, -2, false, false}}, "(-4; -2)"},
+                    SetCase{"2", "12", "16", 4, Shape::Outside, {{-inf, -4, false, true}, {-2, inf, true, false}},
+                            "(-nekon.; -4> U <-2; +nekon.)"},
+                    SetCase{"-2", "7", "-6", 2, Shape::Outside, {{-inf, 1.5, false, false}, {2, inf, false, false}},
+                            "(-nekon.; 1,5) U (2; +nekon.)"},
+                    SetCase{"2", "12", "16", 0, Shape::Points, {{-4, -4, true, true}, {-2, -2, true, true}}, "{-4; -2}"},
+                    SetCase{"1", "0", "1", 3, Shape::All, {{-inf, inf, false, false}}, "R"},
+                    SetCase{"1", "-2", "1", 2, Shape::Empty, {}, "prázdná množina "},
+                    SetCase{"1", "-2", "1", 3, Shape::AllBut, {{-inf, 1, false, false}, {1, inf, false, false}}, "R - {1}"},
+                    SetCase{"1", "-2", "1", 1, Shape::Points, {{1, 1, true, true}}, "{1}"},
+                    SetCase{"1", "0", "1", 0, Shape::Empty, {}, "prazdná množina"},
+                    SetCase{"1", "0", "1", 1, Shape::Empty, {}, "prázdná množina"}));
 
-TEST(SolutionSet, RefusesOtherText)
+// One formula gives the page's decimal and the line of the worked solution.
+TEST(QuadraticFormula, DecimalAndText)
 {
-    EXPECT_FALSE(parse_solution_set(QStringLiteral("(1; ")));
-    EXPECT_FALSE(parse_solution_set(QStringLiteral("<2; 1>")));
-    EXPECT_FALSE(parse_solution_set(QString()));
+    EXPECT_EQ(discriminant<long double>(2, 12, 16), 16);
+    EXPECT_EQ(root_minus<long double>(2, 12, 16), -4);
+    EXPECT_EQ(root_plus<long double>(2, 12, 16), -2);
+    const Sym a = Sym::name(QStringLiteral("a")), b = Sym::name(QStringLiteral("b")), c = Sym::name(QStringLiteral("c"));
+    EXPECT_EQ(discriminant(a, b, c).text(), QStringLiteral("b · b - 4 · a · c"));
+    EXPECT_EQ(root_minus(a, b, Sym::name(QStringLiteral("D"))).text(), QStringLiteral("(-(√D + b))/(2 · a)"));
+    EXPECT_EQ(discriminant(Sym(2), Sym(-3), Sym(1)).text(), QStringLiteral("(-3) · (-3) - 4 · 2 · 1"));
 }
 
 TEST(GraphAxes, NiceSteps)
@@ -149,7 +204,7 @@ TEST_P(CubicGraph, MarksThePageResults)
     const CubicCase& k = GetParam();
     CubicPage p;
     p.type(k.a, k.b, k.c, k.d);
-    EXPECT_FALSE(cubic_scene(p.model)); // not solved yet
+    EXPECT_FALSE(p.scene()); // not solved yet
     const auto s = p.solve();
     ASSERT_TRUE(s);
     ASSERT_EQ(s->marks.size(), k.roots.size() + 1);
@@ -225,7 +280,7 @@ TEST(CubicGraph, FailedSolveLeavesNoNewScene)
     CubicPage p;
     p.type("x", "1", "1", "1");
     EXPECT_THROW(p.solve(), std::exception);
-    EXPECT_FALSE(cubic_scene(p.model));
+    EXPECT_FALSE(p.scene());
 }
 
 // Every chord within the tolerance of the curve, measured across it, and

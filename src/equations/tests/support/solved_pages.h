@@ -22,7 +22,8 @@ struct QuadraticPage {
         model.setText(QStringLiteral("c1"), QString::fromUtf8(c));
         model.setIndex(QStringLiteral("rovnice"), relation);
         kvreseniClick(model);
-        return quadratic_scene(model);
+        const auto* r = model.result<QuadraticResult>(QStringLiteral("kr"));
+        return r ? quadratic_scene(*r) : std::nullopt;
     }
 };
 
@@ -44,7 +45,13 @@ struct CubicPage {
     std::optional<GraphScene> solve()
     {
         kub_vyresClick(model);
-        return cubic_scene(model);
+        return scene();
+    }
+    // The scene of the last published solve.
+    std::optional<GraphScene> scene() const
+    {
+        const auto* r = model.result<CubicResult>(QStringLiteral("kub"));
+        return r ? cubic_scene(*r) : std::nullopt;
     }
     std::optional<GraphScene> solve(const char* a, const char* b, const char* c, const char* d)
     {

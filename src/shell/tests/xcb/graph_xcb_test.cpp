@@ -109,9 +109,10 @@ TEST_F(Graph, FromTheQuadraticPageItMarksThePageResults)
         EXPECT_EQ(labels(*scene, GraphMark::Kind::Vertex), QStringList{p.model.text(QStringLiteral("vres"))}) << what;
         EXPECT_EQ(scene->inequality, c.relation > 0) << what;
         if (c.relation > 0) {
-            const auto set = equations::parse_solution_set(p.model.text(QStringLiteral("reseni")));
-            ASSERT_TRUE(set) << what;
-            EXPECT_EQ(scene->solution, *set) << what;
+            const auto* solved = p.model.result<equations::QuadraticResult>(QStringLiteral("kr"));
+            ASSERT_TRUE(solved) << what;
+            EXPECT_EQ(scene->solution, solved->solution.pieces) << what;
+            EXPECT_EQ(scene->solutionText, p.model.text(QStringLiteral("reseni"))) << what;
             EXPECT_TRUE(g->accessibleDescription().contains(p.model.text(QStringLiteral("reseni")).trimmed()))
                 << what;
         }
