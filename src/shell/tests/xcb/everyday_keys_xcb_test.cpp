@@ -36,7 +36,7 @@ void click(const Program& p, QWidget* w)
 void click_tab(Program& p, const char* set, int index)
 {
     QTabBar* bar = p.find<QTabWidget>(set)->tabBar();
-    const QPoint at = bar->mapToGlobal(bar->tabRect(index).center());
+    const QPoint at = on_screen(bar, bar->tabRect(index).center());
     QCursor::setPos(0, 0);
     settle();
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),

@@ -31,7 +31,7 @@ void pointer(const QStringList& args)
 
 void move_to(QWidget* w, QPoint at)
 {
-    const QPoint g = w->mapToGlobal(at);
+    const QPoint g = on_screen(w, at);
     pointer({QStringLiteral("mousemove"), QString::number(g.x()), QString::number(g.y())});
 }
 

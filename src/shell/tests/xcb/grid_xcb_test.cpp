@@ -48,7 +48,7 @@ void click_cell(PubStrGridView* view, int col, int row)
 {
     const QRect cell = view->visualRect(view->model()->index(row - 1, col - 1));
     ASSERT_TRUE(view->viewport()->rect().contains(cell.center())) << col << "," << row;
-    move_to(view->viewport()->mapToGlobal(cell.center()));
+    move_to(on_screen(view->viewport(), cell.center()));
     mouse({QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_EQ(view->currentRow(), row);
     ASSERT_EQ(view->currentCol(), col);
@@ -200,7 +200,7 @@ TEST_F(Grids, ARowDraggedByItsHeaderMovesWithIt)
     QHeaderView* left = input->verticalHeader();
     const int x = left->width() / 2;
     const auto at = [&](int section, int offset) {
-        return left->viewport()->mapToGlobal(QPoint(x, left->sectionViewportPosition(section) + offset));
+        return on_screen(left->viewport(), QPoint(x, left->sectionViewportPosition(section) + offset));
     };
     const int h = left->sectionSize(0);
     move_to(at(0, h / 2));
@@ -224,7 +224,7 @@ TEST_F(Grids, ARowDraggedByItsHeaderMovesWithIt)
 // Pages down by clicks into the scroll bar's groove, below its handle.
 void page_down(QScrollBar* bar, int clicks)
 {
-    const QPoint groove = bar->mapToGlobal(QPoint(bar->width() / 2, bar->height() - bar->width() - 3));
+    const QPoint groove = on_screen(bar, QPoint(bar->width() / 2, bar->height() - bar->width() - 3));
     move_to(groove);
     for (int i = 0; i < clicks && bar->value() < bar->maximum(); ++i)
         mouse({QStringLiteral("click"), QStringLiteral("1")});
@@ -264,7 +264,7 @@ TEST_F(Grids, TwentySixEquationsAreReachedByMouseInBothGrids)
     // The input grid's columns too, up to b.
     QScrollBar* across = input->horizontalScrollBar();
     ASSERT_TRUE(across->isVisible());
-    const QPoint right = across->mapToGlobal(QPoint(across->width() - across->height() - 3, across->height() / 2));
+    const QPoint right = on_screen(across, QPoint(across->width() - across->height() - 3, across->height() / 2));
     move_to(right);
     for (int i = 0; i < 12 && across->value() < across->maximum(); ++i)
         mouse({QStringLiteral("click"), QStringLiteral("1")});

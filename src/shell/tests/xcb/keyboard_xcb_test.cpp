@@ -27,7 +27,7 @@ QString focused() { return QApplication::focusWidget() ? QApplication::focusWidg
 // Clicks a point of a widget through the X server.
 void click_at(QWidget* w, QPoint local)
 {
-    const QPoint p = w->mapToGlobal(local);
+    const QPoint p = on_screen(w, local);
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--sync"),
                                                   QString::number(p.x()), QString::number(p.y()),
                                                   QStringLiteral("click"), QStringLiteral("1")});

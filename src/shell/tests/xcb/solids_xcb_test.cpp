@@ -28,7 +28,7 @@ void click_at(const QPoint& global)
 void show_solids(Program& p)
 {
     QTabBar* tabs = p.find<QTabWidget>("druh")->tabBar();
-    click_at(tabs->mapToGlobal(tabs->tabRect(app::PageSolids).center()));
+    click_at(on_screen(tabs, tabs->tabRect(app::PageSolids).center()));
     ASSERT_EQ(p.find<QTabWidget>("druh")->currentIndex(), app::PageSolids);
 }
 
@@ -40,7 +40,7 @@ void choose(Program& p, int item)
     QAbstractItemView* view = combo->view();
     ASSERT_TRUE(QTest::qWaitFor([view] { return view->isVisible(); }, 3000));
     const QRect r = view->visualRect(combo->model()->index(item, 0));
-    click_at(view->viewport()->mapToGlobal(r.center()));
+    click_at(on_screen(view->viewport(), r.center()));
     ASSERT_TRUE(QTest::qWaitFor([view] { return !view->isVisible(); }, 3000));
 }
 

@@ -103,7 +103,7 @@ TEST_F(Window, APageIndexOutsideItsSetShowsNoPageUntilATabIsClicked)
     EXPECT_FALSE(druh->currentWidget()->isVisible());
 
     QTabBar* bar = druh->tabBar();
-    const QPoint first = bar->mapToGlobal(bar->tabRect(0).center());
+    const QPoint first = on_screen(bar, bar->tabRect(0).center());
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(first.x()),
                                                   QString::number(first.y()), QStringLiteral("click"),
                                                   QStringLiteral("1")});

@@ -78,6 +78,23 @@ bool xdotool(const QStringList& args)
 
 } // namespace
 
+// Asked of the server: Qt's idea of where the window is lags behind a window
+// manager that has just placed it, and a click there may open the menu bar.
+QPoint on_screen(const QWidget* w, QPoint local)
+{
+    const QPoint in_window = w->mapTo(w->window(), local);
+    xcb_connection_t* c = connection();
+    const xcb_window_t from = native(w->window());
+    if (!c || !from)
+        return w->mapToGlobal(local);
+    const auto cookie = xcb_translate_coordinates(c, from, root(), static_cast<int16_t>(in_window.x()),
+                                                  static_cast<int16_t>(in_window.y()));
+    xcb_translate_coordinates_reply_t* r = xcb_translate_coordinates_reply(c, cookie, nullptr);
+    const QPoint p = r ? QPoint(r->dst_x, r->dst_y) : w->mapToGlobal(local);
+    std::free(r);
+    return p;
+}
+
 QString wm_name(const QWidget* window)
 {
     return QString::fromUtf8(property(native(window), "_NET_WM_NAME", atom("UTF8_STRING")));
@@ -235,7 +252,7 @@ Program::~Program() { window.reset(); }
 
 void Program::click(QWidget* w) const
 {
-    const QPoint p = w->mapToGlobal(w->rect().center());
+    const QPoint p = on_screen(w, w->rect().center());
     // No --sync: it waits forever when the pointer is already there.
     xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
              QStringLiteral("1")});

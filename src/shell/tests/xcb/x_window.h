@@ -32,6 +32,8 @@ namespace qvk::shell::xcb_test {
 
 // The window's title as the window manager reads it (_NET_WM_NAME); empty
 // when the window has no native window or no such property.
+// Where a point of a widget is on the screen, as the X server has it.
+QPoint on_screen(const QWidget* w, QPoint local);
 QString wm_name(const QWidget* window);
 // The window manager lists the window among the ones it manages.
 bool is_managed(const QWidget* window);
