@@ -80,7 +80,14 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
         switch (s.role) {
         case Spec::Input: edit(m, s.name, s.caption, s.hint, s.text, s.maxLength); break;
         case Spec::Output: result(m, s.name, s.caption, s.hint, s.text); break;
-        case Spec::Text: label(m, s.name, s.text, s.hint, s.caption); break;
+        case Spec::Text: {
+            Field f = make(Kind::Label, s.name, s.caption, s.hint);
+            f.text = QString::fromUtf8(s.text);
+            f.reported = s.reported;
+            f.width = s.width;
+            m.add(std::move(f));
+            break;
+        }
         case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
         case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
         case Spec::Choice: {
@@ -96,6 +103,15 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
             break;
         }
         case Spec::Switch: check(m, s.name, s.caption, s.selected != 0, s.hint); break;
+        case Spec::Spin: {
+            Field f = make(Kind::Spin, s.name, s.caption, s.hint);
+            f.minimum = s.minimum;
+            f.maximum = s.maximum;
+            f.value = s.selected;
+            f.maxLength = s.maxLength;
+            m.add(std::move(f));
+            break;
+        }
         }
     }
 }

@@ -19,6 +19,7 @@ struct Spec {
         Press,  // a push button
         Choice, // a drop-down list
         Switch, // a check box or radio button
+        Spin,   // a spin box of whole numbers
     };
     Role role = Input;
     const char* name = "";
@@ -28,12 +29,18 @@ struct Spec {
     int maxLength = 0;
     bool cleared = false;  // emptied by the page's clear button (and Ctrl+X)
     bool readOnly = false; // Area
-    // Choice: its items; Choice and Switch: the initial selection / state.
+    // Choice: its items; Choice, Switch and Spin: the initial selection /
+    // state / value.
     std::span<const char* const> items = {};
     int selected = 0;
-    // Press: enabled at start, properties reported beside the value.
+    // Press: enabled at start; Press and Text: properties reported beside
+    // the value, and a Text's width at start.
     bool enabled = true;
     unsigned reported = PropNone;
+    int width = 0;
+    // Spin: its range.
+    int minimum = 0;
+    int maximum = 0;
     // The place on a sheet laid out as a grid (column, row) and the unit
     // after the field; -1 where the page lays itself out.
     int col = -1;
