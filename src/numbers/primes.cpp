@@ -16,6 +16,26 @@ const QString kUnfinished = QStringLiteral("Výpočet nedokončen");
 const QString kSeparator = QStringLiteral("--------------------");
 const QString kStop = QString::fromLatin1(kPrimesStop);
 
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "zadani_prv", .caption = "Rozklad",
+     .hint = "Zadejte číslo, které chcete rozložit na prvočísla", .text = "174636000", .maxLength = 19},
+    {.role = Spec::Input, .name = "xod", .caption = "od",
+     .hint = "Zadejte číslo, od kterého se mají prvočísla vypisovat", .text = "0", .maxLength = 19},
+    {.role = Spec::Input, .name = "xdo", .caption = "do",
+     .hint = "Zadejte číslo, do kterého se mají prvočísla vypisovat", .text = "20", .maxLength = 19},
+    {.role = Spec::Area, .name = "rozklad", .hint = "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu",
+     .readOnly = true},
+    {.role = Spec::Text, .name = "cyklus", .caption = "Výpočet", .text = "0"},
+    {.role = Spec::Text, .name = "stav", .caption = "Stav výpočtu", .text = "0"},
+    {.role = Spec::Press, .name = "rozloz", .caption = "&Rozlož", .hint = "Zadané číslo rozloži na prvočísla",
+     .reported = PropEnabled},
+    {.role = Spec::Press, .name = "vypis", .caption = "&Vypiš", .hint = "V zadaném rozsahu vypíše všechna prvočísla",
+     .reported = PropEnabled},
+    {.role = Spec::Press, .name = "prerus", .caption = "&Ukončit", .hint = "Ukonči daný výpočet", .enabled = false,
+     .reported = PropEnabled},
+};
+
 // The trial candidates that are multiples of 1000001 (the progress values):
 // 1000001 is 5 mod 6, so they are 1000001, 7000007, ... every 6000006.
 constexpr std::uint64_t kFirstProgress = 1000001;
@@ -23,29 +43,147 @@ constexpr std::uint64_t kProgressStep = 6000006;
 
 QString number(std::uint64_t v) { return QString::number(v); }
 
-// The progress and the poll of one trial step; true when Stop was pressed.
-inline bool trial_step_stopped(WindowModel& m, const bool& stop, std::uint64_t i, std::uint64_t& progress)
+QString factor_line(const PrimeFactor& f)
 {
-    if (i == progress) {
-        m.setText(QStringLiteral("stav"), number(i));
-        progress += kProgressStep;
-    }
-    m.processEvents();
-    return stop;
+    QString line = number(f.prime);
+    if (f.power > 1)
+        line += QStringLiteral(" ^ ") + QString::number(f.power);
+    return line;
 }
 
-// Divides p out of n completely and adds its line.
-void divide_out(WindowModel& m, std::uint64_t& n, std::uint64_t p)
+// A run solved on its own: never stopped, nothing shown on the way.
+struct Unwatched {
+    bool stopped(std::uint64_t) { return false; }
+    void factor(const PrimeFactor&) {}
+    void testing(std::uint64_t) {}
+    void prime(std::uint64_t) {}
+};
+
+// A run as the page follows it: each trial pass shows the progress, lets the
+// window process its events and looks at Stop; lines appear as they are found.
+struct PageWatch {
+    WindowModel& m;
+    const bool& stop;
+    std::uint64_t progress = kFirstProgress;
+
+    bool stopped(std::uint64_t i)
+    {
+        if (i == progress) {
+            m.setText(QStringLiteral("stav"), number(i));
+            progress += kProgressStep;
+        }
+        m.processEvents();
+        return stop;
+    }
+    void factor(const PrimeFactor& f) { m.addLine(QStringLiteral("rozklad"), factor_line(f)); }
+    // Each number of a listing starts its trials, and its progress, afresh.
+    void testing(std::uint64_t r)
+    {
+        m.setText(QStringLiteral("cyklus"), number(r));
+        progress = kFirstProgress;
+    }
+    void prime(std::uint64_t p) { m.addLine(QStringLiteral("rozklad"), number(p)); }
+};
+
+template <typename Watch>
+Factorization factorize_watched(const FactorizationInput& in, Watch& watch)
 {
-    int k = 0;
-    do {
-        n /= p;
-        ++k;
-    } while (n % p == 0);
-    QString line = number(p);
-    if (k > 1)
-        line += QStringLiteral(" ^ ") + QString::number(k);
-    m.addLine(QStringLiteral("rozklad"), line);
+    Factorization r;
+    r.in = in;
+    // n >= 4: unsigned arithmetic, no step can overflow.
+    std::uint64_t n = in.n;
+    std::uint64_t b = isqrt(n) + 1;
+    std::uint64_t bound_of = n; // the cofactor b was computed for
+    const auto divide_out = [&](std::uint64_t p) {
+        PrimeFactor f{p, 0};
+        do {
+            n /= p;
+            ++f.power;
+        } while (n % p == 0);
+        r.factors.push_back(f);
+        watch.factor(f);
+    };
+    if (n % 2 == 0)
+        divide_out(2);
+    if (n % 3 == 0)
+        divide_out(3);
+
+    // i <= b <= 3037000500, so i + 2 and i + 6 stay far from any limit.
+    for (std::uint64_t i = 5; i <= b && n != 1; i += 6) {
+        // The remainders do not depend on the events: asked for before the
+        // poll, the divider works while the pump is called.
+        const std::uint64_t r1 = n % i;
+        const std::uint64_t r2 = n % (i + 2);
+        if (watch.stopped(i)) {
+            r.finished = false;
+            return r;
+        }
+        if (r1 == 0)
+            divide_out(i);
+        if ((r1 == 0 ? n % (i + 2) : r2) == 0)
+            divide_out(i + 2);
+        // The bound follows the cofactor (the first pass still used the bound
+        // of the input); it changes only with it.
+        if (n != bound_of) {
+            b = isqrt(n) + 1;
+            bound_of = n;
+        }
+    }
+    r.prime = r.factors.empty();
+    if (n != 1) {
+        r.factors.push_back({n, 1});
+        watch.factor(r.factors.back());
+    }
+    return r;
+}
+
+template <typename Watch>
+PrimeListing list_watched(const ListingInput& in, Watch& watch)
+{
+    PrimeListing r;
+    r.in = in;
+    const auto add = [&](std::uint64_t p) {
+        r.primes.push_back(p);
+        watch.prime(p);
+    };
+    std::int64_t a = in.from;
+    const std::int64_t e = in.to;
+    if (a <= 2) {
+        if (e >= 2)
+            add(2);
+        if (e >= 3)
+            add(3);
+        a = 5;
+    } else if (a == 3) {
+        add(3);
+        a = 5;
+    }
+    if (a > e)
+        return r;
+    // 4 <= a <= n <= e: every n is positive; the loop ends at n == e so that
+    // e = 2^63 - 1 needs no step past it.
+    for (std::uint64_t n = static_cast<std::uint64_t>(a);; ++n) {
+        watch.testing(n);
+        if (n % 2 != 0 && n % 3 != 0) {
+            const std::uint64_t b = isqrt(n) + 1;
+            bool prime = true;
+            for (std::uint64_t i = 5; i <= b; i += 6) {
+                if (watch.stopped(i)) {
+                    r.finished = false;
+                    r.lastTested = n - 1;
+                    return r;
+                }
+                if (n % i == 0 || n % (i + 2) == 0) {
+                    prime = false;
+                    break;
+                }
+            }
+            if (prime)
+                add(n);
+        }
+        if (n == static_cast<std::uint64_t>(e))
+            return r;
+    }
 }
 
 } // namespace
@@ -64,19 +202,19 @@ std::uint64_t isqrt(std::uint64_t n)
     return r;
 }
 
-void declare_primes(WindowModel& m)
+Factorization factorize(const FactorizationInput& in)
 {
-    using namespace declare;
-    edit(m, "zadani_prv", "Rozklad", "Zadejte číslo, které chcete rozložit na prvočísla", "174636000", 19);
-    edit(m, "xod", "od", "Zadejte číslo, od kterého se mají prvočísla vypisovat", "0", 19);
-    edit(m, "xdo", "do", "Zadejte číslo, do kterého se mají prvočísla vypisovat", "20", 19);
-    memo(m, "rozklad", "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu", "", true);
-    label(m, "cyklus", "0", "", "Výpočet");
-    label(m, "stav", "0", "", "Stav výpočtu");
-    button(m, "rozloz", "&Rozlož", "Zadané číslo rozloži na prvočísla", true, PropEnabled);
-    button(m, "vypis", "&Vypiš", "V zadaném rozsahu vypíše všechna prvočísla", true, PropEnabled);
-    button(m, "prerus", "&Ukončit", "Ukonči daný výpočet", false, PropEnabled);
+    Unwatched none;
+    return factorize_watched(in, none);
 }
+
+PrimeListing list_primes(const ListingInput& in)
+{
+    Unwatched none;
+    return list_watched(in, none);
+}
+
+void declare_primes(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_primes(Registry& r)
 {
@@ -104,68 +242,34 @@ void rozlozClick(WindowModel& m)
     m.setText(QStringLiteral("rozklad"), QString());
     RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
-    // n >= 4 from here on: unsigned arithmetic, no step can overflow.
-    std::uint64_t n = static_cast<std::uint64_t>(value);
-    std::uint64_t b = isqrt(n) + 1;
-    std::uint64_t bound_of = n; // the cofactor b was computed for
-    m.setText(QStringLiteral("cyklus"), number(n));
-    bool found = false;
-    if (n % 2 == 0) {
-        divide_out(m, n, 2);
-        found = true;
+    const FactorizationInput in{static_cast<std::uint64_t>(value)};
+    m.setText(QStringLiteral("cyklus"), number(in.n));
+    // The factors are written as they are found.
+    PageWatch watch{m, stop};
+    const Factorization r = factorize_watched(in, watch);
+    if (!r.finished) {
+        run.idle();
+        m.setText(QStringLiteral("stav"), kUnfinished);
+        return;
     }
-    if (n % 3 == 0) {
-        divide_out(m, n, 3);
-        found = true;
-    }
-
-    std::uint64_t progress = kFirstProgress;
-    // i <= b <= 3037000500, so i + 2 and i + 6 stay far from any limit.
-    for (std::uint64_t i = 5; i <= b && n != 1; i += 6) {
-        // The remainders do not depend on the events: asked for before the
-        // poll, the divider works while the pump is called.
-        const std::uint64_t r1 = n % i;
-        const std::uint64_t r2 = n % (i + 2);
-        if (trial_step_stopped(m, stop, i, progress)) {
-            run.idle();
-            m.setText(QStringLiteral("stav"), kUnfinished);
-            return;
-        }
-        if (r1 == 0) {
-            divide_out(m, n, i);
-            found = true;
-        }
-        if ((r1 == 0 ? n % (i + 2) : r2) == 0) {
-            divide_out(m, n, i + 2);
-            found = true;
-        }
-        // The bound follows the cofactor (the first pass still used the bound
-        // of the input); it changes only with it.
-        if (n != bound_of) {
-            b = isqrt(n) + 1;
-            bound_of = n;
-        }
-    }
-    if (n != 1)
-        m.addLine(QStringLiteral("rozklad"), number(n));
-    if (!found)
+    if (r.prime)
         m.addLine(QStringLiteral("rozklad"), QStringLiteral("je prvočíslo"));
     m.setText(QStringLiteral("stav"), kDone);
     run.idle();
+    m.publish(QStringLiteral("pc"), r);
 }
 
 void vypisClick(WindowModel& m)
 {
-    std::int64_t a = 0;
-    std::int64_t e = 0;
+    ListingInput in;
     guarded_read(kNoNumbers, [&] {
-        a = parse_integer(m.text(QStringLiteral("xod")));
-        e = parse_integer(m.text(QStringLiteral("xdo")));
+        in.from = parse_integer(m.text(QStringLiteral("xod")));
+        in.to = parse_integer(m.text(QStringLiteral("xdo")));
     });
-    if (a > e)
+    if (in.from > in.to)
         report_error(QStringLiteral("Začátek intervalu nemůže být větší než konec !!!"));
-    // With a <= e the true difference lies in 0 .. 2^64 - 1: exact in unsigned.
-    if (static_cast<std::uint64_t>(e) - static_cast<std::uint64_t>(a) > 20000)
+    // With from <= to the true difference lies in 0 .. 2^64 - 1: exact in unsigned.
+    if (static_cast<std::uint64_t>(in.to) - static_cast<std::uint64_t>(in.from) > 20000)
         report_error(QStringLiteral("Maximální rozpětí intervalu je 20000 !!!"));
 
     bool& stop = m.stop(kStop);
@@ -173,53 +277,22 @@ void vypisClick(WindowModel& m)
     m.setText(QStringLiteral("rozklad"), QString());
     RunLock run(m, QStringLiteral("prerus"), {QStringLiteral("rozloz"), QStringLiteral("vypis")});
 
-    auto finish = [&] {
+    // The primes are written as they are found.
+    PageWatch watch{m, stop};
+    const PrimeListing r = list_watched(in, watch);
+    const auto finish = [&] {
         m.addLine(QStringLiteral("rozklad"), kSeparator);
-        const qsizetype count = m.lines(QStringLiteral("rozklad")).size() - 1;
-        m.addLine(QStringLiteral("rozklad"), QStringLiteral("Počet : ") + QString::number(count));
+        m.addLine(QStringLiteral("rozklad"), QStringLiteral("Počet : ") + QString::number(r.primes.size()));
     };
-
-    if (a <= 2) {
-        if (e >= 2)
-            m.addLine(QStringLiteral("rozklad"), QStringLiteral("2"));
-        if (e >= 3)
-            m.addLine(QStringLiteral("rozklad"), QStringLiteral("3"));
-        a = 5;
-    } else if (a == 3) {
-        m.addLine(QStringLiteral("rozklad"), QStringLiteral("3"));
-        a = 5;
-    }
-
-    if (a <= e) {
-        // 4 <= a <= r <= e: every r is positive; the loop ends at r == e so
-        // that e = 2^63 - 1 needs no step past it.
-        for (std::uint64_t r = static_cast<std::uint64_t>(a);; ++r) {
-            m.setText(QStringLiteral("cyklus"), number(r));
-            if (r % 2 != 0 && r % 3 != 0) {
-                const std::uint64_t b = isqrt(r) + 1;
-                std::uint64_t progress = kFirstProgress;
-                bool prime = true;
-                for (std::uint64_t i = 5; i <= b; i += 6) {
-                    if (trial_step_stopped(m, stop, i, progress)) {
-                        run.idle();
-                        m.setText(QStringLiteral("xdo"), number(r - 1));
-                        finish();
-                        return;
-                    }
-                    if (r % i == 0 || r % (i + 2) == 0) {
-                        prime = false;
-                        break;
-                    }
-                }
-                if (prime)
-                    m.addLine(QStringLiteral("rozklad"), number(r));
-            }
-            if (r == static_cast<std::uint64_t>(e))
-                break;
-        }
+    if (!r.finished) {
+        run.idle();
+        m.setText(QStringLiteral("xdo"), number(r.lastTested));
+        finish();
+        return;
     }
     finish();
     run.idle();
+    m.publish(QStringLiteral("pc"), r);
 }
 
 } // namespace qvk::numbers

@@ -3,6 +3,7 @@
 #include "model/registry.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace qvk::numbers {
 
@@ -17,5 +18,40 @@ void prerusClick(WindowModel& model);
 
 // Integer part of the square root, exact for every 64-bit value.
 std::uint64_t isqrt(std::uint64_t n);
+
+// --- the typed solves. Both are long runs: the page watches them step by
+// step (progress, events, Stop); solved on their own they run to the end.
+
+struct PrimeFactor {
+    std::uint64_t prime = 0;
+    int power = 1;
+    bool operator==(const PrimeFactor&) const = default;
+};
+
+struct FactorizationInput {
+    std::uint64_t n = 4; // 4 or more
+};
+
+struct Factorization {
+    FactorizationInput in;
+    std::vector<PrimeFactor> factors; // increasing; the last cofactor with power 1
+    bool prime = false;               // no factor below the input itself
+    bool finished = true;             // false: stopped, `factors` found so far
+};
+
+Factorization factorize(const FactorizationInput& in);
+
+struct ListingInput {
+    std::int64_t from = 0, to = 0; // from <= to, to - from <= 20000
+};
+
+struct PrimeListing {
+    ListingInput in;
+    std::vector<std::uint64_t> primes; // increasing
+    bool finished = true;
+    std::uint64_t lastTested = 0; // stopped: the last number whose test completed
+};
+
+PrimeListing list_primes(const ListingInput& in);
 
 } // namespace qvk::numbers
