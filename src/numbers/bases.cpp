@@ -10,18 +10,20 @@ namespace {
 
 const QString kOutOfRange = QStringLiteral("Číslo je mimo rozsah zadání");
 
-void base_field(WindowModel& m, const char* name, const char* caption, int value)
-{
-    Field f;
-    f.name = QString::fromUtf8(name);
-    f.kind = Kind::Spin;
-    f.caption = QString::fromUtf8(caption);
-    f.minimum = 2;
-    f.maximum = 36;
-    f.value = value;
-    f.maxLength = 2;
-    m.add(std::move(f));
-}
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "cislo1", .caption = "Číslo", .hint = "Zadejte číslo, které chcete převést",
+     .text = "99", .maxLength = 63},
+    {.role = Spec::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)"},
+    {.role = Spec::Spin, .name = "sous1", .caption = "z -kové soustavy", .maxLength = 2, .selected = 10,
+     .minimum = 2, .maximum = 36},
+    {.role = Spec::Spin, .name = "sous2", .caption = "do -kové soustavy", .maxLength = 2, .selected = 2,
+     .minimum = 2, .maximum = 36},
+    {.role = Spec::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo"},
+    {.role = Spec::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)"},
+    {.role = Spec::Press, .name = "preved_soustavy", .caption = "&Převeď",
+     .hint = "Číslo převede do požadované číselné soustavy"},
+};
 
 QString digit_count(const QString& digits) { return u'(' + QString::number(digits.size()) + u')'; }
 
@@ -38,17 +40,7 @@ QString without_leading_zeros(const QString& digits)
 
 } // namespace
 
-void declare_bases(WindowModel& m)
-{
-    using namespace declare;
-    edit(m, "cislo1", "Číslo", "Zadejte číslo, které chcete převést", "99", 63);
-    label(m, "delka1", "(2)", "Počet číslic zadáného čísla");
-    base_field(m, "sous1", "z -kové soustavy", 10);
-    base_field(m, "sous2", "do -kové soustavy", 2);
-    result(m, "cislo2", "Převedené číslo", "Toto je převedené číslo");
-    label(m, "delka2", "(0)", "Počet číslic výsledného čísla");
-    button(m, "preved_soustavy", "&Převeď", "Číslo převede do požadované číselné soustavy");
-}
+void declare_bases(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_bases(Registry& r)
 {
@@ -109,37 +101,53 @@ void cislo1Change(WindowModel& m)
     m.setText(QStringLiteral("delka1"), digit_count(m.text(QStringLiteral("cislo1"))));
 }
 
+BaseConversion convert_base(const BaseInput& in)
+{
+    BaseConversion r;
+    r.in = in;
+    if (in.digits.isEmpty())
+        return r;
+    const BaseReading input = read_in_base(in.digits, in.from);
+    r.status = input.status;
+    if (r.status != BaseReading::Ok)
+        return r;
+    const QString digits = write_in_base(input.value, in.to);
+    // Written back in the source base, the result must give the digits
+    // typed: this refuses every value that wrapped and every character
+    // that was read as a digit without being one.
+    const BaseReading back = read_in_base(digits, in.to);
+    if (back.status != BaseReading::Ok || write_in_base(back.value, in.from) != without_leading_zeros(in.digits)) {
+        r.status = BaseReading::OutOfRange;
+        return r;
+    }
+    r.value = input.value;
+    r.digits = digits;
+    return r;
+}
+
 void preved_soustavyClick(WindowModel& m)
 {
-    const int from = base_of(m, QStringLiteral("sous1"));
-    const int to = base_of(m, QStringLiteral("sous2"));
-    const QString text = m.text(QStringLiteral("cislo1"));
-    const auto outOfRange = [&] {
+    BaseInput in;
+    in.from = base_of(m, QStringLiteral("sous1"));
+    in.to = base_of(m, QStringLiteral("sous2"));
+    in.digits = m.text(QStringLiteral("cislo1"));
+
+    const BaseConversion r = convert_base(in);
+
+    if (r.status == BaseReading::NotADigit) {
+        const QString message =
+            QStringLiteral("Toto není číslo v ") + QString::number(in.from) + QStringLiteral("-kové soustavě");
+        m.setText(QStringLiteral("cislo2"), message);
+        report_error(message);
+    }
+    if (r.status == BaseReading::OutOfRange) {
         m.setText(QStringLiteral("cislo2"), kOutOfRange);
         m.beep();
-    };
-
-    QString result;
-    if (!text.isEmpty()) {
-        const BaseReading input = read_in_base(text, from);
-        if (input.status == BaseReading::NotADigit) {
-            const QString message =
-                QStringLiteral("Toto není číslo v ") + QString::number(from) + QStringLiteral("-kové soustavě");
-            m.setText(QStringLiteral("cislo2"), message);
-            report_error(message);
-        }
-        if (input.status == BaseReading::OutOfRange)
-            return outOfRange();
-        result = write_in_base(input.value, to);
-        // Written back in the source base, the result must give the digits
-        // typed: this refuses every value that wrapped and every character
-        // that was read as a digit without being one.
-        const BaseReading back = read_in_base(result, to);
-        if (back.status != BaseReading::Ok || write_in_base(back.value, from) != without_leading_zeros(text))
-            return outOfRange();
+        return;
     }
-    m.setText(QStringLiteral("cislo2"), result);
-    m.setText(QStringLiteral("delka2"), digit_count(result));
+    m.setText(QStringLiteral("cislo2"), r.digits);
+    m.setText(QStringLiteral("delka2"), digit_count(r.digits));
+    m.publish(QStringLiteral("TabSheet1"), r);
 }
 
 } // namespace qvk::numbers

@@ -27,4 +27,22 @@ BaseReading read_in_base(const QString& text, int base);
 // The digits of a value of 0 or more ("0" for 0).
 QString write_in_base(std::int64_t value, int base);
 
+// --- the typed solve
+
+struct BaseInput {
+    QString digits;       // as typed
+    int from = 10, to = 2; // 2 to 36
+};
+
+struct BaseConversion {
+    BaseInput in;
+    // OutOfRange also when the result, read back, does not give the digits
+    // typed.
+    BaseReading::Status status = BaseReading::Ok;
+    std::int64_t value = 0; // Ok: the value of the digits
+    QString digits;         // Ok: the value in the base `to`; empty for no digits
+};
+
+BaseConversion convert_base(const BaseInput& in);
+
 } // namespace qvk::numbers
