@@ -16,20 +16,40 @@ namespace {
 const QString kZeroDenominator = QStringLiteral("Ve jmenovateli zlomku nemůže být 0");
 
 enum Operation { Add = 0, Subtract = 1, Multiply = 2, Divide = 3 };
+const char* const kOperations[] = {"+", "-", "*", "/"};
 
-// A label of the result whose visibility or width the calculation changes.
-void result_label(WindowModel& m, const char* name, const char* caption, const char* text, unsigned reported,
-                  int width = 0)
-{
-    Field f;
-    f.name = QString::fromUtf8(name);
-    f.caption = QString::fromUtf8(caption);
-    f.kind = Kind::Label;
-    f.text = QString::fromUtf8(text);
-    f.reported = reported;
-    f.width = width;
-    m.add(std::move(f));
-}
+// 6 pixels per character of the longer text, plus 2.
+constexpr int bar_pixels(qsizetype characters) { return 6 * static_cast<int>(characters) + 2; }
+
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "z1", .caption = "Čitatel 1.zlomku", .hint = "Čitatel 1.zlomku", .text = "1",
+     .maxLength = 4},
+    {.role = Spec::Input, .name = "z2", .caption = "Jmenovatel 1.zlomku", .hint = "Jmenovatel 1.zlomku", .text = "2",
+     .maxLength = 4},
+    {.role = Spec::Choice, .name = "operace", .caption = "Početní operace", .hint = "Určete druh početní operace",
+     .items = kOperations},
+    {.role = Spec::Input, .name = "z3", .caption = "Čitatel 2.zlomku", .hint = "Čitatel 2.zlomku", .text = "3",
+     .maxLength = 4},
+    {.role = Spec::Input, .name = "z4", .caption = "Jmenovatel 2.zlomku", .hint = "Jmenovatel 2.zlomku", .text = "4",
+     .maxLength = 4},
+    {.role = Spec::Switch, .name = "cele", .caption = "Složený zlomek", .hint = "Zobrazit složený zlomek - ano/ne",
+     .selected = 1},
+    {.role = Spec::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet"},
+    {.role = Spec::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1"},
+    {.role = Spec::Text, .name = "z5", .caption = "Čitatel výsledku", .text = "1", .reported = PropVisible},
+    {.role = Spec::Text, .name = "z6", .caption = "Jmenovatel výsledku", .text = "4", .reported = PropVisible},
+    // The initial texts are the results of the initial inputs: 1 1/4 and 2/5.
+    {.role = Spec::Text, .name = "cara1", .caption = "Zlomková čára výsledku", .reported = PropVisible | PropWidth,
+     .width = bar_pixels(1)},
+    {.role = Spec::Input, .name = "zadani_c", .caption = "Desetinné číslo ", .hint = "Zadejte desetinnou část čísla",
+     .text = "4", .maxLength = 12},
+    {.role = Spec::Press, .name = "preved", .caption = "&Převeď", .hint = "Převede zadané desetinné číslo na zlomek"},
+    {.role = Spec::Text, .name = "citatel", .caption = "Čitatel převedeného čísla", .text = "2"},
+    {.role = Spec::Text, .name = "jmenovatel", .caption = "Jmenovatel převedeného čísla", .text = "5"},
+    {.role = Spec::Text, .name = "cara2", .caption = "Zlomková čára převedeného čísla", .reported = PropWidth,
+     .width = bar_pixels(1)},
+};
 
 void show_result_fraction(WindowModel& m, bool on)
 {
@@ -42,30 +62,10 @@ void show_result_fraction(WindowModel& m, bool on)
 
 int bar_width(const QString& numerator, const QString& denominator)
 {
-    return 6 * static_cast<int>(std::max(numerator.size(), denominator.size())) + 2;
+    return bar_pixels(std::max(numerator.size(), denominator.size()));
 }
 
-void declare_fractions(WindowModel& m)
-{
-    using namespace declare;
-    edit(m, "z1", "Čitatel 1.zlomku", "Čitatel 1.zlomku", "1", 4);
-    edit(m, "z2", "Jmenovatel 1.zlomku", "Jmenovatel 1.zlomku", "2", 4);
-    list(m, "operace", "Početní operace", "Určete druh početní operace", {"+", "-", "*", "/"}, 0);
-    edit(m, "z3", "Čitatel 2.zlomku", "Čitatel 2.zlomku", "3", 4);
-    edit(m, "z4", "Jmenovatel 2.zlomku", "Jmenovatel 2.zlomku", "4", 4);
-    check(m, "cele", "Složený zlomek", true, "Zobrazit složený zlomek - ano/ne");
-    button(m, "zlomek", "&Vypočti", "Provede zadaný výpočet");
-    label(m, "zlomek_cely1", "1", "", "Celá část výsledku");
-    result_label(m, "z5", "Čitatel výsledku", "1", PropVisible);
-    result_label(m, "z6", "Jmenovatel výsledku", "4", PropVisible);
-    result_label(m, "cara1", "Zlomková čára výsledku", "", PropVisible | PropWidth, bar_width(QStringLiteral("1"), QStringLiteral("4")));
-
-    edit(m, "zadani_c", "Desetinné číslo ", "Zadejte desetinnou část čísla", "4", 12);
-    button(m, "preved", "&Převeď", "Převede zadané desetinné číslo na zlomek");
-    label(m, "citatel", "2", "", "Čitatel převedeného čísla");
-    label(m, "jmenovatel", "5", "", "Jmenovatel převedeného čísla");
-    result_label(m, "cara2", "Zlomková čára převedeného čísla", "", PropWidth, bar_width(QStringLiteral("2"), QStringLiteral("5")));
-}
+void declare_fractions(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_fractions(Registry& r)
 {
@@ -77,35 +77,26 @@ void register_fractions(Registry& r)
         r.keepKeys(QString::fromLatin1(field));
 }
 
-void fraction_compute(WindowModel& m)
+FractionResult solve_fraction(const FractionInput& in)
 {
-    std::int64_t z1 = 0, z2 = 0, z3 = 0, z4 = 0;
-    guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
-        z1 = parse_integer32(m.text(QStringLiteral("z1")));
-        z2 = parse_integer32(m.text(QStringLiteral("z2")));
-        z3 = parse_integer32(m.text(QStringLiteral("z3")));
-        z4 = parse_integer32(m.text(QStringLiteral("z4")));
-    });
-    show_result_fraction(m, true);
-    m.setText(QStringLiteral("zlomek_cely1"), QString());
-    const int operation = m.index(QStringLiteral("operace"));
-    // Dividing by a zero fraction puts its numerator into the denominator.
-    if (z2 == 0 || z4 == 0 || (operation == Divide && z3 == 0))
-        report_error(kZeroDenominator);
-
+    FractionResult r;
+    r.in = in;
+    const std::int64_t z1 = in.first.numerator, z2 = in.first.denominator;
+    const std::int64_t z3 = in.second.numerator, z4 = in.second.denominator;
     // The inputs are 32-bit. L div z2 is z4 div gcd and L div z4 is z2 div
     // gcd, so each term is below 2^62 in magnitude and they cannot both reach
     // it: no step overflows, and no denominator below is 0.
     std::int64_t n = 0;
     std::int64_t d = 0;
-    switch (operation) {
+    switch (in.operation) {
     case Subtract:
     case Add: {
         const std::int64_t l = z2 * z4 / gcd(z2, z4);
         const std::int64_t first = z1 * (l / z2);
         const std::int64_t second = z3 * (l / z4);
-        n = operation == Add ? first + second : first - second;
+        n = in.operation == Add ? first + second : first - second;
         d = l;
+        r.common = l;
         break;
     }
     case Multiply:
@@ -116,60 +107,105 @@ void fraction_compute(WindowModel& m)
         n = z1 * z4;
         d = z2 * z3;
         break;
-    default: return; // the list always has one of its four items selected
     }
+    r.unreduced = {n, d};
 
-    const bool mixed = m.checked(QStringLiteral("cele"));
     if (n == 0) {
         // Zero is the whole number 0, or 0 over 1.
         d = 1;
-        if (mixed) {
-            m.setText(QStringLiteral("zlomek_cely1"), QStringLiteral("0"));
-            show_result_fraction(m, false);
+        if (in.mixed) {
+            r.hasWhole = true;
+            r.fractionShown = false;
         }
     } else {
-        const std::int64_t g = gcd(n, d);
-        n /= g;
-        d /= g;
+        r.divisor = gcd(n, d);
+        n /= r.divisor;
+        d /= r.divisor;
         if (d < 0) {
             n = -n;
             d = -d;
         }
-        if (mixed && std::abs(n) >= d) {
-            m.setText(QStringLiteral("zlomek_cely1"), QString::number(n / d));
-            n = std::abs(n % d);
-            if (n == 0)
-                show_result_fraction(m, false);
-        }
     }
-    const QString numerator = QString::number(n);
-    const QString denominator = QString::number(d);
+    r.reduced = {n, d};
+    if (n != 0 && in.mixed && std::abs(n) >= d) {
+        r.hasWhole = true;
+        r.whole = n / d;
+        n = std::abs(n % d);
+        r.fractionShown = n != 0;
+    }
+    r.shown = {n, d};
+    return r;
+}
+
+DecimalFraction solve_decimal(const DecimalInput& in)
+{
+    DecimalFraction r;
+    r.in = in;
+    r.power = std::pow(10.0, static_cast<double>(in.digits));
+    if (in.value != 0) {
+        r.divisor = gcd(trunc_int64(in.value), trunc_int64(r.power));
+        r.numerator = in.value / r.divisor;
+        r.denominator = r.power / r.divisor;
+    }
+    return r;
+}
+
+void fraction_compute(WindowModel& m)
+{
+    FractionInput in;
+    guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
+        in.first.numerator = parse_integer32(m.text(QStringLiteral("z1")));
+        in.first.denominator = parse_integer32(m.text(QStringLiteral("z2")));
+        in.second.numerator = parse_integer32(m.text(QStringLiteral("z3")));
+        in.second.denominator = parse_integer32(m.text(QStringLiteral("z4")));
+    });
+    show_result_fraction(m, true);
+    m.setText(QStringLiteral("zlomek_cely1"), QString());
+    in.operation = m.index(QStringLiteral("operace"));
+    // Dividing by a zero fraction puts its numerator into the denominator.
+    if (in.first.denominator == 0 || in.second.denominator == 0 ||
+        (in.operation == Divide && in.second.numerator == 0))
+        report_error(kZeroDenominator);
+    if (in.operation < Add || in.operation > Divide)
+        return; // the list always has one of its four items selected
+    in.mixed = m.checked(QStringLiteral("cele"));
+
+    const FractionResult r = solve_fraction(in);
+
+    if (r.hasWhole)
+        m.setText(QStringLiteral("zlomek_cely1"), QString::number(r.whole));
+    if (!r.fractionShown)
+        show_result_fraction(m, false);
+    const QString numerator = QString::number(r.shown.numerator);
+    const QString denominator = QString::number(r.shown.denominator);
     m.setText(QStringLiteral("z5"), numerator);
     m.setText(QStringLiteral("z6"), denominator);
     m.setWidth(QStringLiteral("cara1"), bar_width(numerator, denominator));
+    m.publish(QStringLiteral("zlm"), r);
 }
 
 void prevedClick(WindowModel& m)
 {
     // The field stands after a fixed "0,": it holds the decimal digits alone.
     const QString text = m.text(QStringLiteral("zadani_c"));
-    double x = 0;
+    DecimalInput in;
+    in.digits = static_cast<int>(text.size());
     guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty !!!"), [&] {
         if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
             reject_value();
-        x = store_double(parse_decimal(text));
+        in.value = store_double(parse_decimal(text));
     });
-    const double p = std::pow(10.0, static_cast<double>(text.size()));
-    QString numerator = QStringLiteral("0");
-    QString denominator = QStringLiteral("1");
-    if (x != 0) {
-        const std::int64_t g = gcd(trunc_int64(x), trunc_int64(p));
-        numerator = format_number(x / g);
-        denominator = format_number(p / g);
-    }
+
+    const DecimalFraction r = solve_decimal(in);
+
+    // Zero is written without a look at the arithmetic flags.
+    const bool zero = r.divisor == 0;
+    const QString numerator = zero ? QStringLiteral("0") : format_number(r.numerator);
+    const QString denominator = zero ? QStringLiteral("1") : format_number(r.denominator);
     m.setText(QStringLiteral("citatel"), numerator);
     m.setText(QStringLiteral("jmenovatel"), denominator);
     m.setWidth(QStringLiteral("cara2"), bar_width(numerator, denominator));
+    m.publish(QStringLiteral("zlm"), r);
 }
 
 } // namespace qvk::numbers
