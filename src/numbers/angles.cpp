@@ -10,8 +10,6 @@ namespace qvk::numbers {
 
 namespace {
 
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
-
 const QString kDegrees = QStringLiteral("uhly_stupne");
 const QString kWholeDegrees = QStringLiteral("uhly_st");
 const QString kMinutes = QStringLiteral("uhly_min");
@@ -20,7 +18,19 @@ const QString kRadians = QStringLiteral("uhly_rad");
 const QString kGrads = QStringLiteral("uhly_grad");
 const QString kTyped = QStringLiteral("uhly_puv");
 
-enum class Given { Radians, Grads, Degrees, Dms };
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "uhly_stupne", .caption = "Stupně", .hint = "Zadejte úhel", .text = "57,29578",
+     .maxLength = 12},
+    {.role = Spec::Input, .name = "uhly_st", .caption = "Stupně (st.)", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Spec::Input, .name = "uhly_min", .caption = "Minuty", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Spec::Input, .name = "uhly_vt", .caption = "Vteřiny", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Spec::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12},
+    {.role = Spec::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12},
+    {.role = Spec::Text, .name = "uhly_puv", .caption = "Původní zadání", .reported = PropLeft},
+    {.role = Spec::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu"},
+    {.role = Spec::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání"},
+};
 
 double fraction(double x) { return store_double(static_cast<long double>(x) - std::trunc(static_cast<long double>(x))); }
 
@@ -34,27 +44,11 @@ void carry_sixty(double& part, double& whole, double angle)
     }
 }
 
+using LD = long double;
+
 } // namespace
 
-void declare_angles(WindowModel& m)
-{
-    using namespace declare;
-    const char* hint = "Zadejte úhel";
-    edit(m, "uhly_stupne", "Stupně", hint, "57,29578", 12);
-    edit(m, "uhly_st", "Stupně (st.)", hint, "", 6);
-    edit(m, "uhly_min", "Minuty", hint, "", 6);
-    edit(m, "uhly_vt", "Vteřiny", hint, "", 6);
-    edit(m, "uhly_rad", "Radiány", hint, "", 12);
-    edit(m, "uhly_grad", "Grady", hint, "", 12);
-    Field typed;
-    typed.name = kTyped;
-    typed.kind = Kind::Label;
-    typed.caption = QStringLiteral("Původní zadání");
-    typed.reported = PropLeft;
-    m.add(std::move(typed));
-    button(m, "uhly_vypocet", "&Převeď", "Převede na zbývající jednotky úhlu");
-    button(m, "uhly_vymaz", "", "Vymaže zadání");
-}
+void declare_angles(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_angles(Registry& r)
 {
@@ -62,10 +56,69 @@ void register_angles(Registry& r)
     r.add(QStringLiteral("uhly_vymazClick"), uhly_vymazClick);
 }
 
+// Not the descriptor's order: the clear has always gone from the radians.
 void uhly_vymazClick(WindowModel& m)
 {
     for (const QString& name : {kRadians, kGrads, kWholeDegrees, kMinutes, kSeconds, kDegrees, kTyped})
         m.setText(name, QString());
+}
+
+AngleResult convert_angle(const AngleInput& in)
+{
+    AngleResult r;
+    r.in = in;
+    double deg = 0, rad = 0, grad = 0;
+    switch (in.unit) {
+    case AngleUnit::Radians:
+        rad = in.value;
+        deg = degrees_of_radians<LD>(rad);
+        grad = grads_of_degrees<LD>(deg);
+        break;
+    case AngleUnit::Grads:
+        grad = in.value;
+        deg = degrees_of_grads<LD>(grad);
+        rad = radians_of_degrees<LD>(deg);
+        break;
+    case AngleUnit::Degrees:
+        deg = in.value;
+        grad = grads_of_degrees<LD>(deg);
+        rad = radians_of_degrees<LD>(deg);
+        break;
+    case AngleUnit::Dms: deg = degrees_of_dms<LD>(in.st, in.min, in.vt); break;
+    }
+
+    r.st = store_double(std::trunc(static_cast<LD>(deg)));
+    const double minutes = store_double(fraction(deg) * 60.0L);
+    r.vt = store_double(fraction(minutes) * 60.0L);
+    r.min = store_double(std::trunc(static_cast<LD>(minutes)));
+    // Seconds that round to a whole minute are carried, so 59,9 seconds shown
+    // with no places read 0 of the next minute, never 60.
+    r.vt = store_double(round_places(r.vt, in.secondsPlaces));
+    carry_sixty(r.vt, r.min, deg);
+    carry_sixty(r.min, r.st, deg);
+
+    if (in.unit == AngleUnit::Dms) {
+        grad = grads_of_degrees<LD>(deg);
+        rad = radians_of_degrees<LD>(deg);
+        deg = store_double(round_places(deg, in.places));
+    }
+    r.degrees = deg;
+    r.radians = rad;
+    r.grads = grad;
+    return r;
+}
+
+QString typed_text(const AngleInput& in)
+{
+    QString typed = QStringLiteral("Původní zadání: ");
+    typed += in.stText.isEmpty() ? QStringLiteral("0 st. ") : in.stText + QStringLiteral(" st. ");
+    if (!in.minText.isEmpty())
+        typed += in.minText + QStringLiteral(" min. ");
+    else if (!in.vtText.isEmpty())
+        typed += QStringLiteral("0 min ");
+    if (!in.vtText.isEmpty())
+        typed += in.vtText + QStringLiteral(" vt.");
+    return typed;
 }
 
 void uhly_vypocetClick(WindowModel& m)
@@ -73,96 +126,65 @@ void uhly_vypocetClick(WindowModel& m)
     m.setText(kTyped, QString());
 
     // Only a field with no character at all counts as empty.
-    const QString stText = m.text(kWholeDegrees);
-    const QString minText = m.text(kMinutes);
-    const QString vtText = m.text(kSeconds);
+    AngleInput in;
+    in.stText = m.text(kWholeDegrees);
+    in.minText = m.text(kMinutes);
+    in.vtText = m.text(kSeconds);
     const bool degrees = !m.text(kDegrees).isEmpty();
-    const bool dms = !stText.isEmpty() || !minText.isEmpty() || !vtText.isEmpty();
+    const bool dms = !in.stText.isEmpty() || !in.minText.isEmpty() || !in.vtText.isEmpty();
     const bool radians = !m.text(kRadians).isEmpty();
     const bool grads = !m.text(kGrads).isEmpty();
-    Given given;
     if (radians && !degrees && !dms && !grads)
-        given = Given::Radians;
+        in.unit = AngleUnit::Radians;
     else if (grads && !degrees && !dms && !radians)
-        given = Given::Grads;
+        in.unit = AngleUnit::Grads;
     else if (degrees && !dms && !radians && !grads)
-        given = Given::Degrees;
+        in.unit = AngleUnit::Degrees;
     else if (dms && !degrees && !radians && !grads)
-        given = Given::Dms;
+        in.unit = AngleUnit::Dms;
     else
         report_error(QStringLiteral("Nepřípustná kombinace zadání"));
 
-    const int places = m.settings().zaokrouhleni;
+    in.places = m.settings().zaokrouhleni;
+    in.secondsPlaces = m.settings().zaokrouhleni_uh_vt;
     const auto read = [&](const QString& name) { return store_double(parse_decimal(m.text(name))); };
     const auto readRounded = [&](const QString& name) {
-        return store_double(round_places(parse_decimal(m.text(name)), places));
+        return store_double(round_places(parse_decimal(m.text(name)), in.places));
     };
-    double deg = 0, st = 0, min = 0, vt = 0, rad = 0, grad = 0;
     guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"), [&] {
-        switch (given) {
-        case Given::Radians: rad = readRounded(kRadians); break;
-        case Given::Grads: grad = readRounded(kGrads); break;
-        case Given::Degrees: deg = readRounded(kDegrees); break;
-        case Given::Dms:
+        switch (in.unit) {
+        case AngleUnit::Radians: in.value = readRounded(kRadians); break;
+        case AngleUnit::Grads: in.value = readRounded(kGrads); break;
+        case AngleUnit::Degrees: in.value = readRounded(kDegrees); break;
+        case AngleUnit::Dms:
             // An empty part counts as 0.
-            if (!stText.isEmpty())
-                st = read(kWholeDegrees);
-            if (!minText.isEmpty())
-                min = read(kMinutes);
-            if (!vtText.isEmpty())
-                vt = readRounded(kSeconds);
+            if (!in.stText.isEmpty())
+                in.st = read(kWholeDegrees);
+            if (!in.minText.isEmpty())
+                in.min = read(kMinutes);
+            if (!in.vtText.isEmpty())
+                in.vt = readRounded(kSeconds);
             break;
         }
     });
-    switch (given) {
-    case Given::Radians:
-        deg = store_double(rad / kPi * 180);
-        grad = store_double(deg / 9.0L * 10);
-        break;
-    case Given::Grads:
-        deg = store_double(grad / 10.0L * 9);
-        rad = store_double(deg / 180.0L * kPi);
-        break;
-    case Given::Degrees:
-        grad = store_double(deg / 9.0L * 10);
-        rad = store_double(deg / 180.0L * kPi);
-        break;
-    case Given::Dms: deg = store_double((min / 60.0L + st) + vt / 3600.0L); break;
-    }
 
-    st = store_double(std::trunc(static_cast<long double>(deg)));
-    const double minutes = store_double(fraction(deg) * 60.0L);
-    vt = store_double(fraction(minutes) * 60.0L);
-    min = store_double(std::trunc(static_cast<long double>(minutes)));
-    // Seconds that round to a whole minute are carried, so 59,9 seconds shown
-    // with no places read 0 of the next minute, never 60.
-    vt = store_double(round_places(vt, m.settings().zaokrouhleni_uh_vt));
-    carry_sixty(vt, min, deg);
-    carry_sixty(min, st, deg);
+    const AngleResult r = convert_angle(in);
 
-    if (given == Given::Dms) {
-        grad = store_double(deg / 9.0L * 10);
-        rad = store_double(deg / 180.0L * kPi);
-        deg = store_double(round_places(deg, places));
-        QString typed = QStringLiteral("Původní zadání: ");
-        typed += stText.isEmpty() ? QStringLiteral("0 st. ") : stText + QStringLiteral(" st. ");
-        if (!minText.isEmpty())
-            typed += minText + QStringLiteral(" min. ");
-        else if (!vtText.isEmpty())
-            typed += QStringLiteral("0 min ");
-        if (!vtText.isEmpty())
-            typed += vtText + QStringLiteral(" vt.");
+    if (in.unit == AngleUnit::Dms) {
+        const QString typed = typed_text(in);
         m.setText(kTyped, typed);
         // Roughly centred at 6 pixels per character.
         m.setLeft(kTyped, kClientWidth / 2 - (static_cast<int>(typed.size()) * 6 + 2) / 2 + 30);
     }
-
-    m.setText(kGrads, format_number(round_places(grad, places)));
-    m.setText(kRadians, format_number(round_places(rad, places)));
-    m.setText(kDegrees, format_number(round_places(deg, places)));
-    m.setText(kWholeDegrees, format_number(st));
-    m.setText(kMinutes, format_number(min));
-    m.setText(kSeconds, format_number(vt));
+    // Rounded as they are written: a rounding that fails leaves the fields
+    // before it written.
+    m.setText(kGrads, format_number(round_places(r.grads, in.places)));
+    m.setText(kRadians, format_number(round_places(r.radians, in.places)));
+    m.setText(kDegrees, format_number(round_places(r.degrees, in.places)));
+    m.setText(kWholeDegrees, format_number(r.st));
+    m.setText(kMinutes, format_number(r.min));
+    m.setText(kSeconds, format_number(r.vt));
+    m.publish(QStringLiteral("uhly"), r);
 }
 
 } // namespace qvk::numbers
