@@ -36,10 +36,10 @@ constexpr Spec kPage[] = {
     {.role = Spec::Switch, .name = "cele", .caption = "Složený zlomek", .hint = "Zobrazit složený zlomek - ano/ne",
      .selected = 1},
     {.role = Spec::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet"},
+    // The results start as those of the initial inputs: 1 1/4 and 2/5.
     {.role = Spec::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1"},
     {.role = Spec::Text, .name = "z5", .caption = "Čitatel výsledku", .text = "1", .reported = PropVisible},
     {.role = Spec::Text, .name = "z6", .caption = "Jmenovatel výsledku", .text = "4", .reported = PropVisible},
-    // The initial texts are the results of the initial inputs: 1 1/4 and 2/5.
     {.role = Spec::Text, .name = "cara1", .caption = "Zlomková čára výsledku", .reported = PropVisible | PropWidth,
      .width = bar_pixels(1)},
     {.role = Spec::Input, .name = "zadani_c", .caption = "Desetinné číslo ", .hint = "Zadejte desetinnou část čísla",
