@@ -96,6 +96,19 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
             break;
         }
         case Spec::Switch: check(m, s.name, s.caption, s.selected != 0, s.hint); break;
+        case Spec::Spin: {
+            Field f;
+            f.name = QString::fromUtf8(s.name);
+            f.kind = Kind::Spin;
+            f.caption = QString::fromUtf8(s.caption);
+            f.hint = QString::fromUtf8(s.hint);
+            f.minimum = s.minimum;
+            f.maximum = s.maximum;
+            f.value = s.selected;
+            f.maxLength = s.maxLength;
+            m.add(std::move(f));
+            break;
+        }
         }
     }
 }

@@ -19,6 +19,7 @@ struct Spec {
         Press,  // a push button
         Choice, // a drop-down list
         Switch, // a check box or radio button
+        Spin,   // a spin box
     };
     Role role = Input;
     const char* name = "";
@@ -28,9 +29,10 @@ struct Spec {
     int maxLength = 0;
     bool cleared = false;  // emptied by the page's clear button (and Ctrl+X)
     bool readOnly = false; // Area
-    // Choice: its items; Choice and Switch: the initial selection / state.
+    // Choice: its items; Choice, Switch and Spin: the initial selection / state / value.
     std::span<const char* const> items = {};
     int selected = 0;
+    int minimum = 0, maximum = 0; // Spin
     // Press: enabled at start, properties reported beside the value.
     bool enabled = true;
     unsigned reported = PropNone;
