@@ -84,7 +84,6 @@ void pocet_rovnicChange(WindowModel& m)
     results.setColWidth(0, 24);
 }
 
-
 namespace {
 
 using Row = std::vector<long double>;

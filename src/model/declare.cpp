@@ -84,11 +84,7 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
         case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
         case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
         case Spec::Choice: {
-            Field f;
-            f.name = QString::fromUtf8(s.name);
-            f.kind = Kind::List;
-            f.caption = QString::fromUtf8(s.caption);
-            f.hint = QString::fromUtf8(s.hint);
+            Field f = make(Kind::List, s.name, s.caption, s.hint);
             for (const char* item : s.items)
                 f.items.append(QString::fromUtf8(item));
             f.value = s.selected;
@@ -97,11 +93,7 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
         }
         case Spec::Switch: check(m, s.name, s.caption, s.selected != 0, s.hint); break;
         case Spec::Spin: {
-            Field f;
-            f.name = QString::fromUtf8(s.name);
-            f.kind = Kind::Spin;
-            f.caption = QString::fromUtf8(s.caption);
-            f.hint = QString::fromUtf8(s.hint);
+            Field f = make(Kind::Spin, s.name, s.caption, s.hint);
             f.minimum = s.minimum;
             f.maximum = s.maximum;
             f.value = s.selected;
