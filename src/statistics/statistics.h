@@ -27,8 +27,8 @@ struct StatisticsInput {
     std::vector<double> values; // as read, at least two
 };
 
-// Between the steps of the sort the page lets its events through; a false
-// from either stops the sort.
+// Between the steps of the sort the page lets its events through: a false
+// after a comparison ends the pass, a false after a pass stops the sort.
 struct SortPolls {
     std::function<bool()> compared;            // after every comparison
     std::function<bool(qsizetype pass)> passed; // after every pass
@@ -47,7 +47,7 @@ struct StatisticsResult {
     // (counted from 0) when n is even.
     double median = 0;
     qsizetype medianAt = 0;
-    double range = 0;         // variační rozpětí
+    double range = 0;         // largest minus smallest
     double meanDeviation = 0; // mean absolute deviation
     double variance = 0;
     double deviation = 0;     // standard deviation
@@ -56,7 +56,7 @@ struct StatisticsResult {
     double skewness = 0;
 };
 
-// Sorts as the page always has (exchange sort), then computes. Arithmetic
+// Sorts by exchanges, then computes. Arithmetic
 // faults are caught into the result, never thrown.
 StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& polls = {});
 
