@@ -15,21 +15,18 @@ namespace {
 const QString kInput = QStringLiteral("soustavarov");
 const QString kResults = QStringLiteral("reseni_rovnic");
 
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Spin, .name = "pocet_rovnic", .caption = "Počet rovnic :",
+     .hint = "Určete počet rovnic v soustavě rovnic", .maxLength = 2, .selected = 2, .minimum = 2, .maximum = 26},
+    {.role = Spec::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic"},
+};
+
 } // namespace
 
 void declare_system(WindowModel& m)
 {
-    Field count;
-    count.name = QStringLiteral("pocet_rovnic");
-    count.kind = Kind::Spin;
-    count.caption = QStringLiteral("Počet rovnic :");
-    count.hint = QStringLiteral("Určete počet rovnic v soustavě rovnic");
-    count.minimum = 2;
-    count.maximum = 26;
-    count.value = 2;
-    count.maxLength = 2;
-    m.add(count);
-    declare::button(m, "sous_rov_vyres", "&Vyřeš", "Vyřeší zadanou soustavu rovnic");
+    declare::declare_all(m, kPage);
 
     // The grids as the window describes them, then the main window's
     // narrow header column.
@@ -91,20 +88,139 @@ namespace {
 
 using Row = std::vector<long double>;
 
-struct Matrix {
-    int n = 0;
-    std::vector<Row> a; // 1-based, a[i][j]
-    Row b;
-
-    void round(int places)
-    {
-        for (int i = 1; i <= n; ++i) {
-            for (int j = 1; j <= n; ++j)
-                a[i][j] = round_places(a[i][j], places);
-            b[i] = round_places(b[i], places);
-        }
+void round_matrix(SystemMatrix& x, int places)
+{
+    for (int i = 1; i <= x.n; ++i) {
+        for (int j = 1; j <= x.n; ++j)
+            x.a[i][j] = round_places(x.a[i][j], places);
+        x.b[i] = round_places(x.b[i], places);
     }
-};
+}
+
+// What each variable is, read from the reduced row echelon form of the
+// final matrix (row exchanges allowed here, entries rounded as the solver does).
+std::vector<Unknown> classify(SystemMatrix x, int d)
+{
+    const int n = x.n;
+    std::vector<int> pivotOfCol(n + 1, -1);
+    int r = 1;
+    for (int j = 1; j <= n && r <= n; ++j) {
+        int p = r;
+        while (p <= n && x.a[p][j] == 0)
+            ++p;
+        if (p > n)
+            continue;
+        std::swap(x.a[p], x.a[r]);
+        std::swap(x.b[p], x.b[r]);
+        const long double pivot = x.a[r][j];
+        for (int k = 1; k <= n; ++k)
+            x.a[r][k] /= pivot;
+        x.b[r] /= pivot;
+        x.a[r][j] = 1;
+        round_matrix(x, 10);
+        for (int i = 1; i <= n; ++i) {
+            if (i == r || x.a[i][j] == 0)
+                continue;
+            const long double f = x.a[i][j];
+            for (int k = 1; k <= n; ++k)
+                x.a[i][k] -= f * x.a[r][k];
+            x.b[i] -= f * x.b[r];
+            x.a[i][j] = 0;
+            round_matrix(x, 10);
+        }
+        pivotOfCol[j] = r++;
+    }
+    for (int i = 1; i <= n; ++i) {
+        bool zeros = true;
+        for (int j = 1; j <= n; ++j)
+            zeros = zeros && x.a[i][j] == 0;
+        if (zeros && x.b[i] != 0)
+            return std::vector<Unknown>(static_cast<size_t>(n), {Unknown::Kind::NoSolution});
+    }
+    std::vector<Unknown> out;
+    for (int j = 1; j <= n; ++j) {
+        const int row = pivotOfCol[j];
+        if (row < 0) {
+            out.push_back({Unknown::Kind::Free});
+            continue;
+        }
+        bool dependent = false;
+        for (int k = 1; k <= n; ++k)
+            dependent = dependent || (pivotOfCol[k] < 0 && x.a[row][k] != 0);
+        out.push_back(dependent ? Unknown{Unknown::Kind::Dependent}
+                                : Unknown{Unknown::Kind::Value, round_places(x.b[row], d)});
+    }
+    return out;
+}
+
+} // namespace
+
+SystemResult solve_system(const SystemInput& in)
+{
+    SystemResult r;
+    r.in = in;
+    SystemMatrix x = in.given;
+    const int n = x.n;
+    // A listed step looks at the flags of its arithmetic first, even when no
+    // number has to be written anew.
+    auto step = [&] {
+        if (in.listed)
+            fpu_check();
+        r.steps.push_back(x);
+    };
+    try {
+        step();
+        for (int k = 1; k <= n; ++k) {
+            int p = k;
+            while (p <= n && x.a[p][k] == 0)
+                ++p;
+            if (p != k) {
+                long double f = 0;
+                if (p <= n && round_places(x.a[p][k], 14) != 0)
+                    f = 1 / round_places(x.a[p][k], 14);
+                if (p <= n) {
+                    for (int j = 1; j <= n; ++j)
+                        x.a[k][j] = x.a[k][j] + f * x.a[p][j];
+                    x.b[k] = x.b[k] + f * x.b[p];
+                }
+                round_matrix(x, 14);
+            }
+            round_matrix(x, 10);
+            for (int i = 1; i <= n; ++i) {
+                if (i == k || x.a[i][k] == 0 || x.a[k][k] == 0)
+                    continue;
+                const long double f = -x.a[i][k] / x.a[k][k];
+                for (int j = 1; j <= n; ++j)
+                    x.a[i][j] = x.a[i][j] + f * x.a[k][j];
+                x.b[i] = x.b[i] + f * x.b[k];
+                round_matrix(x, 10);
+                step();
+            }
+        }
+        for (int k = 1; k <= n; ++k) {
+            const long double pivot = x.a[k][k];
+            if (pivot == 1 || pivot == 0)
+                continue;
+            for (int j = 1; j <= n; ++j)
+                if (j != k)
+                    x.a[k][j] = x.a[k][j] / pivot;
+            x.b[k] = x.b[k] / pivot;
+            x.a[k][k] = 1;
+            round_matrix(x, 14);
+            round_matrix(x, 10);
+            step();
+        }
+        round_matrix(x, in.places);
+        r.reached = SystemResult::Stage::Eliminated;
+        r.unknowns = classify(x, in.places);
+        r.reached = SystemResult::Stage::Classified;
+    } catch (...) {
+        r.failure = std::current_exception();
+    }
+    return r;
+}
+
+namespace {
 
 // The listing's text of each row, kept with the values it was written from:
 // a step changes one row, so the other rows' texts are written again as they
@@ -113,7 +229,7 @@ class ListedRows {
 public:
     explicit ListedRows(int n) : values_(n + 1), texts_(n + 1) {}
 
-    const QString& text(const Matrix& x, int i, int d)
+    const QString& text(const SystemMatrix& x, int i, int d)
     {
         Row& seen = values_[i];
         const bool same = !seen.empty() && std::equal(x.a[i].begin() + 1, x.a[i].end(), seen.begin()) &&
@@ -135,94 +251,56 @@ private:
     std::vector<QString> texts_;
 };
 
-void listing_matrix(WindowModel& m, const Matrix& x, int d, ListedRows& rows)
+} // namespace
+
+QStringList system_listing_head() { return {QStringLiteral("Soustava rovnic"), QStringLiteral(" ")}; }
+
+QStringList system_listing(const SystemResult& r)
 {
-    if (!m.settings().vypis_rovnic)
-        return;
-    // The flags of the step's arithmetic are looked at here even when no
-    // number has to be written anew.
-    fpu_check();
-    for (int i = 1; i <= x.n; ++i)
-        m.listing_add(rows.text(x, i, d));
-    m.listing_add(QStringLiteral("-"));
+    QStringList out;
+    const int n = r.in.given.n, d = r.in.places;
+    ListedRows rows(n);
+    for (const SystemMatrix& x : r.steps) {
+        for (int i = 1; i <= n; ++i)
+            out << rows.text(x, i, d);
+        out << QStringLiteral("-");
+    }
+    // The final rounding is not listed.
+    if (r.reached >= SystemResult::Stage::Eliminated && !out.isEmpty())
+        out.last() += QString(26, u'-');
+    return out;
 }
 
-// What each variable is, read from the reduced row echelon form of the
-// final matrix (row exchanges allowed here, entries rounded as the solver does).
-QStringList classify(Matrix x, int d)
+QStringList unknown_texts(const SystemResult& r)
 {
-    const int n = x.n;
-    std::vector<int> pivotOfCol(n + 1, -1);
-    int r = 1;
-    for (int j = 1; j <= n && r <= n; ++j) {
-        int p = r;
-        while (p <= n && x.a[p][j] == 0)
-            ++p;
-        if (p > n)
-            continue;
-        std::swap(x.a[p], x.a[r]);
-        std::swap(x.b[p], x.b[r]);
-        const long double pivot = x.a[r][j];
-        for (int k = 1; k <= n; ++k)
-            x.a[r][k] /= pivot;
-        x.b[r] /= pivot;
-        x.a[r][j] = 1;
-        x.round(10);
-        for (int i = 1; i <= n; ++i) {
-            if (i == r || x.a[i][j] == 0)
-                continue;
-            const long double f = x.a[i][j];
-            for (int k = 1; k <= n; ++k)
-                x.a[i][k] -= f * x.a[r][k];
-            x.b[i] -= f * x.b[r];
-            x.a[i][j] = 0;
-            x.round(10);
-        }
-        pivotOfCol[j] = r++;
-    }
     QStringList out;
-    for (int i = 1; i <= n; ++i) {
-        bool zeros = true;
-        for (int j = 1; j <= n; ++j)
-            zeros = zeros && x.a[i][j] == 0;
-        if (zeros && x.b[i] != 0) {
-            for (int k = 1; k <= n; ++k)
-                out << QStringLiteral("Bez řešení");
-            return out;
+    for (const Unknown& u : r.unknowns) {
+        switch (u.kind) {
+        case Unknown::Kind::Value: out << format_number(u.value); break;
+        case Unknown::Kind::Free: out << QStringLiteral("R"); break;
+        case Unknown::Kind::Dependent: out << QStringLiteral("dle xx"); break;
+        case Unknown::Kind::NoSolution: out << QStringLiteral("Bez řešení"); break;
         }
-    }
-    for (int j = 1; j <= n; ++j) {
-        const int row = pivotOfCol[j];
-        if (row < 0) {
-            out << QStringLiteral("R");
-            continue;
-        }
-        bool dependent = false;
-        for (int k = 1; k <= n; ++k)
-            dependent = dependent || (pivotOfCol[k] < 0 && x.a[row][k] != 0);
-        out << (dependent ? QStringLiteral("dle xx") : format_number(round_places(x.b[row], d)));
     }
     return out;
 }
 
-} // namespace
-
 void sous_rov_vyresClick(WindowModel& m)
 {
-    const bool listing = m.settings().vypis_rovnic;
-    const int d = m.settings().zaokrouhleni;
-    if (listing) {
-        m.listing_add(QStringLiteral("Soustava rovnic"));
-        m.listing_add(QStringLiteral(" "));
+    SystemInput in;
+    in.listed = m.settings().vypis_rovnic;
+    in.places = m.settings().zaokrouhleni;
+    if (in.listed) {
+        for (const QString& line : system_listing_head())
+            m.listing_add(line);
         m.listing_show();
     }
     const int n = m.value(QStringLiteral("pocet_rovnic"));
     const Grid& input = m.grid(kInput);
-    Matrix x;
+    SystemMatrix& x = in.given;
     x.n = n;
     x.a.assign(n + 1, Row(n + 1, 0));
     x.b.assign(n + 1, 0);
-    ListedRows listed(n);
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n + 1; ++c) {
             if (input.cell(c, r).isEmpty())
@@ -235,56 +313,21 @@ void sous_rov_vyresClick(WindowModel& m)
             (c <= n ? x.a[r][c] : x.b[r]) = v;
         }
     }
-    listing_matrix(m, x, d, listed);
 
-    for (int k = 1; k <= n; ++k) {
-        int p = k;
-        while (p <= n && x.a[p][k] == 0)
-            ++p;
-        if (p != k) {
-            long double f = 0;
-            if (p <= n && round_places(x.a[p][k], 14) != 0)
-                f = 1 / round_places(x.a[p][k], 14);
-            if (p <= n) {
-                for (int j = 1; j <= n; ++j)
-                    x.a[k][j] = x.a[k][j] + f * x.a[p][j];
-                x.b[k] = x.b[k] + f * x.b[p];
-            }
-            x.round(14);
-        }
-        x.round(10);
-        for (int i = 1; i <= n; ++i) {
-            if (i == k || x.a[i][k] == 0 || x.a[k][k] == 0)
-                continue;
-            const long double f = -x.a[i][k] / x.a[k][k];
-            for (int j = 1; j <= n; ++j)
-                x.a[i][j] = x.a[i][j] + f * x.a[k][j];
-            x.b[i] = x.b[i] + f * x.b[k];
-            x.round(10);
-            listing_matrix(m, x, d, listed);
-        }
-    }
-    for (int k = 1; k <= n; ++k) {
-        const long double pivot = x.a[k][k];
-        if (pivot == 1 || pivot == 0)
-            continue;
-        for (int j = 1; j <= n; ++j)
-            if (j != k)
-                x.a[k][j] = x.a[k][j] / pivot;
-        x.b[k] = x.b[k] / pivot;
-        x.a[k][k] = 1;
-        x.round(14);
-        x.round(10);
-        listing_matrix(m, x, d, listed);
-    }
-    x.round(d);
-    if (listing && !m.listing().isEmpty())
-        m.listing_set_last(m.listing().last() + QString(26, u'-'));
+    SystemResult r = solve_system(in);
 
-    const QStringList results = classify(x, d);
+    // The steps reached are listed even when the solve stopped on a fault.
+    if (in.listed)
+        for (const QString& line : system_listing(r))
+            m.listing_add(line);
+    if (r.failure)
+        std::rethrow_exception(r.failure);
+
+    const QStringList texts = unknown_texts(r);
     Grid& out = m.gridForWrite(kResults);
     for (int i = 1; i <= n && i < out.RowCount(); ++i)
-        out.SetCellIfChanged(1, i, results[i - 1]);
+        out.SetCellIfChanged(1, i, texts[i - 1]);
+    m.publish(QStringLiteral("sr"), std::move(r));
 }
 
 } // namespace qvk::equations

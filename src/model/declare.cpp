@@ -91,11 +91,7 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
         case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
         case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
         case Spec::Choice: {
-            Field f;
-            f.name = QString::fromUtf8(s.name);
-            f.kind = Kind::List;
-            f.caption = QString::fromUtf8(s.caption);
-            f.hint = QString::fromUtf8(s.hint);
+            Field f = make(Kind::List, s.name, s.caption, s.hint);
             for (const char* item : s.items)
                 f.items.append(QString::fromUtf8(item));
             f.value = s.selected;

@@ -19,47 +19,58 @@ const QString kProgress = QStringLiteral("Tridim");
 const QString kCount = QStringLiteral("stat_prvky");
 const QString kStop = QString::fromLatin1(kStatisticsStop);
 
-// The result fields in the order the clear button empties them.
-const char* const kResults[] = {"stat_vr",         "stat_vari_koef", "stat_soucet",      "stat_prum_odchyl",
-                                "stat_rozptyl",    "stat_prumer",    "stat_median",      "stat_smer_odchyl",
-                                "stat_spic",       "stat_sikm"};
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Area, .name = "data", .hint = "Zadejte vstupní data", .text = "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n"},
+    {.role = Spec::Area, .name = "memo_zal"},
+    {.role = Spec::Text, .name = "Tridim"},
+    {.role = Spec::Output, .name = "stat_prvky", .caption = "n =", .hint = "Počet prvků", .text = "12"},
+    {.role = Spec::Output, .name = "stat_prumer", .caption = "Průměr", .cleared = true},
+    {.role = Spec::Output, .name = "stat_soucet", .caption = "Součet prvků", .cleared = true},
+    {.role = Spec::Output, .name = "stat_prum_odchyl", .caption = "Průměrná absolutní odchylka", .cleared = true},
+    {.role = Spec::Output, .name = "stat_rozptyl", .caption = "Rozptyl", .cleared = true},
+    {.role = Spec::Output, .name = "stat_smer_odchyl", .caption = "Směrodatná odchylka", .cleared = true},
+    {.role = Spec::Output, .name = "stat_vari_koef", .caption = "Variační koeficient", .cleared = true},
+    {.role = Spec::Output, .name = "stat_vr", .caption = "Variační rozpětí", .cleared = true},
+    {.role = Spec::Output, .name = "stat_median", .caption = "Medián", .cleared = true},
+    {.role = Spec::Output, .name = "stat_spic", .caption = "Koeficient špičatosti", .cleared = true},
+    {.role = Spec::Output, .name = "stat_sikm", .caption = "Koeficient šikmosti", .cleared = true},
+    {.role = Spec::Press, .name = "stat_vyres", .caption = "Vyřeš", .hint = "Vypočítá vybrané statistické charakteristiky",
+     .reported = PropEnabled},
+    {.role = Spec::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled},
+    {.role = Spec::Press, .name = "stat_prerus", .caption = "&Ukončit", .hint = "Přeruší probíhající výpočet",
+     .enabled = false, .reported = PropEnabled},
+};
 
+// The result fields in the order the page writes them.
+struct Shown {
+    const char* field;
+    double StatisticsResult::*value;
+};
+constexpr Shown kShown[] = {
+    {"stat_prumer", &StatisticsResult::mean},
+    {"stat_soucet", &StatisticsResult::sum},
+    {"stat_median", &StatisticsResult::median},
+    {"stat_vr", &StatisticsResult::range},
+    {"stat_prum_odchyl", &StatisticsResult::meanDeviation},
+    {"stat_rozptyl", &StatisticsResult::variance},
+    {"stat_smer_odchyl", &StatisticsResult::deviation},
+    {"stat_vari_koef", &StatisticsResult::variation},
+    {"stat_spic", &StatisticsResult::kurtosis},
+    {"stat_sikm", &StatisticsResult::skewness},
+};
 
 // Expressions are evaluated in extended precision and stored into doubles;
 // a store that overflows stops the run with the fault.
 double store(long double x) { return store_double(x); }
 
-void write_result(WindowModel& m, const char* field, double value)
-{
-    m.setText(QString::fromUtf8(field), format_number(round_places(value, m.settings().zaokrouhleni)));
-}
-
 } // namespace
 
 void declare_statistics(WindowModel& m)
 {
-    using namespace declare;
-    memo(m, "data", "Zadejte vstupní data", "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n");
-    Field buffer;
-    buffer.name = kBuffer;
-    buffer.kind = Kind::Memo;
-    buffer.visible = false;
-    m.add(buffer);
-    label(m, "Tridim", "");
-    result(m, "stat_prvky", "n =", "Počet prvků", "12");
-    result(m, "stat_prumer", "Průměr");
-    result(m, "stat_soucet", "Součet prvků");
-    result(m, "stat_prum_odchyl", "Průměrná absolutní odchylka");
-    result(m, "stat_rozptyl", "Rozptyl");
-    result(m, "stat_smer_odchyl", "Směrodatná odchylka");
-    result(m, "stat_vari_koef", "Variační koeficient");
-    result(m, "stat_vr", "Variační rozpětí");
-    result(m, "stat_median", "Medián");
-    result(m, "stat_spic", "Koeficient špičatosti");
-    result(m, "stat_sikm", "Koeficient šikmosti");
-    button(m, "stat_vyres", "Vyřeš", "Vypočítá vybrané statistické charakteristiky", true, PropEnabled);
-    button(m, "vymaz_stat", "", "Vymaže zadání", true, PropEnabled);
-    button(m, "stat_prerus", "&Ukončit", "Přeruší probíhající výpočet", false, PropEnabled);
+    declare::declare_all(m, kPage);
+    // A buffer of the model only: no widget shows it.
+    m.setVisible(kBuffer, false);
 }
 
 void register_statistics(Registry& r)
@@ -96,10 +107,74 @@ void vymaz_statClick(WindowModel& m)
     m.setText(kData, QString());
     dataChange(m);
     m.setText(kCount, QStringLiteral("0"));
-    for (const char* field : kResults)
-        m.setText(QString::fromUtf8(field), QString());
+    declare::clear_marked(m, kPage);
     m.setFocus(kData);
 }
+
+StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& polls)
+{
+    StatisticsResult res;
+    res.in = in;
+    const qsizetype n = static_cast<qsizetype>(in.values.size());
+    res.n = n;
+    std::vector<double>& x = res.sorted;
+    x = in.values;
+
+    // Exchange sort: a poll after every comparison and after every pass.
+    const qsizetype r = n - 1;
+    for (qsizetype i = 0; i <= r; ++i) {
+        double& xi = x[static_cast<size_t>(i)];
+        for (qsizetype j = i + 1; j <= r; ++j) {
+            double& xj = x[static_cast<size_t>(j)];
+            if (xj < xi)
+                std::swap(xi, xj);
+            if (polls.compared && !polls.compared())
+                break;
+        }
+        if (polls.passed && !polls.passed(i)) {
+            res.stopped = true;
+            return res;
+        }
+    }
+
+    try {
+        const long double count = static_cast<long double>(n);
+        double S = 0;
+        for (double v : x)
+            S = store(S + static_cast<long double>(v));
+        res.sum = S;
+        const double mean = store(S / count);
+        res.mean = mean;
+        double A = 0;
+        double Q = 0;
+        double C = 0;
+        double F = 0;
+        for (double v : x) {
+            const long double d = static_cast<long double>(v) - mean;
+            A = store(A + std::fabs(d));
+            Q = store(Q + d * d);
+            C = store(C + d * d * d);
+            F = store(F + d * d * d * d);
+        }
+        res.variance = store(Q / count);
+        const double s = store(std::sqrt(static_cast<long double>(res.variance)));
+        res.deviation = s;
+        res.range = store(static_cast<long double>(x[static_cast<size_t>(r)]) - x[0]);
+        res.meanDeviation = store(A / count);
+        const long double s2 = static_cast<long double>(s) * s;
+        res.kurtosis = s != 0 ? store(F / count / (s2 * s2) - 3) : F;
+        res.skewness = s != 0 ? store(C / count / (s2 * s)) : C;
+        res.variation = mean != 0 ? store(s / static_cast<long double>(mean) * 100) : 0;
+        const size_t mid = static_cast<size_t>(r / 2);
+        res.medianAt = static_cast<qsizetype>(mid);
+        res.median = n % 2 != 0 ? x[mid] : store((static_cast<long double>(x[mid]) + x[mid + 1]) / 2);
+    } catch (...) {
+        res.failure = std::current_exception();
+    }
+    return res;
+}
+
+QString statistic_text(double value, int places) { return format_number(round_places(value, places)); }
 
 void stat_vyresClick(WindowModel& m)
 {
@@ -109,10 +184,11 @@ void stat_vyresClick(WindowModel& m)
     const qsizetype n = lines.size();
     if (n < 2)
         report_error(QStringLiteral("Nejsou zadány žádné hodnoty"));
-    std::vector<double> x(static_cast<size_t>(n));
+    StatisticsInput in;
+    in.values.resize(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
         guarded_read(QStringLiteral("Nejsou zadány číselné hodnoty"),
-                     [&] { x[static_cast<size_t>(i)] = store_double(parse_decimal(lines[i])); });
+                     [&] { in.values[static_cast<size_t>(i)] = store_double(parse_decimal(lines[i])); });
 
     RunLock run(m, QStringLiteral("stat_prerus"), {QStringLiteral("vymaz_stat"), QStringLiteral("stat_vyres")});
     const qsizetype r = n - 1;
@@ -120,28 +196,28 @@ void stat_vyresClick(WindowModel& m)
     if (progress)
         m.setText(kProgress, QStringLiteral("Třídím data ..."));
 
-    // Exchange sort: one event pass per comparison and one per sort pass.
+    // One event pass per comparison and one per sort pass.
     const qsizetype every = r / 100 + 1;
-    for (qsizetype i = 0; i <= r; ++i) {
-        double& xi = x[static_cast<size_t>(i)];
-        for (qsizetype j = i + 1; j <= r; ++j) {
-            double& xj = x[static_cast<size_t>(j)];
-            if (xj < xi)
-                std::swap(xi, xj);
-            if (stop) {
-                run.idle();
-                break;
-            }
-            m.processEvents();
+    SortPolls polls;
+    polls.compared = [&] {
+        if (stop) {
+            run.idle();
+            return false;
         }
+        m.processEvents();
+        return true;
+    };
+    polls.passed = [&](qsizetype i) {
         if (progress && i % every == 0)
             m.setText(kProgress, QStringLiteral("Třídím data ... %1 %").arg(i * 100 / r));
         m.processEvents();
         if (stop) {
             run.idle();
-            break;
+            return false;
         }
-    }
+        return true;
+    };
+    StatisticsResult res = solve_statistics(in, polls);
 
     if (!stop) {
         if (progress)
@@ -149,8 +225,8 @@ void stat_vyresClick(WindowModel& m)
         // The sorted list is built aside and replaces `data` only when it is
         // complete: a stop while writing back keeps the user's data.
         m.setText(kBuffer, QString());
-        for (qsizetype i = 0; i <= r; ++i) {
-            m.addLine(kBuffer, format_number(x[static_cast<size_t>(i)]));
+        for (double v : res.sorted) {
+            m.addLine(kBuffer, format_number(v));
             if (stop) {
                 run.idle();
                 break;
@@ -166,45 +242,12 @@ void stat_vyresClick(WindowModel& m)
     // A stopped run shows no results.
     if (stop)
         return;
+    if (res.failure)
+        std::rethrow_exception(res.failure);
 
-    const long double count = static_cast<long double>(n);
-    double S = 0;
-    for (double v : x)
-        S = store(S + static_cast<long double>(v));
-    const double mean = store(S / count);
-    double A = 0;
-    double Q = 0;
-    double C = 0;
-    double F = 0;
-    for (double v : x) {
-        const long double d = static_cast<long double>(v) - mean;
-        A = store(A + std::fabs(d));
-        Q = store(Q + d * d);
-        C = store(C + d * d * d);
-        F = store(F + d * d * d * d);
-    }
-    const double variance = store(Q / count);
-    const double s = store(std::sqrt(static_cast<long double>(variance)));
-    const double range = store(static_cast<long double>(x[static_cast<size_t>(r)]) - x[0]);
-    const double deviation = store(A / count);
-    const long double s2 = static_cast<long double>(s) * s;
-    const double kurtosis = s != 0 ? store(F / count / (s2 * s2) - 3) : F;
-    const double skewness = s != 0 ? store(C / count / (s2 * s)) : C;
-    const double variation = mean != 0 ? store(s / static_cast<long double>(mean) * 100) : 0;
-    const size_t mid = static_cast<size_t>(r / 2);
-    const double median =
-        n % 2 != 0 ? x[mid] : store((static_cast<long double>(x[mid]) + x[mid + 1]) / 2);
-
-    write_result(m, "stat_prumer", mean);
-    write_result(m, "stat_soucet", S);
-    write_result(m, "stat_median", median);
-    write_result(m, "stat_vr", range);
-    write_result(m, "stat_prum_odchyl", deviation);
-    write_result(m, "stat_rozptyl", variance);
-    write_result(m, "stat_smer_odchyl", s);
-    write_result(m, "stat_vari_koef", variation);
-    write_result(m, "stat_spic", kurtosis);
-    write_result(m, "stat_sikm", skewness);
+    for (const Shown& shown : kShown)
+        m.setText(QString::fromUtf8(shown.field), statistic_text(res.*shown.value, m.settings().zaokrouhleni));
+    m.publish(QStringLiteral("stat"), std::move(res));
     run.idle();
 }
 

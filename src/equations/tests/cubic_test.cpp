@@ -1,6 +1,8 @@
-// The roots the cubic page shows, as values: every root, real or complex,
-// satisfies its equation.
+// The typed results of the equation solvers: every root the cubic page
+// shows, real or complex, satisfies its equation; each variable of a system
+// is classified.
 #include "equations/cubic.h"
+#include "equations/system.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +71,47 @@ INSTANTIATE_TEST_SUITE_P(Cubics, CubicRootsTest,
                                          Cubic{99999, 0, 1, 0, CubicRoots::Kind::OneReal},
                                          Cubic{99999, 0, -1, 0, CubicRoots::Kind::ThreeReal},
                                          Cubic{99999, 0, 0, 1e-8, CubicRoots::Kind::OneReal}));
+
+struct System {
+    std::vector<std::vector<double>> rows; // coefficients, then the right-hand side
+    std::vector<Unknown> unknowns;
+    size_t steps;
+};
+
+class SystemTest : public testing::TestWithParam<System> {};
+
+TEST_P(SystemTest, ClassifiesEveryVariable)
+{
+    const System& e = GetParam();
+    SystemInput in;
+    const int n = static_cast<int>(e.rows.size());
+    in.given.n = n;
+    in.given.a.assign(n + 1, std::vector<long double>(n + 1, 0));
+    in.given.b.assign(n + 1, 0);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            in.given.a[i][j] = e.rows[i - 1][j - 1];
+        in.given.b[i] = e.rows[i - 1][n];
+    }
+    in.places = 2;
+    const SystemResult r = solve_system(in);
+    EXPECT_FALSE(r.failure);
+    EXPECT_EQ(r.reached, SystemResult::Stage::Classified);
+    EXPECT_EQ(r.steps.size(), e.steps);
+    ASSERT_EQ(r.unknowns.size(), e.unknowns.size());
+    for (size_t k = 0; k < e.unknowns.size(); ++k) {
+        EXPECT_EQ(r.unknowns[k].kind, e.unknowns[k].kind) << k;
+        EXPECT_EQ(r.unknowns[k].value, e.unknowns[k].value) << k;
+    }
+}
+
+using K = Unknown::Kind;
+INSTANTIATE_TEST_SUITE_P(Systems, SystemTest,
+                         testing::Values(System{{{2, 3, 4}, {3, 4, 5}}, {{K::Value, -1}, {K::Value, 2}}, 5},
+                                         System{{{1, 1, 2}, {2, 2, 4}}, {{K::Dependent}, {K::Free}}, 2},
+                                         System{{{1, 1, 2}, {2, 2, 5}}, {{K::NoSolution}, {K::NoSolution}}, 2},
+                                         // No row exchange: row 2 is added to row 1 first.
+                                         System{{{0, 1, 1}, {1, 1, 3}}, {{K::Value, 2}, {K::Value, 1}}, 4}));
 
 } // namespace
 } // namespace qvk::equations

@@ -40,6 +40,9 @@ TEST(Statistics, NoProgressUpTo501Values)
     p.run("stat_vyresClick");
     EXPECT_TRUE(p.progress.isEmpty());
     EXPECT_EQ(p.model.text(QStringLiteral("stat_median")), QStringLiteral("251"));
+    const auto* r = p.model.result<qvk::statistics::StatisticsResult>(QStringLiteral("stat"));
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->median, 251);
 }
 
 TEST(Statistics, ProgressAbove501Values)
@@ -117,6 +120,49 @@ TEST(Statistics, StopInsideAPassEndsTheSortAtOnce)
     EXPECT_EQ(p.progress, (QStringList{QStringLiteral("Třídím data ..."), QStringLiteral("Třídím data ... 0 %"), QString()}));
     EXPECT_EQ(p.model.lines(QStringLiteral("data")), values(600));
     EXPECT_TRUE(p.idle());
+}
+
+// The sample data set as values; each characteristic as the page shows it.
+TEST(StatisticsResult, HoldsEveryCharacteristic)
+{
+    using qvk::statistics::StatisticsResult;
+    const StatisticsResult r = qvk::statistics::solve_statistics({{12, 9, 8, 10, -9, 6, -3, 4, -7, -1, 5, 3}});
+    EXPECT_FALSE(r.stopped);
+    EXPECT_FALSE(r.failure);
+    EXPECT_EQ(r.n, 12);
+    EXPECT_EQ(r.sorted, (std::vector<double>{-9, -7, -3, -1, 3, 4, 5, 6, 8, 9, 10, 12}));
+    EXPECT_EQ(r.sum, 37);
+    EXPECT_EQ(r.medianAt, 5);
+    EXPECT_EQ(r.median, 4.5);
+    EXPECT_EQ(r.range, 21);
+    const struct {
+        double StatisticsResult::*value;
+        const char* text;
+    } shown[] = {{&StatisticsResult::mean, "3,08"},          {&StatisticsResult::meanDeviation, "5,4"},
+                 {&StatisticsResult::variance, "41,74"},     {&StatisticsResult::deviation, "6,46"},
+                 {&StatisticsResult::variation, "209,54"},   {&StatisticsResult::kurtosis, "-0,9"},
+                 {&StatisticsResult::skewness, "-0,52"}};
+    for (const auto& s : shown)
+        EXPECT_EQ(qvk::statistics::statistic_text(r.*s.value, 2), QString::fromUtf8(s.text)) << s.text;
+}
+
+// A sum past the range is a fault kept in the result, after the sort.
+TEST(StatisticsResult, KeepsTheFault)
+{
+    const auto r = qvk::statistics::solve_statistics({{1e308, -1, 1e308}});
+    EXPECT_TRUE(r.failure);
+    EXPECT_EQ(r.sorted, (std::vector<double>{-1, 1e308, 1e308}));
+}
+
+// A stopped sort computes nothing.
+TEST(StatisticsResult, StoppedSortComputesNothing)
+{
+    qvk::statistics::SortPolls polls;
+    polls.passed = [](qsizetype) { return false; };
+    const auto r = qvk::statistics::solve_statistics({{3, 2, 1}}, polls);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.sorted, (std::vector<double>{1, 3, 2}));
+    EXPECT_EQ(r.sum, 0);
 }
 
 } // namespace
