@@ -20,15 +20,6 @@ namespace {
 constexpr Frame kPlaneFrame{"d2_vyber", "Určete jaký 2D objekt chcete počítat", "d2_ikona", "vymaz_2d", "vyres_d2"};
 constexpr Frame kSolidFrame{"d3_vyber", "Určete jaký 3D objekt chcete počítat", "d3_ikona", "vymaz_3d", "vyres_d3"};
 
-constexpr Run kQuadraticRuns[] = {{"kvreseni"}};
-constexpr Run kCubicRuns[] = {{"kub_vyres"}};
-constexpr Run kSystemRuns[] = {{"sous_rov_vyres"}};
-constexpr Run kPrimesRuns[] = {{"rozloz", {"zadani_prv"}}, {"vypis", {"xod", "xdo"}}};
-constexpr Run kBasesRuns[] = {{"preved_soustavy", {"sous1", "sous2"}}};
-constexpr Run kFractionsRuns[] = {{"zlomek", {"z1", "z2", "z3", "z4", "operace", "cele"}}, {"preved", {"zadani_c"}}};
-constexpr Run kDivisorsRuns[] = {{"dvecisla"}};
-constexpr Run kAnglesRuns[] = {{"uhly_vypocet"}};
-constexpr Run kStatisticsRuns[] = {{"stat_vyres"}};
 
 // One entry per page; a calculator still to come has its page, caption and
 // anchor only.
@@ -40,16 +31,14 @@ const Page kPages[] = {
      .caption = "Kvadratické (ne)rovnice",
      .anchor = "kv_rov",
      .declare = equations::declare_quadratic,
-     .handlers = equations::register_quadratic,
-     .runs = kQuadraticRuns},
+     .handlers = equations::register_quadratic},
 
     {.name = "kub",
      .set = "rov1",
      .caption = "Kubická rovnice",
      .anchor = "kub",
      .declare = equations::declare_cubic,
-     .handlers = equations::register_cubic,
-     .runs = kCubicRuns},
+     .handlers = equations::register_cubic},
 
     {.name = "sr",
      .set = "rov1",
@@ -57,7 +46,6 @@ const Page kPages[] = {
      .anchor = "sou",
      .declare = equations::declare_system,
      .handlers = equations::register_system,
-     .runs = kSystemRuns,
      .kept = "pocet_rovnic",
      .loaded = "pocet_rovnicChange"},
 
@@ -69,7 +57,6 @@ const Page kPages[] = {
      .anchor = "prv",
      .declare = numbers::declare_primes,
      .handlers = numbers::register_primes,
-     .runs = kPrimesRuns,
      .stop = numbers::kPrimesStop},
 
     {.name = "TabSheet1",
@@ -77,24 +64,21 @@ const Page kPages[] = {
      .caption = "Číselné soustavy",
      .anchor = "cis",
      .declare = numbers::declare_bases,
-     .handlers = numbers::register_bases,
-     .runs = kBasesRuns},
+     .handlers = numbers::register_bases},
 
     {.name = "zlm",
      .set = "cisla1",
      .caption = "Zlomky",
      .anchor = "zlo",
      .declare = numbers::declare_fractions,
-     .handlers = numbers::register_fractions,
-     .runs = kFractionsRuns},
+     .handlers = numbers::register_fractions},
 
     {.name = "nsnnsd",
      .set = "cisla1",
      .caption = "Dělitel a násobek",
      .anchor = "nsd",
      .declare = numbers::declare_divisors,
-     .handlers = numbers::register_divisors,
-     .runs = kDivisorsRuns},
+     .handlers = numbers::register_divisors},
 
     {.name = "uhly",
      .set = "cisla1",
@@ -102,7 +86,6 @@ const Page kPages[] = {
      .anchor = "uhl",
      .declare = numbers::declare_angles,
      .handlers = numbers::register_angles,
-     .runs = kAnglesRuns,
      .clear = "uhly_vymaz"},
 
     // --- "Statistika"
@@ -112,7 +95,6 @@ const Page kPages[] = {
      .anchor = "sta",
      .declare = statistics::declare_statistics,
      .handlers = statistics::register_statistics,
-     .runs = kStatisticsRuns,
      .clear = "vymaz_stat",
      .stop = statistics::kStatisticsStop},
 
@@ -275,26 +257,17 @@ QList<const Page*> pages_of(const QString& set)
     return out;
 }
 
-bool runs_calculation(const QString& button)
-{
-    for (const Page& p : kPages) {
-        if (p.frame && button == QLatin1String(p.frame->compute))
-            return true;
-        for (const Run& r : p.runs)
-            if (button == QLatin1String(r.button))
-                return true;
-    }
-    return false;
-}
-
-QString run_button_of(const QString& field)
+bool runs_calculation(const WindowModel& model, const QString& button)
 {
     for (const Page& p : kPages)
-        for (const Run& r : p.runs)
-            for (const char* f : r.fields)
-                if (f && field == QLatin1String(f))
-                    return QString::fromLatin1(r.button);
-    return {};
+        if (p.frame && button == QLatin1String(p.frame->compute))
+            return true;
+    return model.has(button) && model.field(button).calculates;
+}
+
+QString run_button_of(const WindowModel& model, const QString& field)
+{
+    return model.has(field) ? model.field(field).enter : QString();
 }
 
 const Page* find_page(const QString& name)

@@ -24,14 +24,6 @@ struct Frame {
     const char* compute;
 };
 
-// A calculate button, pressed by Enter. With fields, Enter in one of them
-// (of any kind) presses it; without, Enter in any field of its page that can
-// be typed into does, when it is the page's only calculate button.
-struct Run {
-    const char* button;
-    std::array<const char*, 6> fields = {};
-};
-
 struct Page {
     const char* name;    // widget name of the page (or sheet)
     const char* set;     // the page set it sits in; its index there is its place among the set's entries
@@ -46,7 +38,6 @@ struct Page {
     const char* anchor = nullptr; // help anchor in "vypocet.htm"
     void (*declare)(WindowModel&) = nullptr;
     void (*handlers)(Registry&) = nullptr;
-    std::span<const Run> runs = {}; // its calculate buttons
     const char* clear = nullptr;  // its clear button, pressed by "Vymaž pole" (Ctrl+X)
     const char* stop = nullptr;   // the stop flag of its long runs, set by the close request
     const char* kept = nullptr;   // an integer field the configuration keeps under the field's name
@@ -75,12 +66,13 @@ const Page* holder_of(const Page& page);
 // The innermost page on show, or null when a page index is outside its set.
 const Page* page_on_show(const WindowModel& model);
 
-// Whether `button` runs a calculation: a page's calculate button or a frame's
-// compute button (neither a clear nor a Stop button).
-bool runs_calculation(const QString& button);
+// Whether `button` runs a calculation, which Enter may press: a button its
+// page declares as one, or a frame's compute button (neither a clear nor a
+// Stop button).
+bool runs_calculation(const WindowModel& model, const QString& button);
 // The calculate button of the group `field` belongs to on a page of several
-// calculations, or empty.
-QString run_button_of(const QString& field);
+// calculations, as its page declares it, or empty.
+QString run_button_of(const WindowModel& model, const QString& field);
 
 // The handler a frame runs when its selector changes ("d2_vyberChange").
 QString selector_change(const Frame& frame);

@@ -10,22 +10,28 @@
 
 namespace qvk::equations {
 
-void declare_cubic(WindowModel& m)
-{
-    using namespace declare;
-    edit(m, "kub_a", "Člen a", "Zadejte člen u x³", "1", 5);
-    edit(m, "kub_b", "Člen b", "Zadejte člen u x²", "1", 5);
-    edit(m, "kub_c", "Člen c", "Zadejte člen u x", "1", 5);
-    edit(m, "kub_d", "Člen d", "Zadejte absolutní člen", "1", 5);
-    result(m, "kub_subs", "Substituce x = y +");
-    result(m, "kub_disk", "Diskriminant");
-    result(m, "kub_p", "Redukovaný tvar: člen u y");
-    result(m, "kub_q", "Redukovaný tvar: absolutní člen");
-    result(m, "kub_x1", "x1 =", "Kořeny rovnice");
-    result(m, "kub_x2", "x2 =", "Kořeny rovnice");
-    result(m, "kub_x3", "x3 =", "Kořeny rovnice");
-    button(m, "kub_vyres", "&Vyřeš", "Vyřeší zadanou kubickou rovnici");
-}
+namespace {
+
+using declare::Spec;
+constexpr Spec kPage[] = {
+    {.role = Spec::Input, .name = "kub_a", .caption = "Člen a", .hint = "Zadejte člen u x³", .text = "1", .maxLength = 5},
+    {.role = Spec::Input, .name = "kub_b", .caption = "Člen b", .hint = "Zadejte člen u x²", .text = "1", .maxLength = 5},
+    {.role = Spec::Input, .name = "kub_c", .caption = "Člen c", .hint = "Zadejte člen u x", .text = "1", .maxLength = 5},
+    {.role = Spec::Input, .name = "kub_d", .caption = "Člen d", .hint = "Zadejte absolutní člen", .text = "1", .maxLength = 5},
+    {.role = Spec::Output, .name = "kub_subs", .caption = "Substituce x = y +"},
+    {.role = Spec::Output, .name = "kub_disk", .caption = "Diskriminant"},
+    {.role = Spec::Output, .name = "kub_p", .caption = "Redukovaný tvar: člen u y"},
+    {.role = Spec::Output, .name = "kub_q", .caption = "Redukovaný tvar: absolutní člen"},
+    {.role = Spec::Output, .name = "kub_x1", .caption = "x1 =", .hint = "Kořeny rovnice"},
+    {.role = Spec::Output, .name = "kub_x2", .caption = "x2 =", .hint = "Kořeny rovnice"},
+    {.role = Spec::Output, .name = "kub_x3", .caption = "x3 =", .hint = "Kořeny rovnice"},
+    {.role = Spec::Press, .name = "kub_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kubickou rovnici",
+     .calculates = true},
+};
+
+} // namespace
+
+void declare_cubic(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_cubic(Registry& r) { r.add(QStringLiteral("kub_vyresClick"), kub_vyresClick); }
 

@@ -29,7 +29,7 @@ constexpr Spec kPage[] = {
     {.role = Spec::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice"},
     {.role = Spec::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce"},
     {.role = Spec::Output, .name = "ctvres", .caption = "Doplnění na čtverec"},
-    {.role = Spec::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici"},
+    {.role = Spec::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici", .calculates = true},
 };
 
 } // namespace

@@ -19,7 +19,7 @@ using declare::Spec;
 constexpr Spec kPage[] = {
     {.role = Spec::Spin, .name = "pocet_rovnic", .caption = "Počet rovnic :",
      .hint = "Určete počet rovnic v soustavě rovnic", .maxLength = 2, .selected = 2, .minimum = 2, .maximum = 26},
-    {.role = Spec::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic"},
+    {.role = Spec::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic", .calculates = true},
 };
 
 } // namespace

@@ -74,42 +74,66 @@ const Field& check(WindowModel& m, const char* name, const char* caption, bool c
     return m.add(std::move(f));
 }
 
+namespace {
+
+Field field_of(const Spec& s)
+{
+    Field f;
+    switch (s.role) {
+    case Spec::Input:
+    case Spec::Output:
+        f = make(Kind::Edit, s.name, s.caption, s.hint);
+        f.text = QString::fromUtf8(s.text);
+        f.readOnly = s.role == Spec::Output;
+        if (s.role == Spec::Input)
+            f.maxLength = s.maxLength;
+        break;
+    case Spec::Text:
+        f = make(Kind::Label, s.name, s.caption, s.hint);
+        f.text = QString::fromUtf8(s.text);
+        f.reported = s.reported;
+        f.width = s.width;
+        break;
+    case Spec::Area:
+        f = make(Kind::Memo, s.name, "", s.hint);
+        f.text = QString::fromUtf8(s.text);
+        f.readOnly = s.readOnly;
+        break;
+    case Spec::Press:
+        f = make(Kind::Button, s.name, s.caption, s.hint);
+        f.enabled = s.enabled;
+        f.reported = s.reported;
+        f.calculates = s.calculates;
+        break;
+    case Spec::Choice:
+        f = make(Kind::List, s.name, s.caption, s.hint);
+        for (const char* item : s.items)
+            f.items.append(QString::fromUtf8(item));
+        f.value = s.selected;
+        break;
+    case Spec::Switch:
+        f = make(Kind::Check, s.name, s.caption, s.hint);
+        f.value = s.selected != 0 ? 1 : 0;
+        break;
+    case Spec::Spin:
+        f = make(Kind::Spin, s.name, s.caption, s.hint);
+        f.minimum = s.minimum;
+        f.maximum = s.maximum;
+        f.value = s.selected;
+        f.maxLength = s.maxLength;
+        break;
+    }
+    if (s.enter)
+        f.enter = QString::fromUtf8(s.enter);
+    return f;
+}
+
+} // namespace
+
 void declare_all(WindowModel& m, std::span<const Spec> fields)
 {
-    for (const Spec& s : fields) {
-        switch (s.role) {
-        case Spec::Input: edit(m, s.name, s.caption, s.hint, s.text, s.maxLength); break;
-        case Spec::Output: result(m, s.name, s.caption, s.hint, s.text); break;
-        case Spec::Text: {
-            Field f = make(Kind::Label, s.name, s.caption, s.hint);
-            f.text = QString::fromUtf8(s.text);
-            f.reported = s.reported;
-            f.width = s.width;
-            m.add(std::move(f));
-            break;
-        }
-        case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
-        case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
-        case Spec::Choice: {
-            Field f = make(Kind::List, s.name, s.caption, s.hint);
-            for (const char* item : s.items)
-                f.items.append(QString::fromUtf8(item));
-            f.value = s.selected;
-            m.add(std::move(f));
-            break;
-        }
-        case Spec::Switch: check(m, s.name, s.caption, s.selected != 0, s.hint); break;
-        case Spec::Spin: {
-            Field f = make(Kind::Spin, s.name, s.caption, s.hint);
-            f.minimum = s.minimum;
-            f.maximum = s.maximum;
-            f.value = s.selected;
-            f.maxLength = s.maxLength;
-            m.add(std::move(f));
-            break;
-        }
-        }
-    }
+    for (const Spec& s : fields)
+        m.add(field_of(s));
 }
 
 void clear_marked(WindowModel& m, std::span<const Spec> fields)

@@ -46,6 +46,12 @@ struct Spec {
     int col = -1;
     int row = -1;
     const char* unit = "";
+    // Press: a calculation, which Enter presses from a field of its page
+    // when it is the page's only one.
+    bool calculates = false;
+    // Input, Spin, Choice on a page of several calculations: the button Enter
+    // presses in this field.
+    const char* enter = nullptr;
 };
 
 // Declares every field of a descriptor, in its order.

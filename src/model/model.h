@@ -59,6 +59,8 @@ struct Field {
     int maximum = 0;    // Spin
     QStringList items;  // List items
     unsigned reported = PropNone;
+    bool calculates = false; // Button: Enter presses it from its page
+    QString enter;           // the button Enter presses in this field, if its own
     // Size of the text before the last change when that change only appended
     // (lets a view add the new part instead of redrawing); -1 otherwise.
     qsizetype appendedFrom = -1;

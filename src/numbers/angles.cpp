@@ -28,7 +28,7 @@ constexpr Spec kPage[] = {
     {.role = Spec::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12},
     {.role = Spec::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12},
     {.role = Spec::Text, .name = "uhly_puv", .caption = "Původní zadání", .reported = PropLeft},
-    {.role = Spec::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu"},
+    {.role = Spec::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu", .calculates = true},
     {.role = Spec::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání"},
 };
 

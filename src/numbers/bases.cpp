@@ -16,13 +16,13 @@ constexpr Spec kPage[] = {
      .text = "99", .maxLength = 63},
     {.role = Spec::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)"},
     {.role = Spec::Spin, .name = "sous1", .caption = "z -kové soustavy", .maxLength = 2, .selected = 10,
-     .minimum = 2, .maximum = 36},
+     .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
     {.role = Spec::Spin, .name = "sous2", .caption = "do -kové soustavy", .maxLength = 2, .selected = 2,
-     .minimum = 2, .maximum = 36},
+     .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
     {.role = Spec::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo"},
     {.role = Spec::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)"},
     {.role = Spec::Press, .name = "preved_soustavy", .caption = "&Převeď",
-     .hint = "Číslo převede do požadované číselné soustavy"},
+     .hint = "Číslo převede do požadované číselné soustavy", .calculates = true},
 };
 
 QString digit_count(const QString& digits) { return u'(' + QString::number(digits.size()) + u')'; }

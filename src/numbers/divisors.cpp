@@ -18,7 +18,7 @@ constexpr Spec kPage[] = {
     {.role = Spec::Output, .name = "nsn", .caption = "Nejmenší společný násobek",
      .hint = "Nejmenší společný násobek"},
     {.role = Spec::Press, .name = "dvecisla", .caption = "&Vypočti",
-     .hint = "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel"},
+     .hint = "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel", .calculates = true},
 };
 
 } // namespace

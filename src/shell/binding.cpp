@@ -448,7 +448,7 @@ bool Binding::runCalculation(QWidget* field)
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(field))
         spin->interpretText(); // the value typed counts, as when the field is left
     // A field of one group on a page of several calculations.
-    if (const QString own = app::run_button_of(field->objectName()); !own.isEmpty()) {
+    if (const QString own = app::run_button_of(model_, field->objectName()); !own.isEmpty()) {
         auto* b = qobject_cast<QAbstractButton*>(widgets_.value(own));
         if (b && b->isEnabled())
             b->click();
@@ -464,7 +464,7 @@ bool Binding::runCalculation(QWidget* field)
             continue;
         QList<QAbstractButton*> runs;
         for (QAbstractButton* b : page->findChildren<QAbstractButton*>())
-            if (app::runs_calculation(b->objectName()))
+            if (app::runs_calculation(model_, b->objectName()))
                 runs.append(b);
         if (runs.isEmpty())
             continue;

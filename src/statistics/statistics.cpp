@@ -36,7 +36,7 @@ constexpr Spec kPage[] = {
     {.role = Spec::Output, .name = "stat_spic", .caption = "Koeficient špičatosti", .cleared = true},
     {.role = Spec::Output, .name = "stat_sikm", .caption = "Koeficient šikmosti", .cleared = true},
     {.role = Spec::Press, .name = "stat_vyres", .caption = "Vyřeš", .hint = "Vypočítá vybrané statistické charakteristiky",
-     .reported = PropEnabled},
+     .reported = PropEnabled, .calculates = true},
     {.role = Spec::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled},
     {.role = Spec::Press, .name = "stat_prerus", .caption = "&Ukončit", .hint = "Přeruší probíhající výpočet",
      .enabled = false, .reported = PropEnabled},

@@ -269,17 +269,22 @@ TEST(Names, EveryEventTheCalculatorTableNamesHasItsHandler)
         if (p.declare) {
             EXPECT_NE(w.tree()->findChild<QWidget*>(QString::fromLatin1(p.name)), nullptr) << p.name;
         }
-        // Enter's buttons and their fields are on their page.
-        const QWidget* page = w.tree()->findChild<QWidget*>(QString::fromLatin1(p.name));
-        for (const app::Run& r : p.runs) {
-            need(QString::fromLatin1(r.button) + QStringLiteral("Click"));
-            const auto* b = qobject_cast<QAbstractButton*>(w.binding().widget(QString::fromLatin1(r.button)));
-            EXPECT_TRUE(b && page && page->isAncestorOf(b)) << r.button << " is no button of " << p.name;
-            for (const char* f : r.fields) {
-                const QWidget* field = f ? w.binding().widget(QString::fromLatin1(f)) : nullptr;
-                EXPECT_TRUE(!f || (field && page && page->isAncestorOf(field))) << f << " is no field of " << p.name;
-            }
-        }
+    }
+    // Enter's buttons are handled, and a field's own button is a calculation
+    // of the same page.
+    for (const Field& f : w.model.fields()) {
+        if (f.calculates)
+            need(f.name + QStringLiteral("Click"));
+        if (f.enter.isEmpty())
+            continue;
+        EXPECT_TRUE(w.model.has(f.enter) && w.model.field(f.enter).calculates) << f.name.toStdString();
+        const QWidget* field = w.binding().widget(f.name);
+        const QWidget* button = w.binding().widget(f.enter);
+        const QWidget* page = field ? field->parentWidget() : nullptr;
+        while (page && !qobject_cast<const QStackedWidget*>(page->parentWidget()))
+            page = page->parentWidget();
+        EXPECT_TRUE(page && button && page->isAncestorOf(button)) << f.enter.toStdString() << " is not on the page of "
+                                                                  << f.name.toStdString();
     }
     EXPECT_TRUE(missing.isEmpty()) << "named by the calculator table, handled by nothing: " << list(missing);
 }
