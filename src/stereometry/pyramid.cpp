@@ -36,10 +36,9 @@ struct Base {
 Base base(const Values& v)
 {
     const long double n = v[N], a = v[A];
-    // Half the interior angle, in radians.
-    const double beta = keep(((n - 2) * 180 / n) / 180 * kPi / 2);
-    const double area = keep(a * a / 4 * n * std::tan(static_cast<long double>(beta)));
-    const double inradius = keep(2 * static_cast<long double>(area) / (a * n));
+    const double beta = keep(pyramid_half_angle(n));
+    const double area = keep(polygon_area<L>(a, n, beta));
+    const double inradius = keep(height_of_area<L>(area, a * n));
     return {area, inradius};
 }
 
