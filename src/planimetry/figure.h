@@ -15,14 +15,8 @@ namespace qvk::planimetry {
 class Run;
 using Compute = void (*)(Run&);
 
-// One accepted combination: exactly the fields of `given` are given, every
-// other field of the figure is not.
-struct Row {
-    Mask given;
-    Compute compute;
-    // Message of the input block (reading by text); null: the figure's.
-    const char* message = nullptr;
-};
+// One accepted combination of the figure's given fields.
+using Row = Combination<Compute>;
 
 enum class Reading {
     // Every field is read at once (empty is 0, the sign dropped); a field is

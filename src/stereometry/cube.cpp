@@ -24,24 +24,24 @@ void volume(Values& v) { v[V] = keep(cube_volume<L>(v[A])); }
 void surface(Values& v) { v[S] = keep(cube_surface<L>(v[A])); }
 
 const Case kCases[] = {
-    {bits(A), nullptr, [](Values& v, int) {
+    {bits(A), [](Values& v, int) {
          diagonal(v);
          volume(v);
          surface(v);
      }},
-    {bits(U), nullptr,
+    {bits(U),
      [](Values& v, int n) {
          v[A] = rounded(cube_edge_of_diagonal<L>(v[U]), n);
          volume(v);
          surface(v);
      }},
-    {bits(V), nullptr,
+    {bits(V),
      [](Values& v, int n) {
          v[A] = rounded(cube_edge_of_volume<L>(v[V]), n);
          diagonal(v);
          surface(v);
      }},
-    {bits(S), nullptr,
+    {bits(S),
      [](Values& v, int n) {
          v[A] = rounded(cube_edge_of_surface<L>(v[S]), n);
          volume(v);

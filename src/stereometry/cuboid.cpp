@@ -68,18 +68,18 @@ void from_volume(Values& v, int)
 }
 
 const Case kCases[] = {
-    {bits(A, B, C), nullptr,
+    {bits(A, B, C),
      [](Values& v, int) {
          volume(v);
          surface(v);
          diagonal(v);
      }},
-    {bits(A, B, U), edge_from_diagonal<C>, from_diagonal},
-    {bits(A, C, U), edge_from_diagonal<B>, from_diagonal},
-    {bits(B, C, U), edge_from_diagonal<A>, from_diagonal},
-    {bits(A, B, V), edge_from_volume<C>, from_volume},
-    {bits(A, C, V), edge_from_volume<B>, from_volume},
-    {bits(B, C, V), edge_from_volume<A>, from_volume},
+    {bits(A, B, U), from_diagonal, edge_from_diagonal<C>},
+    {bits(A, C, U), from_diagonal, edge_from_diagonal<B>},
+    {bits(B, C, U), from_diagonal, edge_from_diagonal<A>},
+    {bits(A, B, V), from_volume, edge_from_volume<C>},
+    {bits(A, C, V), from_volume, edge_from_volume<B>},
+    {bits(B, C, V), from_volume, edge_from_volume<A>},
 };
 
 } // namespace

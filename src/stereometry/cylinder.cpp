@@ -20,17 +20,17 @@ const SolidField kFields[] = {
 };
 
 const Case kCases[] = {
-    {bits(R, H), nullptr,
+    {bits(R, H),
      [](Values& v, int) {
          v[V] = keep(cylinder_volume<L>(v[R], v[H]));
          v[S] = keep(cylinder_surface<L>(v[R], v[H]));
      }},
-    {bits(R, V), nullptr,
+    {bits(R, V),
      [](Values& v, int) {
          v[H] = keep(cylinder_height<L>(v[R], v[V]));
          v[S] = keep(cylinder_surface<L>(v[R], v[H]));
      }},
-    {bits(H, V), nullptr,
+    {bits(H, V),
      [](Values& v, int) {
          v[R] = keep(cylinder_radius<L>(v[H], v[V]));
          v[S] = keep(cylinder_surface<L>(v[R], v[H]));

@@ -50,14 +50,15 @@ void surface(Values& v, const Base& b)
 }
 
 const Case kCases[] = {
-    {bits(N, A, H), whole_n,
+    {bits(N, A, H),
      [](Values& v, int) {
          const Base b = base(v);
          volume(v, b);
          face_height(v, b);
          surface(v, b);
-     }},
-    {bits(N, A, SF), whole_n,
+     },
+     whole_n},
+    {bits(N, A, SF),
      [](Values& v, int places) {
          const Base b = base(v);
          // A face lower than the inradius has no height; one equal to it gives 0.
@@ -66,14 +67,16 @@ const Case kCases[] = {
          });
          volume(v, b);
          surface(v, b);
-     }},
-    {bits(N, A, V), whole_n,
+     },
+     whole_n},
+    {bits(N, A, V),
      [](Values& v, int) {
          const Base b = base(v);
          v[H] = keep(pyramid_height_of_volume<L>(v[V], b.area));
          face_height(v, b);
          surface(v, b);
-     }},
+     },
+     whole_n},
 };
 
 } // namespace

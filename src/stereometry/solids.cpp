@@ -27,7 +27,7 @@ void compute_solid(WindowModel& m, const Solid& solid)
 
     const int places = m.settings().zaokrouhleni;
     Values v{};
-    guarded_read(kRefused, [&] {
+    guarded_read(match->message ? QString::fromUtf8(match->message) : kRefused, [&] {
         for (std::size_t i = 0; i < count; ++i)
             if (match->given & (1u << i)) {
                 const long double x = parse_decimal(text(i));

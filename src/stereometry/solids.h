@@ -15,15 +15,12 @@ inline constexpr int kMaxFields = 6;
 // The values of a solid's fields, by field position.
 using Values = std::array<double, kMaxFields>;
 
-// One accepted combination of filled fields.
-struct Case {
-    Mask given;     // bit i: field i is filled; every other field must be empty
-    // Inside the read block, after every given value has passed "> 0": the
-    // case's own checks, and whatever they need computed first. Null for none.
-    void (*check)(Values& values, int places);
-    // The unknowns from the rounded given values.
-    void (*compute)(Values& values, int places);
-};
+// One accepted combination of filled fields (bit i: field i is filled).
+// `compute` finds the unknowns from the rounded given values; `check`, run
+// after every given value has passed "> 0", holds the case's own checks and
+// whatever they need computed first.
+using Step = void (*)(Values& values, int places);
+using Case = Combination<Step>;
 
 struct SolidField {
     const char* name;

@@ -24,25 +24,25 @@ void surface(Values& v) { v[S] = keep(sphere_surface<L>(v[R])); }
 void volume(Values& v) { v[V] = keep(sphere_volume<L>(v[R])); }
 
 const Case kCases[] = {
-    {bits(R), nullptr,
+    {bits(R),
      [](Values& v, int) {
          diameter(v);
          surface(v);
          volume(v);
      }},
-    {bits(D), nullptr,
+    {bits(D),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_diameter<L>(v[D]), places);
          surface(v);
          volume(v);
      }},
-    {bits(S), nullptr,
+    {bits(S),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_surface<L>(v[S]), places);
          diameter(v);
          volume(v);
      }},
-    {bits(V), nullptr,
+    {bits(V),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_volume<L>(v[V]), places);
          diameter(v);
