@@ -78,9 +78,16 @@ void declare_all(WindowModel& m, std::span<const Spec> fields)
 {
     for (const Spec& s : fields) {
         switch (s.role) {
-        case Spec::Input: edit(m, s.name, s.caption, s.hint, s.text, s.maxLength); break;
+        case Spec::Input:
+        case Spec::Text: {
+            Field f = make(s.role == Spec::Input ? Kind::Edit : Kind::Label, s.name, s.caption, s.hint);
+            f.text = QString::fromUtf8(s.text);
+            f.maxLength = s.maxLength;
+            f.reported = s.reported;
+            m.add(std::move(f));
+            break;
+        }
         case Spec::Output: result(m, s.name, s.caption, s.hint, s.text); break;
-        case Spec::Text: label(m, s.name, s.text, s.hint, s.caption); break;
         case Spec::Area: memo(m, s.name, s.hint, s.text, s.readOnly); break;
         case Spec::Press: button(m, s.name, s.caption, s.hint, s.enabled, s.reported); break;
         case Spec::Choice: {

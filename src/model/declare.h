@@ -31,7 +31,8 @@ struct Spec {
     // Choice: its items; Choice and Switch: the initial selection / state.
     std::span<const char* const> items = {};
     int selected = 0;
-    // Press: enabled at start, properties reported beside the value.
+    // Press: enabled at start. Press, Input and Text: properties reported
+    // beside the value.
     bool enabled = true;
     unsigned reported = PropNone;
     // The place on a sheet laid out as a grid (column, row) and the unit
