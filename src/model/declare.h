@@ -42,6 +42,14 @@ struct Spec {
     const char* unit = "";
 };
 
+// A quantity of a figure or solid: an edit field the clear button empties,
+// at its place on the sheet's grid, with its unit.
+constexpr Spec quantity(const char* name, const char* caption, const char* hint, int col, int row,
+                        const char* unit = "")
+{
+    return {.name = name, .caption = caption, .hint = hint, .cleared = true, .col = col, .row = row, .unit = unit};
+}
+
 // Declares every field of a descriptor, in its order.
 void declare_all(WindowModel& m, std::span<const Spec> fields);
 // Empties the fields marked `cleared`, in the descriptor's order.

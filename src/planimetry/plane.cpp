@@ -8,15 +8,10 @@ namespace qvk::planimetry {
 
 namespace {
 
+using declare::quantity;
 using declare::Spec;
 
-// A quantity of a sheet: an edit field emptied by the clear button, at its
-// place on the sheet's grid of three columns (in tab order), with its unit.
-constexpr Spec quantity(const char* name, const char* caption, const char* hint, int col, int row,
-                        const char* unit = "")
-{
-    return {.name = name, .caption = caption, .hint = hint, .cleared = true, .col = col, .row = row, .unit = unit};
-}
+// The quantities are listed in tab order, on a grid of three columns.
 
 constexpr const char* kDeg = "°";
 constexpr const char* kSq = "²";

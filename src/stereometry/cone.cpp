@@ -12,12 +12,12 @@ using L = long double;
 
 enum { R, H, SL, S, V }; // H: height v, SL: slant height s
 
-const SolidField kFields[] = {
-    {"kuz_r", "r =", "poloměr podstavy"},
-    {"kuz_v", "v =", "výška"},
-    {"kuz_s", "s =", "výška stěny"},
-    {"kuz_ss", "S =", "povrch"},
-    {"kuz_vv", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kuz_r", "r =", "poloměr podstavy", 0, 0),
+    declare::quantity("kuz_v", "v =", "výška", 0, 1),
+    declare::quantity("kuz_s", "s =", "výška stěny", 0, 2),
+    declare::quantity("kuz_ss", "S =", "povrch", 1, 0, "²"),
+    declare::quantity("kuz_vv", "V =", "objem", 1, 1, "³"),
 };
 
 void surface(Values& v) { v[S] = keep(cone_surface<L>(v[R], v[SL])); }

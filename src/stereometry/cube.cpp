@@ -11,11 +11,11 @@ using L = long double;
 
 enum { A, U, S, V };
 
-const SolidField kFields[] = {
-    {"kry_a", "a =", "strana"},
-    {"kry_u", "u =", "3d úhlopříčka"},
-    {"kry_s", "S =", "povrch"},
-    {"kry_v", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kry_a", "a =", "strana", 0, 0),
+    declare::quantity("kry_u", "u =", "3d úhlopříčka", 0, 1),
+    declare::quantity("kry_s", "S =", "povrch", 1, 0, "²"),
+    declare::quantity("kry_v", "V =", "objem", 1, 1, "³"),
 };
 
 // The other three from the edge, in the order each case needs them.

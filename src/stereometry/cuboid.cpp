@@ -12,13 +12,13 @@ using L = long double;
 
 enum { A, B, C, U, S, V };
 
-const SolidField kFields[] = {
-    {"kva_a", "a = ", "strana a"},
-    {"kva_b", "b =", "strana b"},
-    {"kva_c", "c =", "strana c"},
-    {"kva_u", "u =", "3d úhlopříčka"},
-    {"kva_s", "S =", "povrch"},
-    {"kva_v", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kva_a", "a = ", "strana a", 0, 0),
+    declare::quantity("kva_b", "b =", "strana b", 0, 1),
+    declare::quantity("kva_c", "c =", "strana c", 0, 2),
+    declare::quantity("kva_u", "u =", "3d úhlopříčka", 1, 0),
+    declare::quantity("kva_s", "S =", "povrch", 1, 1, "²"),
+    declare::quantity("kva_v", "V =", "objem", 1, 2, "³"),
 };
 
 void volume(Values& v) { v[V] = keep(cuboid_volume<L>(v[A], v[B], v[C])); }

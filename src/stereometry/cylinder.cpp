@@ -12,11 +12,11 @@ using L = long double;
 
 enum { R, H, S, V };
 
-const SolidField kFields[] = {
-    {"val_r", "r =", "poloměr podstavy"},
-    {"val_v", "v =", "výška"},
-    {"val_s", "S =", "povrch"},
-    {"val_vv", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("val_r", "r =", "poloměr podstavy", 0, 0),
+    declare::quantity("val_v", "v =", "výška", 0, 1),
+    declare::quantity("val_s", "S =", "povrch", 1, 0, "²"),
+    declare::quantity("val_vv", "V =", "objem", 1, 1, "³"),
 };
 
 const Case kCases[] = {

@@ -12,13 +12,13 @@ using L = long double;
 
 enum { N, A, H, SF, S, V }; // H: height v, SF: face height s
 
-const SolidField kFields[] = {
-    {"jeh_n", "n =", "počet vrcholů podstavy"},
-    {"jeh_a", "a =", "strana podstavy"},
-    {"jeh_v", "v =", "výška"},
-    {"jeh_sp", "s =", "výška stěny"},
-    {"jeh_s", "S =", "povrch"},
-    {"jeh_vv", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("jeh_n", "n =", "počet vrcholů podstavy", 0, 0),
+    declare::quantity("jeh_a", "a =", "strana podstavy", 0, 1),
+    declare::quantity("jeh_v", "v =", "výška", 0, 2),
+    declare::quantity("jeh_sp", "s =", "výška stěny", 1, 0),
+    declare::quantity("jeh_s", "S =", "povrch", 1, 1, "²"),
+    declare::quantity("jeh_vv", "V =", "objem", 1, 2, "³"),
 };
 
 // n must be a whole number of vertices, at least a triangle.

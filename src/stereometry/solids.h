@@ -3,6 +3,7 @@
 // and outputs at once. The filled fields choose one case of the solid; the
 // case computes every empty field.
 #include "core/given.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -22,15 +23,11 @@ using Values = std::array<double, kMaxFields>;
 using Step = void (*)(Values& values, int places);
 using Case = Combination<Step>;
 
-struct SolidField {
-    const char* name;
-    const char* caption;
-    const char* hint;
-};
-
 struct Solid {
     const char* page;                 // the page widget in `d3_page`
-    std::span<const SolidField> fields; // in the order they are cleared
+    // Its quantities, declared, cleared and placed on its sheet's two columns
+    // from here; bit i of a case is field i.
+    std::span<const declare::Spec> fields;
     std::span<const Case> cases;      // tested in this order
     Mask asTyped = 0;                 // fields read unrounded and not rewritten
 };

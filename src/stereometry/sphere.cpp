@@ -9,11 +9,11 @@ namespace {
 
 enum { R, D, S, V };
 
-const SolidField kFields[] = {
-    {"kou_r", "r =", "poloměr"},
-    {"kou_d", "d =", "průměr"},
-    {"kou_s", "S =", "povrch"},
-    {"kou_v", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kou_r", "r =", "poloměr", 0, 0),
+    declare::quantity("kou_d", "d =", "průměr", 0, 1),
+    declare::quantity("kou_s", "S =", "povrch", 1, 0, "²"),
+    declare::quantity("kou_v", "V =", "objem", 1, 1, "³"),
 };
 
 using namespace formulas;
