@@ -34,7 +34,7 @@ enum class Writing {
 
 struct Figure {
     const char* page;                // its sheet; the typed result is published under it
-    std::vector<const char*> fields; // the figure's quantities; index = bit
+    std::vector<const char*> fields; // the figure's quantities; index = bit (see quantities())
     Reading reading = Reading::ByValue;
     std::span<const Row> rows;       // tried in order; the first exact match runs
     std::vector<int> written;        // the fields written, in this order
@@ -83,6 +83,9 @@ private:
     Mask given_ = 0;
     QString input_message_;
 };
+
+// The quantities of a figure's sheet, in the order of its descriptor.
+std::vector<const char*> quantities(const char* page);
 
 // Runs a figure's solver over the model's fields; after success publishes
 // its Solved under the figure's page.

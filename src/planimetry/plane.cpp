@@ -3,6 +3,7 @@
 #include "planimetry/solvers.h"
 
 #include <span>
+#include <vector>
 
 namespace qvk::planimetry {
 
@@ -11,7 +12,9 @@ namespace {
 using declare::quantity;
 using declare::Spec;
 
-// The quantities are listed in tab order, on a grid of three columns.
+// The quantities are listed in tab order, on a grid of three columns; the
+// order is also that of the solver's fields (bit i of a row is the i-th
+// quantity, see quantities()).
 
 constexpr const char* kDeg = "°";
 constexpr const char* kSq = "²";
@@ -127,6 +130,15 @@ std::span<const declare::Spec> sheet_fields(const QString& page)
         if (page == QLatin1String(s.page))
             return s.fields;
     return {};
+}
+
+std::vector<const char*> quantities(const char* page)
+{
+    std::vector<const char*> names;
+    for (const Spec& f : sheet_fields(QString::fromUtf8(page)))
+        if (f.col >= 0)
+            names.push_back(f.name);
+    return names;
 }
 
 void declare_right_triangle(WindowModel& m) { declare::declare_all(m, kRightTriangle); }

@@ -162,7 +162,7 @@ const Figure& regular_polygon()
     using namespace poly;
     static const Figure f{
         .page = "n_uhelnik_desk",
-        .fields = {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_o", "uhe_s", "uhe_uhel"},
+        .fields = quantities("n_uhelnik_desk"),
         .rows = poly::kRows,
         .written = {N, A, P, R, PHI, S, O},
         .writing = Writing::Positive,
@@ -179,7 +179,7 @@ const Figure& circle()
     using namespace circ;
     static const Figure f{
         .page = "kruh_desk",
-        .fields = {"kru_r", "kru_alfa", "kru_o", "kru_s"},
+        .fields = quantities("kruh_desk"),
         .rows = circ::kRows,
         .written = {R, O, S},
         .before_write = caption,

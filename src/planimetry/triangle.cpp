@@ -362,8 +362,7 @@ const Figure& general_triangle()
 {
     static const Figure f{
         .page = "trojuhelnik_desk",
-        .fields = {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta",
-                   "troj_gama", "troj_obvod", "troj_obsah"},
+        .fields = quantities("trojuhelnik_desk"),
         .reading = Reading::ByText,
         .rows = kRows,
         .written = {VA, VB, VC, A, B, C, ALFA, BETA, GAMA, O, S},
