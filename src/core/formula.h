@@ -38,6 +38,10 @@ inline long double tan_deg(long double d) { return std::tan(d / 180 * kPi); }
 inline long double asin_deg(long double x) { return std::asin(x) * 180 / kPi; }
 inline long double acos_deg(long double x) { return std::acos(x) * 180 / kPi; }
 inline long double atan_deg(long double x) { return std::atan(x) * 180 / kPi; }
+// Trigonometry of an angle already in radians (see radians()).
+inline long double sin_rad(long double x) { return std::sin(x); }
+inline long double cos_rad(long double x) { return std::cos(x); }
+inline long double tan_rad(long double x) { return std::tan(x); }
 
 template <typename N>
 N pi();
@@ -101,10 +105,21 @@ inline Sym tan_deg(const Sym& x) { return function("tg ", x); }
 inline Sym asin_deg(const Sym& x) { return function("arcsin ", x); }
 inline Sym acos_deg(const Sym& x) { return function("arccos ", x); }
 inline Sym atan_deg(const Sym& x) { return function("arctg ", x); }
+inline Sym sin_rad(const Sym& x) { return function("sin ", x); }
+inline Sym cos_rad(const Sym& x) { return function("cos ", x); }
+inline Sym tan_rad(const Sym& x) { return function("tg ", x); }
 template <>
 inline Sym pi<Sym>()
 {
     return Sym::name(QStringLiteral("π"));
+}
+
+// An angle in degrees in radians, multiplied first: the order its decimal
+// has always been computed in.
+template <typename N>
+N radians(const N& degrees)
+{
+    return degrees * pi<N>() / 180;
 }
 
 } // namespace qvk

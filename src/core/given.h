@@ -24,20 +24,33 @@ constexpr Mask of(std::initializer_list<int> fields)
     return m;
 }
 
-// The first case whose `given` is exactly `given`, or null. A case is any
-// table entry with a Mask member `given`.
-template <typename Case>
-const Case* match(std::span<const Case> cases, Mask given)
+// One accepted combination of given fields: exactly the fields of `given`
+// are given, every other field of the page is not, and `compute` finds the
+// rest. A page's table of these is tried in order; `Step` is the page's kind
+// of step.
+template <typename Step>
+struct Combination {
+    Mask given;
+    Step compute;
+    // Runs before `compute`; what it refuses is refused as input. Null: none.
+    Step check = nullptr;
+    // The read block's message; null: the page's.
+    const char* message = nullptr;
+};
+
+// The first case whose `given` is exactly `given`, or null.
+template <typename Step>
+const Combination<Step>* match(std::span<const Combination<Step>> cases, Mask given)
 {
-    for (const Case& c : cases)
+    for (const Combination<Step>& c : cases)
         if (c.given == given)
             return &c;
     return nullptr;
 }
 
 // Index of a matched case in its table.
-template <typename Case>
-int index_of(std::span<const Case> cases, const Case* c)
+template <typename Step>
+int index_of(std::span<const Combination<Step>> cases, const Combination<Step>* c)
 {
     return static_cast<int>(c - cases.data());
 }

@@ -85,8 +85,10 @@ Field field_of(const Spec& s)
         f = make(Kind::Edit, s.name, s.caption, s.hint);
         f.text = QString::fromUtf8(s.text);
         f.readOnly = s.role == Spec::Output;
-        if (s.role == Spec::Input)
+        if (s.role == Spec::Input) {
             f.maxLength = s.maxLength;
+            f.reported = s.reported;
+        }
         break;
     case Spec::Text:
         f = make(Kind::Label, s.name, s.caption, s.hint);

@@ -33,8 +33,8 @@ struct Spec {
     // state / value.
     std::span<const char* const> items = {};
     int selected = 0;
-    // Press: enabled at start; Press and Text: properties reported beside
-    // the value, and a Text's width at start.
+    // Press: enabled at start. Press, Input and Text: properties reported
+    // beside the value; a Text's width at start.
     bool enabled = true;
     unsigned reported = PropNone;
     int width = 0;
@@ -53,6 +53,14 @@ struct Spec {
     // presses in this field.
     const char* enter = nullptr;
 };
+
+// A quantity of a figure or solid: an edit field the clear button empties,
+// at its place on the sheet's grid, with its unit.
+constexpr Spec quantity(const char* name, const char* caption, const char* hint, int col, int row,
+                        const char* unit = "")
+{
+    return {.name = name, .caption = caption, .hint = hint, .cleared = true, .col = col, .row = row, .unit = unit};
+}
 
 // Declares every field of a descriptor, in its order.
 void declare_all(WindowModel& m, std::span<const Spec> fields);

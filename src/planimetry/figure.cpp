@@ -96,6 +96,8 @@ void solve(WindowModel& model, const Figure& figure)
         report_error(QString::fromUtf8(figure.no_match));
     if (figure.reading == Reading::ByText)
         run.read_given(QString::fromUtf8(row->message ? row->message : figure.input_message));
+    if (row->check)
+        row->check(run);
     row->compute(run);
 
     // A fault of the computation stops the solver before anything is written.

@@ -15,14 +15,8 @@ namespace qvk::planimetry {
 class Run;
 using Compute = void (*)(Run&);
 
-// One accepted combination: exactly the fields of `given` are given, every
-// other field of the figure is not.
-struct Row {
-    Mask given;
-    Compute compute;
-    // Message of the input block (reading by text); null: the figure's.
-    const char* message = nullptr;
-};
+// One accepted combination of the figure's given fields.
+using Row = Combination<Compute>;
 
 enum class Reading {
     // Every field is read at once (empty is 0, the sign dropped); a field is
@@ -40,7 +34,7 @@ enum class Writing {
 
 struct Figure {
     const char* page;                // its sheet; the typed result is published under it
-    std::vector<const char*> fields; // the figure's quantities; index = bit
+    std::vector<const char*> fields; // the figure's quantities; index = bit (see quantities())
     Reading reading = Reading::ByValue;
     std::span<const Row> rows;       // tried in order; the first exact match runs
     std::vector<int> written;        // the fields written, in this order
@@ -89,6 +83,9 @@ private:
     Mask given_ = 0;
     QString input_message_;
 };
+
+// The quantities of a figure's sheet, in the order of its descriptor.
+std::vector<const char*> quantities(const char* page);
 
 // Runs a figure's solver over the model's fields; after success publishes
 // its Solved under the figure's page.

@@ -17,7 +17,7 @@ N other_leg(const N& c, const N& leg)
 {
     return root(sq(c) - sq(leg));
 }
-// The angle opposite a, by the law of cosines.
+// The angle opposite a, by the law of cosines (in any triangle).
 template <typename N>
 N alpha_of_sides(const N& a, const N& b, const N& c)
 {
@@ -46,7 +46,8 @@ N height_of_area(const N& s, const N& base)
 {
     return 2 * s / base;
 }
-// The leg opposite `angle` from the other leg and its opposite angle.
+// The leg opposite `angle` from the other leg and its opposite angle; in any
+// triangle, a side by the law of sines.
 template <typename N>
 N leg_of_angles(const N& leg, const N& opposite, const N& angle)
 {
@@ -56,6 +57,58 @@ template <typename N>
 N leg_of_hypotenuse(const N& c, const N& angle)
 {
     return c * sin_deg(angle);
+}
+
+// --- general triangle: sides a, b, c, the angles α, β, γ opposite them (the
+// angle opposite a side, the perimeter, the heights and the area of a side
+// and its height are the right triangle's)
+
+// The side opposite the angle φ between the sides x and y, by the law of
+// cosines.
+template <typename N>
+N law_of_cosines(const N& x, const N& y, const N& phi)
+{
+    return root(sq(x) + sq(y) - 2 * x * y * cos_deg(phi));
+}
+// The acute angle opposite the side x from the side y and its opposite
+// angle, by the law of sines.
+template <typename N>
+N angle_of_sines(const N& x, const N& y, const N& angle_y)
+{
+    return asin_deg(x / (y / sin_deg(angle_y)));
+}
+template <typename N>
+N third_angle(const N& x, const N& y)
+{
+    return 180 - x - y;
+}
+template <typename N>
+N third_side(const N& o, const N& x, const N& y)
+{
+    return o - x - y;
+}
+template <typename N>
+N semiperimeter(const N& o)
+{
+    return o / 2;
+}
+// Heron's formula from the semiperimeter s.
+template <typename N>
+N heron(const N& s, const N& a, const N& b, const N& c)
+{
+    return root(s * (s - a) * (s - b) * (s - c));
+}
+// The acute angle between the sides x and y from the area.
+template <typename N>
+N angle_of_area(const N& s, const N& x, const N& y)
+{
+    return asin_deg(2 * s / (x * y));
+}
+// The other side next to `angle` from the area and the side x.
+template <typename N>
+N side_of_area(const N& s, const N& angle, const N& x)
+{
+    return 2 * s / (sin_deg(angle) * x);
 }
 
 // --- square of side a; rectangle and parallelogram of sides a, b (a
@@ -161,6 +214,81 @@ template <typename N>
 N sector_radius_of_area(const N& s, const N& alpha)
 {
     return root(s / pi<N>() / alpha * 360);
+}
+
+// --- circular segment of radius r and central angle θ in radians; its arc
+// is the sector's
+
+template <typename N>
+N segment_area(const N& r, const N& theta)
+{
+    return (theta - sin_rad(theta)) * r * r / 2;
+}
+template <typename N>
+N segment_radius(const N& s, const N& theta)
+{
+    return root(2 * s / (theta - sin_rad(theta)));
+}
+// The arc once the radius is found from the area (sector or segment).
+template <typename N>
+N arc_of_radius(const N& r, const N& alpha)
+{
+    return r * 2 * pi<N>() * alpha / 360;
+}
+
+// --- regular polygon of n sides a: interior angle φ, circumradius r,
+// inradius ρ (the height of the area onto the perimeter). Half the interior
+// angle enters in radians.
+
+template <typename N>
+N interior_angle(const N& n)
+{
+    return (n - 2) * 180 / n;
+}
+template <typename N>
+N polygon_half_angle(const N& phi)
+{
+    return radians(phi / 2);
+}
+template <typename N>
+N polygon_area(const N& a, const N& n, const N& half_angle)
+{
+    return sq(a) / 4 * n * tan_rad(half_angle);
+}
+template <typename N>
+N polygon_area_of_inradius(const N& n, const N& a, const N& rho)
+{
+    return n * a / 2 * rho;
+}
+template <typename N>
+N polygon_perimeter(const N& n, const N& a)
+{
+    return n * a;
+}
+template <typename N>
+N circumradius(const N& a, const N& rho)
+{
+    return root(sq(a / 2) + sq(rho));
+}
+template <typename N>
+N polygon_side_of_circumradius(const N& r, const N& half_angle)
+{
+    return 2 * r * cos_rad(half_angle);
+}
+template <typename N>
+N polygon_side_of_inradius(const N& rho, const N& half_angle)
+{
+    return 2 * rho / tan_rad(half_angle);
+}
+template <typename N>
+N polygon_side_of_perimeter(const N& o, const N& n)
+{
+    return o / n;
+}
+template <typename N>
+N polygon_side_of_area(const N& s, const N& n, const N& half_angle)
+{
+    return root(4 * s / (tan_rad(half_angle) * n));
 }
 
 } // namespace qvk::planimetry::formulas

@@ -2,134 +2,159 @@
 #include "model/declare.h"
 #include "planimetry/solvers.h"
 
-#include <initializer_list>
+#include <span>
+#include <vector>
 
 namespace qvk::planimetry {
 
 namespace {
 
-void clear(WindowModel& m, std::initializer_list<const char*> fields)
-{
-    for (const char* field : fields)
-        m.setText(QString::fromUtf8(field), QString());
-}
+using declare::quantity;
+using declare::Spec;
+
+// The quantities are listed in tab order, on a grid of three columns; the
+// order is also that of the solver's fields (bit i of a row is the i-th
+// quantity, see quantities()).
+
+constexpr const char* kDeg = "°";
+constexpr const char* kSq = "²";
+
+constexpr Spec kRightTriangle[] = {
+    quantity("tp_a", "a =", "strana a - odvěsna", 0, 0),
+    quantity("tp_b", "b =", "strana b - odvěsna", 0, 1),
+    quantity("tp_c", "c =", "strana c - přepona", 0, 2),
+    quantity("tp_vc", "vc =", "výška vc", 1, 0),
+    quantity("tp_alfa", "α", "úhel alfa", 1, 1, kDeg),
+    quantity("tp_beta", "β", "úhel beta", 1, 2, kDeg),
+    quantity("tp_obvod", "O =", "obvod", 2, 0),
+    quantity("tp_obsah", "S =", "obsah", 2, 1, kSq),
+};
+
+constexpr Spec kTriangle[] = {
+    quantity("troj_a", "a =", "strana a", 0, 0),
+    quantity("troj_b", "b =", "strana b", 0, 1),
+    quantity("troj_c", "c =", "strana c", 0, 2),
+    quantity("troj_va", "va =", "výška va", 1, 0),
+    quantity("troj_vb", "vb =", "výška vb", 1, 1),
+    quantity("troj_vc", "vc =", "výška vc", 1, 2),
+    quantity("troj_alfa", "α", "úhel alfa", 2, 0, kDeg),
+    quantity("troj_beta", "β", "úhel beta", 2, 1, kDeg),
+    quantity("troj_gama", "γ", "úhel gama", 2, 2, kDeg),
+    quantity("troj_obvod", "O =", "obvod", 0, 3),
+    quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
+    {.role = Spec::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
+     .hint = "Řešit jako tupoúhlý trojúhelník"},
+};
+
+constexpr Spec kSquare[] = {
+    quantity("ctv_a", "a =", "strana", 0, 0),
+    quantity("ctv_u", "u =", "úhlopříčka", 0, 1),
+    quantity("ctv_o", "O =", "obvod", 1, 0),
+    quantity("ctv_s", "S =", "obsah", 1, 1, kSq),
+};
+
+constexpr Spec kRectangle[] = {
+    quantity("obd_a", "a =", "strana a", 0, 0),
+    quantity("obd_b", "b =", "strana b", 0, 1),
+    quantity("obd_u", "u =", "úhlopříčka", 0, 2),
+    quantity("obd_o", "O =", "obvod", 1, 0),
+    quantity("obd_s", "S =", "obsah", 1, 1, kSq),
+};
+
+constexpr Spec kParallelogram[] = {
+    quantity("rov_a", "a =", "strana a", 0, 0),
+    quantity("rov_b", "b =", "strana b", 0, 1),
+    quantity("rov_va", "va = ", "výška va", 1, 0),
+    quantity("rov_vb", "vb =", "výška vb", 1, 1),
+    quantity("rov_alfa", "α = γ", "úhel alfa (= úhel gama)", 2, 0, kDeg),
+    quantity("rov_beta", "β = δ", "úhel beta (=úhel delta)", 2, 1, kDeg),
+    quantity("rov_obvod", "O =", "obvod", 0, 2),
+    quantity("rov_obsah", "S =", "obsah", 1, 2, kSq),
+};
+
+constexpr Spec kTrapezoid[] = {
+    quantity("lic_a", "a =", "strana a", 0, 0),
+    quantity("lic_b", "b =", "strana b", 0, 1),
+    quantity("lic_c", "c =", "strana c", 0, 2),
+    quantity("lic_d", "d =", "strana d", 0, 3),
+    quantity("lic_alfa", "α", "úhel alfa", 1, 0, kDeg),
+    quantity("lic_beta", "β", "úhel beta", 1, 1, kDeg),
+    quantity("lic_gama", "γ", "úhel gama", 1, 2, kDeg),
+    quantity("lic_delta", "δ", "úhel delta", 1, 3, kDeg),
+    quantity("lic_v", "v =", "výška", 2, 0),
+    quantity("lic_s", "s =", "střední příčka", 2, 1),
+    quantity("lic_obvod", "O =", "obvod", 2, 2),
+    quantity("lic_obsah", "S =", "obsah", 2, 3, kSq),
+};
+
+constexpr Spec kPolygon[] = {
+    quantity("uhe_n", "n =", "počet vrcholů,stran,úhlů", 0, 0),
+    quantity("uhe_a", "a =", "strana", 0, 1),
+    quantity("uhe_r", "r =", "poloměr kružnice opsané", 0, 2),
+    quantity("uhe_p", "ρ", "poloměr kružnice vepsané", 1, 0),
+    quantity("uhe_o", "O =", "obvod", 1, 1),
+    quantity("uhe_s", "S =", "obsah", 1, 2, kSq),
+    {.role = Spec::Output, .name = "uhe_uhel", .caption = "α", .hint = "úhel mezi 2 stranami", .cleared = true,
+     .col = 2, .row = 0, .unit = kDeg},
+};
+
+// The solver changes the caption beside the perimeter (a field of its own)
+// and both hints; clearing puts them and the angle back (see clear_circle).
+constexpr Spec kCircle[] = {
+    quantity("kru_r", "r =", "poloměr", 0, 0),
+    {.name = "kru_alfa", .caption = "α", .hint = "poloměr", .text = "360", .col = 0, .row = 1, .unit = kDeg},
+    {.role = Spec::Text, .name = "kru_oa", .hint = "obvod/oblouk", .text = "O/a =", .reported = PropHint},
+    {.name = "kru_o", .caption = "O/a =", .hint = "obvod/oblouk", .cleared = true, .reported = PropHint, .col = 0,
+     .row = 2},
+    quantity("kru_s", "S =", "obsah", 0, 3, kSq),
+    {.role = Spec::Switch, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1},
+    {.role = Spec::Switch, .name = "kru_usec", .caption = "Kruhová úseč"},
+};
+
+struct Sheet {
+    const char* page;
+    std::span<const Spec> fields;
+};
+
+constexpr Sheet kSheets[] = {
+    {"trojuhelnik_p_desk", kRightTriangle}, {"trojuhelnik_desk", kTriangle}, {"ctverec_desk", kSquare},
+    {"obdelnik_desk", kRectangle},           {"rovnobeznik_desk", kParallelogram}, {"lichobeznik_desk", kTrapezoid},
+    {"n_uhelnik_desk", kPolygon},            {"kruh_desk", kCircle},
+};
 
 } // namespace
 
-void declare_right_triangle(WindowModel& m)
+std::span<const declare::Spec> sheet_fields(const QString& page)
 {
-    using declare::edit;
-    edit(m, "tp_a", "a =", "strana a - odvěsna");
-    edit(m, "tp_b", "b =", "strana b - odvěsna");
-    edit(m, "tp_c", "c =", "strana c - přepona");
-    edit(m, "tp_vc", "vc =", "výška vc");
-    edit(m, "tp_alfa", "α", "úhel alfa");
-    edit(m, "tp_beta", "β", "úhel beta");
-    edit(m, "tp_obvod", "O =", "obvod");
-    edit(m, "tp_obsah", "S =", "obsah");
+    for (const Sheet& s : kSheets)
+        if (page == QLatin1String(s.page))
+            return s.fields;
+    return {};
 }
+
+std::vector<const char*> quantities(const char* page)
+{
+    std::vector<const char*> names;
+    for (const Spec& f : sheet_fields(QString::fromUtf8(page)))
+        if (f.col >= 0)
+            names.push_back(f.name);
+    return names;
+}
+
+void declare_right_triangle(WindowModel& m) { declare::declare_all(m, kRightTriangle); }
 
 void declare_triangle(WindowModel& m)
 {
-    using declare::edit;
-    edit(m, "troj_a", "a =", "strana a");
-    edit(m, "troj_b", "b =", "strana b");
-    edit(m, "troj_c", "c =", "strana c");
-    edit(m, "troj_va", "va =", "výška va");
-    edit(m, "troj_vb", "vb =", "výška vb");
-    edit(m, "troj_vc", "vc =", "výška vc");
-    edit(m, "troj_alfa", "α", "úhel alfa");
-    edit(m, "troj_beta", "β", "úhel beta");
-    edit(m, "troj_gama", "γ", "úhel gama");
-    edit(m, "troj_obvod", "O =", "obvod");
-    edit(m, "troj_obsah", "S =", "obsah");
-    declare::check(m, "troj_tup", "Tupoúhlý trojúhelník", false, "Řešit jako tupoúhlý trojúhelník");
+    declare::declare_all(m, kTriangle);
     m.setVisible(QStringLiteral("troj_tup"), false);
 }
 
-void declare_square(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "ctv_a", "a =", "strana");
-    edit(m, "ctv_u", "u =", "úhlopříčka");
-    edit(m, "ctv_o", "O =", "obvod");
-    edit(m, "ctv_s", "S =", "obsah");
-}
-
-void declare_rectangle(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "obd_a", "a =", "strana a");
-    edit(m, "obd_b", "b =", "strana b");
-    edit(m, "obd_u", "u =", "úhlopříčka");
-    edit(m, "obd_o", "O =", "obvod");
-    edit(m, "obd_s", "S =", "obsah");
-}
-
-void declare_parallelogram(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "rov_a", "a =", "strana a");
-    edit(m, "rov_b", "b =", "strana b");
-    edit(m, "rov_va", "va = ", "výška va");
-    edit(m, "rov_vb", "vb =", "výška vb");
-    edit(m, "rov_alfa", "α = γ", "úhel alfa (= úhel gama)");
-    edit(m, "rov_beta", "β = δ", "úhel beta (=úhel delta)");
-    edit(m, "rov_obvod", "O =", "obvod");
-    edit(m, "rov_obsah", "S =", "obsah");
-}
-
-void declare_trapezoid(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "lic_a", "a =", "strana a");
-    edit(m, "lic_b", "b =", "strana b");
-    edit(m, "lic_c", "c =", "strana c");
-    edit(m, "lic_d", "d =", "strana d");
-    edit(m, "lic_alfa", "α", "úhel alfa");
-    edit(m, "lic_beta", "β", "úhel beta");
-    edit(m, "lic_gama", "γ", "úhel gama");
-    edit(m, "lic_delta", "δ", "úhel delta");
-    edit(m, "lic_v", "v =", "výška");
-    edit(m, "lic_s", "s =", "střední příčka");
-    edit(m, "lic_obvod", "O =", "obvod");
-    edit(m, "lic_obsah", "S =", "obsah");
-}
-
-void declare_polygon(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "uhe_n", "n =", "počet vrcholů,stran,úhlů");
-    edit(m, "uhe_a", "a =", "strana");
-    edit(m, "uhe_r", "r =", "poloměr kružnice opsané");
-    edit(m, "uhe_p", "ρ", "poloměr kružnice vepsané");
-    edit(m, "uhe_o", "O =", "obvod");
-    edit(m, "uhe_s", "S =", "obsah");
-    declare::result(m, "uhe_uhel", "α", "úhel mezi 2 stranami");
-}
-
-void declare_circle(WindowModel& m)
-{
-    using declare::edit;
-    edit(m, "kru_r", "r =", "poloměr");
-    edit(m, "kru_alfa", "α", "poloměr", "360");
-    // The solver changes the caption beside the perimeter and both hints.
-    auto with_hint = [&m](Kind kind, const char* name, const char* text, const char* caption) {
-        Field f;
-        f.name = QString::fromUtf8(name);
-        f.kind = kind;
-        f.text = QString::fromUtf8(text);
-        f.caption = QString::fromUtf8(caption);
-        f.hint = QStringLiteral("obvod/oblouk");
-        f.reported = PropHint;
-        m.add(std::move(f));
-    };
-    with_hint(Kind::Label, "kru_oa", "O/a =", "");
-    with_hint(Kind::Edit, "kru_o", "", "O/a =");
-    edit(m, "kru_s", "S =", "obsah");
-    declare::check(m, "kru_kru_vys", "Kruhová výseč", true);
-    declare::check(m, "kru_usec", "Kruhová úseč", false);
-}
+void declare_square(WindowModel& m) { declare::declare_all(m, kSquare); }
+void declare_rectangle(WindowModel& m) { declare::declare_all(m, kRectangle); }
+void declare_parallelogram(WindowModel& m) { declare::declare_all(m, kParallelogram); }
+void declare_trapezoid(WindowModel& m) { declare::declare_all(m, kTrapezoid); }
+void declare_polygon(WindowModel& m) { declare::declare_all(m, kPolygon); }
+void declare_circle(WindowModel& m) { declare::declare_all(m, kCircle); }
 
 void register_circle(Registry& r)
 {
@@ -157,37 +182,18 @@ void compute_trapezoid(WindowModel& m)
     m.showMessage(Message::Kind::Information, kAppTitle, QStringLiteral("Výpočet lichoběžníku zatím nefunkční :-("));
 }
 
-void clear_right_triangle(WindowModel& m)
-{
-    clear(m, {"tp_a", "tp_b", "tp_c", "tp_vc", "tp_alfa", "tp_beta", "tp_obvod", "tp_obsah"});
-}
-
-void clear_triangle(WindowModel& m)
-{
-    clear(m, {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta", "troj_gama",
-              "troj_obvod", "troj_obsah"});
-}
-
-void clear_square(WindowModel& m) { clear(m, {"ctv_a", "ctv_u", "ctv_s", "ctv_o"}); }
-void clear_rectangle(WindowModel& m) { clear(m, {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"}); }
-
-void clear_parallelogram(WindowModel& m)
-{
-    clear(m, {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"});
-}
-
-void clear_trapezoid(WindowModel& m)
-{
-    clear(m, {"lic_a", "lic_b", "lic_c", "lic_d", "lic_alfa", "lic_beta", "lic_gama", "lic_delta", "lic_v", "lic_s",
-              "lic_obvod", "lic_obsah"});
-}
-
-void clear_polygon(WindowModel& m) { clear(m, {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_uhel", "uhe_s", "uhe_o"}); }
+void clear_right_triangle(WindowModel& m) { declare::clear_marked(m, kRightTriangle); }
+void clear_triangle(WindowModel& m) { declare::clear_marked(m, kTriangle); }
+void clear_square(WindowModel& m) { declare::clear_marked(m, kSquare); }
+void clear_rectangle(WindowModel& m) { declare::clear_marked(m, kRectangle); }
+void clear_parallelogram(WindowModel& m) { declare::clear_marked(m, kParallelogram); }
+void clear_trapezoid(WindowModel& m) { declare::clear_marked(m, kTrapezoid); }
+void clear_polygon(WindowModel& m) { declare::clear_marked(m, kPolygon); }
 
 // The circle's angle, caption and hints go back to the whole circle.
 void clear_circle(WindowModel& m)
 {
-    clear(m, {"kru_r", "kru_s", "kru_o"});
+    declare::clear_marked(m, kCircle);
     m.setText(QStringLiteral("kru_alfa"), QStringLiteral("360"));
     m.setText(QStringLiteral("kru_oa"), QStringLiteral("O/a ="));
     m.setHint(QStringLiteral("kru_oa"), QStringLiteral("obvod/oblouk"));

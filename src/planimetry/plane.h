@@ -2,10 +2,17 @@
 // The sheets of the page "Planimetrie", one set of functions per sheet for
 // its entry in the calculator table: its fields, what the frame's compute
 // button runs on it and what the frame's clear button empties.
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
+#include <span>
+
 namespace qvk::planimetry {
+
+// A sheet's fields by its page name, as they are declared and cleared, with
+// their places on the sheet; empty for a name that is no sheet.
+std::span<const declare::Spec> sheet_fields(const QString& page);
 
 void declare_right_triangle(WindowModel& model);
 void compute_right_triangle(WindowModel& model);

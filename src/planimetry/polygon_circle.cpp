@@ -3,8 +3,6 @@
 #include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
-#include <cmath>
-
 namespace qvk::planimetry {
 
 namespace {
@@ -17,65 +15,65 @@ namespace poly {
 // ρ is the inradius, PHI the interior angle (output only).
 enum { N, A, R, P, O, S, PHI };
 
-// tan of half the interior angle; the angle is set on the way.
-L half_tan(Run& r)
+// The interior angle, set first by every row; the formulas take half of it
+// in radians.
+L half_angle(Run& r)
 {
-    const L n = r[N];
-    r[PHI] = (n - 2) * 180 / n;
-    return std::tan(L(r[PHI]) / 2 * kPi / 180);
+    r[PHI] = interior_angle<L>(r[N]);
+    return polygon_half_angle<L>(r[PHI]);
 }
 
-void area_from_side(Run& r, L t)
+void area_from_side(Run& r, L half)
 {
     const L a = r[A], n = r[N];
-    r[S] = a * a / 4 * n * t;
-    r[P] = 2 * L(r[S]) / (a * n);
+    r[S] = polygon_area(a, n, half);
+    r[P] = height_of_area<L>(r[S], a * n);
 }
 
-void circumradius(Run& r) { r[R] = std::sqrt((L(r[A]) / 2) * (L(r[A]) / 2) + L(r[P]) * r[P]); }
+void circumradius(Run& r) { r[R] = formulas::circumradius<L>(r[A], r[P]); }
 
 void from_side(Run& r)
 {
-    area_from_side(r, half_tan(r));
+    area_from_side(r, half_angle(r));
     circumradius(r);
-    r[O] = L(r[A]) * r[N];
+    r[O] = polygon_perimeter<L>(r[N], r[A]);
 }
 
 void from_circumradius(Run& r)
 {
-    const L t = half_tan(r);
-    r[A] = r.rounded(2 * L(r[R]) * std::cos(L(r[PHI]) / 2 * kPi / 180));
-    area_from_side(r, t);
-    r[O] = L(r[A]) * r[N];
+    const L half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_circumradius<L>(r[R], half));
+    area_from_side(r, half);
+    r[O] = polygon_perimeter<L>(r[N], r[A]);
 }
 
 void from_inradius(Run& r)
 {
-    const L t = half_tan(r);
-    r[A] = r.rounded(2 * L(r[P]) / t);
-    r[S] = L(r[N]) * r[A] / 2 * r[P];
+    const L half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_inradius<L>(r[P], half));
+    r[S] = polygon_area_of_inradius<L>(r[N], r[A], r[P]);
     circumradius(r);
-    r[O] = L(r[N]) * r[A];
+    r[O] = polygon_perimeter<L>(r[N], r[A]);
 }
 
 void from_perimeter(Run& r)
 {
-    const L t = half_tan(r);
-    r[A] = r.rounded(L(r[O]) / r[N]);
-    area_from_side(r, t);
+    const L half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_perimeter<L>(r[O], r[N]));
+    area_from_side(r, half);
     circumradius(r);
 }
 
 void from_area(Run& r)
 {
-    const L t = half_tan(r);
-    r[A] = r.rounded(std::sqrt(4 * L(r[S]) / (t * r[N])));
-    r[O] = L(r[N]) * r[A];
-    r[P] = 2 * L(r[S]) / r[O];
+    const L half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_area<L>(r[S], r[N], half));
+    r[O] = polygon_perimeter<L>(r[N], r[A]);
+    r[P] = height_of_area<L>(r[S], r[O]);
     circumradius(r);
 }
 
-void angle_only(Run& r) { half_tan(r); }
+void angle_only(Run& r) { half_angle(r); }
 
 void at_least_three(Run& r)
 {
@@ -103,13 +101,13 @@ void check_angle(const Run& r)
         report_error(QStringLiteral("Úhel nemůže být >= 360 st."));
 }
 
-L theta(const Run& r) { return L(r[ALFA]) * kPi / 180; }
+L theta(const Run& r) { return radians<L>(r[ALFA]); }
 
 void area_from_radius(Run& r)
 {
     const L rr = r[R];
     if (segment(r))
-        r[S] = (theta(r) - std::sin(theta(r))) * rr * rr / 2;
+        r[S] = segment_area(rr, theta(r));
     else
         r[S] = sector_area<L>(rr, r[ALFA]);
 }
@@ -132,10 +130,10 @@ void angle_and_area(Run& r)
 {
     check_angle(r);
     if (segment(r))
-        r[R] = std::sqrt(2 * L(r[S]) / (theta(r) - std::sin(theta(r))));
+        r[R] = segment_radius<L>(r[S], theta(r));
     else
         r[R] = sector_radius_of_area<L>(r[S], r[ALFA]);
-    r[O] = L(r[R]) * 2 * kPi * r[ALFA] / 360;
+    r[O] = arc_of_radius<L>(r[R], r[ALFA]);
 }
 
 // The caption beside O says whether it is the perimeter or an arc.
@@ -164,7 +162,7 @@ const Figure& regular_polygon()
     using namespace poly;
     static const Figure f{
         .page = "n_uhelnik_desk",
-        .fields = {"uhe_n", "uhe_a", "uhe_r", "uhe_p", "uhe_o", "uhe_s", "uhe_uhel"},
+        .fields = quantities("n_uhelnik_desk"),
         .rows = poly::kRows,
         .written = {N, A, P, R, PHI, S, O},
         .writing = Writing::Positive,
@@ -181,7 +179,7 @@ const Figure& circle()
     using namespace circ;
     static const Figure f{
         .page = "kruh_desk",
-        .fields = {"kru_r", "kru_alfa", "kru_o", "kru_s"},
+        .fields = quantities("kruh_desk"),
         .rows = circ::kRows,
         .written = {R, O, S},
         .before_write = caption,

@@ -287,17 +287,17 @@ void area_and_pair(Run& r)
 const char* const kOld = "Nepřípůstné zadání";
 
 const Row kRows[] = {
-    {of({A, VA}), side_and_its_height, kOld},
-    {of({B, VB}), side_and_its_height, kOld},
-    {of({A, B}), two_sides, kOld},
-    {of({A, B, VA}), two_sides_and_height, kOld},
-    {of({A, B, VB}), two_sides_and_height, kOld},
-    {of({A, B, ALFA}), two_sides_and_angle, kOld},
-    {of({A, B, BETA}), two_sides_and_angle, kOld},
-    {of({A, VA, ALFA}), side_height_angle, kOld},
-    {of({A, VA, BETA}), side_height_angle, kOld},
-    {of({B, VB, ALFA}), side_height_angle, kOld},
-    {of({B, VB, BETA}), side_height_angle, kOld},
+    {of({A, VA}), side_and_its_height, nullptr, kOld},
+    {of({B, VB}), side_and_its_height, nullptr, kOld},
+    {of({A, B}), two_sides, nullptr, kOld},
+    {of({A, B, VA}), two_sides_and_height, nullptr, kOld},
+    {of({A, B, VB}), two_sides_and_height, nullptr, kOld},
+    {of({A, B, ALFA}), two_sides_and_angle, nullptr, kOld},
+    {of({A, B, BETA}), two_sides_and_angle, nullptr, kOld},
+    {of({A, VA, ALFA}), side_height_angle, nullptr, kOld},
+    {of({A, VA, BETA}), side_height_angle, nullptr, kOld},
+    {of({B, VB, ALFA}), side_height_angle, nullptr, kOld},
+    {of({B, VB, BETA}), side_height_angle, nullptr, kOld},
     {of({A, ALFA, O}), side_angle_perimeter},
     {of({A, BETA, O}), side_angle_perimeter},
     {of({B, ALFA, O}), side_angle_perimeter},
@@ -332,7 +332,7 @@ const Figure& square()
 {
     static const Figure f{
         .page = "ctverec_desk",
-        .fields = {"ctv_a", "ctv_u", "ctv_o", "ctv_s"},
+        .fields = quantities("ctverec_desk"),
         .rows = sq::kRows,
         .written = {sq::A, sq::U, sq::O, sq::S},
     };
@@ -343,7 +343,7 @@ const Figure& rectangle()
 {
     static const Figure f{
         .page = "obdelnik_desk",
-        .fields = {"obd_a", "obd_b", "obd_u", "obd_o", "obd_s"},
+        .fields = quantities("obdelnik_desk"),
         .rows = rect::kRows,
         .written = {rect::A, rect::B, rect::U, rect::O, rect::S},
     };
@@ -355,7 +355,7 @@ const Figure& parallelogram()
     using namespace par;
     static const Figure f{
         .page = "rovnobeznik_desk",
-        .fields = {"rov_a", "rov_b", "rov_va", "rov_vb", "rov_alfa", "rov_beta", "rov_obvod", "rov_obsah"},
+        .fields = quantities("rovnobeznik_desk"),
         .reading = Reading::ByText,
         .rows = par::kRows,
         .written = {A, B, VA, VB, ALFA, BETA, O, S},

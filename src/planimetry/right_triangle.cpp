@@ -120,7 +120,7 @@ const Figure& right_triangle()
 {
     static const Figure f{
         .page = "trojuhelnik_p_desk",
-        .fields = {"tp_a", "tp_b", "tp_c", "tp_vc", "tp_alfa", "tp_beta", "tp_obvod", "tp_obsah"},
+        .fields = quantities("trojuhelnik_p_desk"),
         .reading = Reading::ByText,
         .rows = kRows,
         .written = {A, B, C, ALFA, BETA, VC, O, S},

@@ -3,9 +3,9 @@
 // angle at ALFA + i and its height at VA + i.
 #include "core/errors.h"
 #include "core/fpu.h"
+#include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
-#include <cmath>
 #include <utility>
 
 namespace qvk::planimetry {
@@ -15,6 +15,7 @@ namespace {
 enum { A, B, C, VA, VB, VC, ALFA, BETA, GAMA, O, S };
 
 using L = long double;
+using namespace formulas;
 
 int angle(int side) { return ALFA + side; }
 int height(int side) { return VA + side; }
@@ -38,11 +39,6 @@ Pair given_of(const Run& r, int first)
     return p;
 }
 
-L law_of_cosines(L x, L y, L phi) { return std::sqrt(x * x + y * y - 2 * x * y * cos_deg(phi)); }
-
-// The angle opposite t in the triangle with sides t, u, w.
-L opposite(L t, L u, L w) { return acos_deg((u * u + w * w - t * t) / (2 * u * w)); }
-
 void sides_test(const Run& r)
 {
     const L a = r[A], b = r[B], c = r[C];
@@ -55,9 +51,9 @@ void sides_test(const Run& r)
 void two_sides_and_between(Run& r, int x, int y)
 {
     const int z = third(x, y);
-    r[z] = law_of_cosines(r[x], r[y], r[angle(z)]);
-    r[angle(y)] = opposite(r[y], r[x], r[z]);
-    r[angle(x)] = 180 - L(r[angle(y)]) - r[angle(z)];
+    r[z] = law_of_cosines<L>(r[x], r[y], r[angle(z)]);
+    r[angle(y)] = alpha_of_sides<L>(r[y], r[x], r[z]);
+    r[angle(x)] = third_angle<L>(r[angle(y)], r[angle(z)]);
 }
 
 void sorted(int& x, int& y)
@@ -67,17 +63,15 @@ void sorted(int& x, int& y)
 }
 
 // O, S by Heron's formula (or as given or derived) and the heights not given.
-void complete(Run& r, bool heron)
+void complete(Run& r, bool by_heron)
 {
     if (!r.given(O))
-        r[O] = L(r[A]) + r[B] + r[C];
-    if (heron) {
-        const L s = L(r[O]) / 2;
-        r[S] = std::sqrt(s * (s - r[A]) * (s - r[B]) * (s - r[C]));
-    }
+        r[O] = perimeter<L>(r[A], r[B], r[C]);
+    if (by_heron)
+        r[S] = heron<L>(semiperimeter<L>(r[O]), r[A], r[B], r[C]);
     for (int i = A; i <= C; ++i)
         if (!r.given(height(i)))
-            r[height(i)] = 2 * L(r[S]) / r[i];
+            r[height(i)] = height_of_area<L>(r[S], r[i]);
 }
 
 // Every full solution passes this before anything is written; a fault of the
@@ -118,14 +112,14 @@ void two_angles(Run& r)
     const L sum = L(r[k1]) + r[k2];
     if (sum > 180)
         report("Součet úhlů činí maximálně 180 stupňů");
-    r[angle(third(p.x, p.y))] = 180 - sum;
+    r[angle(third(p.x, p.y))] = supplement(sum);
 }
 
 void side_and_its_height(Run& r)
 {
     const int x = given_of(r, A).x;
     r.check(r[x] > 0 && r[height(x)] > 0);
-    r[S] = L(r[x]) * r[height(x)] / 2;
+    r[S] = half_product<L>(r[x], r[height(x)]);
 }
 
 // --- full rows, by sides and angles
@@ -133,9 +127,9 @@ void side_and_its_height(Run& r)
 void from_three_sides(Run& r)
 {
     const L a = r[A], b = r[B], c = r[C];
-    r[GAMA] = opposite(c, a, b);
-    r[BETA] = opposite(b, a, c);
-    r[ALFA] = 180 - L(r[BETA]) - r[GAMA];
+    r[GAMA] = alpha_of_sides(c, a, b);
+    r[BETA] = alpha_of_sides(b, a, c);
+    r[ALFA] = third_angle<L>(r[BETA], r[GAMA]);
 }
 
 void three_sides(Run& r)
@@ -149,7 +143,7 @@ void two_sides_and_perimeter(Run& r)
 {
     const Pair p = given_of(r, A);
     const int z = third(p.x, p.y);
-    r[z] = L(r[O]) - r[p.x] - r[p.y];
+    r[z] = third_side<L>(r[O], r[p.x], r[p.y]);
     sides_test(r);
     from_three_sides(r);
     finish_by_heron(r);
@@ -168,30 +162,30 @@ void two_sides_and_opposite_angle(Run& r)
     const int given_angle = given_of(r, ALFA).x;
     const int p = given_angle, q = p == sides.x ? sides.y : sides.x, z = third(sides.x, sides.y);
     // The acute value only; an argument above 1 means no such triangle.
-    r[angle(q)] = asin_deg(L(r[q]) / (L(r[p]) / sin_deg(r[angle(p)])));
-    r[angle(z)] = 180 - L(r[angle(p)]) - r[angle(q)];
+    r[angle(q)] = angle_of_sines<L>(r[q], r[p], r[angle(p)]);
+    r[angle(z)] = third_angle<L>(r[angle(p)], r[angle(q)]);
     if (z == C)
-        r[C] = sin_deg(r[GAMA]) * (L(r[A]) / sin_deg(r[ALFA]));
+        r[C] = leg_of_angles<L>(r[A], r[ALFA], r[GAMA]);
     else if (z == B)
-        r[B] = law_of_cosines(r[A], r[C], r[BETA]);
+        r[B] = law_of_cosines<L>(r[A], r[C], r[BETA]);
     else
-        r[A] = law_of_cosines(r[B], r[C], r[ALFA]);
+        r[A] = law_of_cosines<L>(r[B], r[C], r[ALFA]);
     finish_by_heron(r);
 }
 
 void two_angles_and_side(Run& r)
 {
     const Pair p = given_of(r, ALFA);
-    r[angle(third(p.x, p.y))] = 180 - L(r[angle(p.x)]) - r[angle(p.y)];
+    r[angle(third(p.x, p.y))] = third_angle<L>(r[angle(p.x)], r[angle(p.y)]);
     if (r.given(A)) {
-        r[B] = sin_deg(r[BETA]) * (L(r[A]) / sin_deg(r[ALFA]));
-        r[C] = law_of_cosines(r[A], r[B], r[GAMA]);
+        r[B] = leg_of_angles<L>(r[A], r[ALFA], r[BETA]);
+        r[C] = law_of_cosines<L>(r[A], r[B], r[GAMA]);
     } else if (r.given(B)) {
-        r[A] = sin_deg(r[ALFA]) * (L(r[B]) / sin_deg(r[BETA]));
-        r[C] = law_of_cosines(r[A], r[B], r[GAMA]);
+        r[A] = leg_of_angles<L>(r[B], r[BETA], r[ALFA]);
+        r[C] = law_of_cosines<L>(r[A], r[B], r[GAMA]);
     } else {
-        r[B] = sin_deg(r[BETA]) * (L(r[C]) / sin_deg(r[GAMA]));
-        r[A] = law_of_cosines(r[B], r[C], r[ALFA]);
+        r[B] = leg_of_angles<L>(r[C], r[GAMA], r[BETA]);
+        r[A] = law_of_cosines<L>(r[B], r[C], r[ALFA]);
     }
     finish_by_heron(r);
 }
@@ -204,7 +198,7 @@ bool heights_positive(const Run& r) { return r[VA] > 0 && r[VB] > 0 && r[VC] > 0
 void two_sides_and_area_of(Run& r, int x, int y)
 {
     sorted(x, y);
-    r[angle(third(x, y))] = asin_deg(2 * L(r[S]) / (L(r[x]) * r[y]));
+    r[angle(third(x, y))] = angle_of_area<L>(r[S], r[x], r[y]);
     two_sides_and_between(r, x, y);
     complete(r, false);
 }
@@ -214,12 +208,12 @@ void side_height_and_second(Run& r)
     int x = 0;
     while (!(r.given(x) && r.given(height(x))))
         ++x;
-    r[S] = L(r[x]) * r[height(x)] / 2;
+    r[S] = half_product<L>(r[x], r[height(x)]);
     int y = 0;
     while (y == x || !(r.given(y) || r.given(height(y))))
         ++y;
     if (!r.given(y))
-        r[y] = 2 * L(r[S]) / r[height(y)];
+        r[y] = height_of_area<L>(r[S], r[height(y)]);
     two_sides_and_area_of(r, x, y);
     r.check(heights_positive(r));
     final_check(r);
@@ -238,9 +232,9 @@ void two_sides_and_area(Run& r)
 void angle_area_and_side_of(Run& r, int k, int x)
 {
     if (!r.given(x))
-        r[x] = 2 * L(r[S]) / r[height(x)];
+        r[x] = height_of_area<L>(r[S], r[height(x)]);
     int y = third(k, x);
-    r[y] = 2 * L(r[S]) / (sin_deg(r[angle(k)]) * r[x]);
+    r[y] = side_of_area<L>(r[S], r[angle(k)], r[x]);
     sorted(x, y);
     two_sides_and_between(r, x, y);
     complete(r, false);
@@ -266,7 +260,7 @@ void side_height_of_other_and_area(Run& r)
 {
     const int x = given_of(r, A).x;
     const int h = given_of(r, VA).x;
-    r[h] = 2 * L(r[S]) / r[height(h)];
+    r[h] = height_of_area<L>(r[S], r[height(h)]);
     two_sides_and_area_of(r, x, h);
     r.check(heights_positive(r) && r[S] > 0);
     final_check(r);
@@ -276,7 +270,7 @@ void angle_side_and_its_height(Run& r)
 {
     const int k = given_of(r, ALFA).x;
     const int x = given_of(r, A).x;
-    r[S] = L(r[x]) * r[height(x)] / 2;
+    r[S] = half_product<L>(r[x], r[height(x)]);
     angle_area_and_side_of(r, k, x);
 }
 
@@ -368,8 +362,7 @@ const Figure& general_triangle()
 {
     static const Figure f{
         .page = "trojuhelnik_desk",
-        .fields = {"troj_a", "troj_b", "troj_c", "troj_va", "troj_vb", "troj_vc", "troj_alfa", "troj_beta",
-                   "troj_gama", "troj_obvod", "troj_obsah"},
+        .fields = quantities("trojuhelnik_desk"),
         .reading = Reading::ByText,
         .rows = kRows,
         .written = {VA, VB, VC, A, B, C, ALFA, BETA, GAMA, O, S},

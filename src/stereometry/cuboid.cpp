@@ -12,13 +12,13 @@ using L = long double;
 
 enum { A, B, C, U, S, V };
 
-const SolidField kFields[] = {
-    {"kva_a", "a = ", "strana a"},
-    {"kva_b", "b =", "strana b"},
-    {"kva_c", "c =", "strana c"},
-    {"kva_u", "u =", "3d úhlopříčka"},
-    {"kva_s", "S =", "povrch"},
-    {"kva_v", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kva_a", "a = ", "strana a", 0, 0),
+    declare::quantity("kva_b", "b =", "strana b", 0, 1),
+    declare::quantity("kva_c", "c =", "strana c", 0, 2),
+    declare::quantity("kva_u", "u =", "3d úhlopříčka", 1, 0),
+    declare::quantity("kva_s", "S =", "povrch", 1, 1, "²"),
+    declare::quantity("kva_v", "V =", "objem", 1, 2, "³"),
 };
 
 void volume(Values& v) { v[V] = keep(cuboid_volume<L>(v[A], v[B], v[C])); }
@@ -68,18 +68,18 @@ void from_volume(Values& v, int)
 }
 
 const Case kCases[] = {
-    {bits(A, B, C), nullptr,
+    {bits(A, B, C),
      [](Values& v, int) {
          volume(v);
          surface(v);
          diagonal(v);
      }},
-    {bits(A, B, U), edge_from_diagonal<C>, from_diagonal},
-    {bits(A, C, U), edge_from_diagonal<B>, from_diagonal},
-    {bits(B, C, U), edge_from_diagonal<A>, from_diagonal},
-    {bits(A, B, V), edge_from_volume<C>, from_volume},
-    {bits(A, C, V), edge_from_volume<B>, from_volume},
-    {bits(B, C, V), edge_from_volume<A>, from_volume},
+    {bits(A, B, U), from_diagonal, edge_from_diagonal<C>},
+    {bits(A, C, U), from_diagonal, edge_from_diagonal<B>},
+    {bits(B, C, U), from_diagonal, edge_from_diagonal<A>},
+    {bits(A, B, V), from_volume, edge_from_volume<C>},
+    {bits(A, C, V), from_volume, edge_from_volume<B>},
+    {bits(B, C, V), from_volume, edge_from_volume<A>},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // The solids' formulas, each written once over the value type N (see
 // core/formula.h): long double for the page, Sym for the text.
 #include "core/formula.h"
+#include "planimetry/formulas.h"
 
 namespace qvk::stereometry::formulas {
 
@@ -166,7 +167,21 @@ N cuboid_edge_of_volume(const N& v, const N& x, const N& y)
     return v / (x * y);
 }
 
-// --- regular pyramid: base area P and inradius ρ, height h, face height w
+// --- regular pyramid: base area P and inradius ρ, height h, face height w.
+// The base is the plane's regular polygon: its area from the edge, n and half
+// its interior angle, its inradius the height of that area onto the
+// perimeter.
+
+using planimetry::formulas::height_of_area;
+using planimetry::formulas::interior_angle;
+using planimetry::formulas::polygon_area;
+
+// Half the base's interior angle in radians, in the pyramid's own order.
+template <typename N>
+N pyramid_half_angle(const N& n)
+{
+    return interior_angle(n) / 180 * pi<N>() / 2;
+}
 
 template <typename N>
 N pyramid_volume(const N& h, const N& base_area)

@@ -12,13 +12,13 @@ using L = long double;
 
 enum { N, A, H, SF, S, V }; // H: height v, SF: face height s
 
-const SolidField kFields[] = {
-    {"jeh_n", "n =", "počet vrcholů podstavy"},
-    {"jeh_a", "a =", "strana podstavy"},
-    {"jeh_v", "v =", "výška"},
-    {"jeh_sp", "s =", "výška stěny"},
-    {"jeh_s", "S =", "povrch"},
-    {"jeh_vv", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("jeh_n", "n =", "počet vrcholů podstavy", 0, 0),
+    declare::quantity("jeh_a", "a =", "strana podstavy", 0, 1),
+    declare::quantity("jeh_v", "v =", "výška", 0, 2),
+    declare::quantity("jeh_sp", "s =", "výška stěny", 1, 0),
+    declare::quantity("jeh_s", "S =", "povrch", 1, 1, "²"),
+    declare::quantity("jeh_vv", "V =", "objem", 1, 2, "³"),
 };
 
 // n must be a whole number of vertices, at least a triangle.
@@ -36,10 +36,9 @@ struct Base {
 Base base(const Values& v)
 {
     const long double n = v[N], a = v[A];
-    // Half the interior angle, in radians.
-    const double beta = keep(((n - 2) * 180 / n) / 180 * kPi / 2);
-    const double area = keep(a * a / 4 * n * std::tan(static_cast<long double>(beta)));
-    const double inradius = keep(2 * static_cast<long double>(area) / (a * n));
+    const double beta = keep(pyramid_half_angle(n));
+    const double area = keep(polygon_area<L>(a, n, beta));
+    const double inradius = keep(height_of_area<L>(area, a * n));
     return {area, inradius};
 }
 
@@ -51,14 +50,15 @@ void surface(Values& v, const Base& b)
 }
 
 const Case kCases[] = {
-    {bits(N, A, H), whole_n,
+    {bits(N, A, H),
      [](Values& v, int) {
          const Base b = base(v);
          volume(v, b);
          face_height(v, b);
          surface(v, b);
-     }},
-    {bits(N, A, SF), whole_n,
+     },
+     whole_n},
+    {bits(N, A, SF),
      [](Values& v, int places) {
          const Base b = base(v);
          // A face lower than the inradius has no height; one equal to it gives 0.
@@ -67,14 +67,16 @@ const Case kCases[] = {
          });
          volume(v, b);
          surface(v, b);
-     }},
-    {bits(N, A, V), whole_n,
+     },
+     whole_n},
+    {bits(N, A, V),
      [](Values& v, int) {
          const Base b = base(v);
          v[H] = keep(pyramid_height_of_volume<L>(v[V], b.area));
          face_height(v, b);
          surface(v, b);
-     }},
+     },
+     whole_n},
 };
 
 } // namespace

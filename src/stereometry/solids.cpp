@@ -8,7 +8,7 @@ namespace qvk::stereometry {
 
 namespace {
 
-QString name_of(const SolidField& f) { return QString::fromUtf8(f.name); }
+QString name_of(const declare::Spec& f) { return QString::fromUtf8(f.name); }
 
 } // namespace
 
@@ -27,7 +27,7 @@ void compute_solid(WindowModel& m, const Solid& solid)
 
     const int places = m.settings().zaokrouhleni;
     Values v{};
-    guarded_read(kRefused, [&] {
+    guarded_read(match->message ? QString::fromUtf8(match->message) : kRefused, [&] {
         for (std::size_t i = 0; i < count; ++i)
             if (match->given & (1u << i)) {
                 const long double x = parse_decimal(text(i));
@@ -66,16 +66,8 @@ std::span<const Solid> solids()
     return all;
 }
 
-void empty_fields(WindowModel& m, const Solid& solid)
-{
-    for (const SolidField& f : solid.fields)
-        m.setText(name_of(f), QString());
-}
+void empty_fields(WindowModel& m, const Solid& solid) { declare::clear_marked(m, solid.fields); }
 
-void declare_fields(WindowModel& m, const Solid& solid)
-{
-    for (const SolidField& f : solid.fields)
-        declare::edit(m, f.name, f.caption, f.hint);
-}
+void declare_fields(WindowModel& m, const Solid& solid) { declare::declare_all(m, solid.fields); }
 
 } // namespace qvk::stereometry

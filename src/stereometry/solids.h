@@ -3,6 +3,7 @@
 // and outputs at once. The filled fields choose one case of the solid; the
 // case computes every empty field.
 #include "core/given.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -15,25 +16,18 @@ inline constexpr int kMaxFields = 6;
 // The values of a solid's fields, by field position.
 using Values = std::array<double, kMaxFields>;
 
-// One accepted combination of filled fields.
-struct Case {
-    Mask given;     // bit i: field i is filled; every other field must be empty
-    // Inside the read block, after every given value has passed "> 0": the
-    // case's own checks, and whatever they need computed first. Null for none.
-    void (*check)(Values& values, int places);
-    // The unknowns from the rounded given values.
-    void (*compute)(Values& values, int places);
-};
-
-struct SolidField {
-    const char* name;
-    const char* caption;
-    const char* hint;
-};
+// One accepted combination of filled fields (bit i: field i is filled).
+// `compute` finds the unknowns from the rounded given values; `check`, run
+// after every given value has passed "> 0", holds the case's own checks and
+// whatever they need computed first.
+using Step = void (*)(Values& values, int places);
+using Case = Combination<Step>;
 
 struct Solid {
     const char* page;                 // the page widget in `d3_page`
-    std::span<const SolidField> fields; // in the order they are cleared
+    // Its quantities, declared, cleared and placed on its sheet's two columns
+    // from here; bit i of a case is field i.
+    std::span<const declare::Spec> fields;
     std::span<const Case> cases;      // tested in this order
     Mask asTyped = 0;                 // fields read unrounded and not rewritten
 };

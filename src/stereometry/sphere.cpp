@@ -9,11 +9,11 @@ namespace {
 
 enum { R, D, S, V };
 
-const SolidField kFields[] = {
-    {"kou_r", "r =", "poloměr"},
-    {"kou_d", "d =", "průměr"},
-    {"kou_s", "S =", "povrch"},
-    {"kou_v", "V =", "objem"},
+const declare::Spec kFields[] = {
+    declare::quantity("kou_r", "r =", "poloměr", 0, 0),
+    declare::quantity("kou_d", "d =", "průměr", 0, 1),
+    declare::quantity("kou_s", "S =", "povrch", 1, 0, "²"),
+    declare::quantity("kou_v", "V =", "objem", 1, 1, "³"),
 };
 
 using namespace formulas;
@@ -24,25 +24,25 @@ void surface(Values& v) { v[S] = keep(sphere_surface<L>(v[R])); }
 void volume(Values& v) { v[V] = keep(sphere_volume<L>(v[R])); }
 
 const Case kCases[] = {
-    {bits(R), nullptr,
+    {bits(R),
      [](Values& v, int) {
          diameter(v);
          surface(v);
          volume(v);
      }},
-    {bits(D), nullptr,
+    {bits(D),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_diameter<L>(v[D]), places);
          surface(v);
          volume(v);
      }},
-    {bits(S), nullptr,
+    {bits(S),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_surface<L>(v[S]), places);
          diameter(v);
          volume(v);
      }},
-    {bits(V), nullptr,
+    {bits(V),
      [](Values& v, int places) {
          v[R] = rounded(sphere_radius_of_volume<L>(v[V]), places);
          diameter(v);

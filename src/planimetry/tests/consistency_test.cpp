@@ -233,6 +233,35 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(sector_area(Sym::name(QStringLiteral("r")), alfa).text(), QStringLiteral("α · (r² · π)/360"));
     EXPECT_EQ(parallelogram_side_of_angle(Sym::name(QStringLiteral("va")), alfa).text(), QStringLiteral("va/sin α"));
 
+    const Sym gama = Sym::name(QStringLiteral("γ")), S = Sym::name(QStringLiteral("S")),
+              O = Sym::name(QStringLiteral("O")), s = Sym::name(QStringLiteral("s"));
+    EXPECT_EQ(law_of_cosines(a, b, gama).text(), QStringLiteral("√(a² + b² - 2 · a · b · cos γ)"));
+    EXPECT_EQ(angle_of_sines(b, a, alfa).text(), QStringLiteral("arcsin (b/(a/sin α))"));
+    EXPECT_EQ(third_angle(alfa, beta).text(), QStringLiteral("180 - α - β"));
+    EXPECT_EQ(third_side(O, a, b).text(), QStringLiteral("O - a - b"));
+    EXPECT_EQ(semiperimeter(O).text(), QStringLiteral("O/2"));
+    EXPECT_EQ(heron(s, a, b, c).text(), QStringLiteral("√(s · (s - a) · (s - b) · (s - c))"));
+    EXPECT_EQ(angle_of_area(S, a, b).text(), QStringLiteral("arcsin (2 · S/(a · b))"));
+    EXPECT_EQ(side_of_area(S, gama, a).text(), QStringLiteral("2 · S/(sin γ · a)"));
+
+    const Sym r = Sym::name(QStringLiteral("r")), n = Sym::name(QStringLiteral("n")),
+              rho = Sym::name(QStringLiteral("ρ")), phi = Sym::name(QStringLiteral("φ")),
+              half = Sym::name(QStringLiteral("β")), theta = Sym::name(QStringLiteral("θ"));
+    EXPECT_EQ(radians(alfa).text(), QStringLiteral("α · π/180"));
+    EXPECT_EQ(segment_area(r, theta).text(), QStringLiteral("(θ - sin θ) · r · r/2"));
+    EXPECT_EQ(segment_radius(S, theta).text(), QStringLiteral("√(2 · S/(θ - sin θ))"));
+    EXPECT_EQ(arc_of_radius(r, alfa).text(), QStringLiteral("r · 2 · π · α/360"));
+    EXPECT_EQ(interior_angle(n).text(), QStringLiteral("(n - 2) · 180/n"));
+    EXPECT_EQ(polygon_half_angle(phi).text(), QStringLiteral("φ/2 · π/180"));
+    EXPECT_EQ(polygon_area(a, n, half).text(), QStringLiteral("a²/4 · n · tg β"));
+    EXPECT_EQ(polygon_area_of_inradius(n, a, rho).text(), QStringLiteral("n · a/2 · ρ"));
+    EXPECT_EQ(polygon_perimeter(n, a).text(), QStringLiteral("n · a"));
+    EXPECT_EQ(circumradius(a, rho).text(), QStringLiteral("√((a/2)² + ρ²)"));
+    EXPECT_EQ(polygon_side_of_circumradius(r, half).text(), QStringLiteral("2 · r · cos β"));
+    EXPECT_EQ(polygon_side_of_inradius(rho, half).text(), QStringLiteral("2 · ρ/tg β"));
+    EXPECT_EQ(polygon_side_of_perimeter(O, n).text(), QStringLiteral("O/n"));
+    EXPECT_EQ(polygon_side_of_area(S, n, half).text(), QStringLiteral("√(4 · S/(tg β · n))"));
+
     using L = long double;
     EXPECT_EQ(hypotenuse<L>(3, 4), 5);
     EXPECT_NEAR(static_cast<double>(sector_arc<L>(2, 90)), pi, 1e-12);
@@ -241,6 +270,11 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_NEAR(static_cast<double>(alpha_of_sides<L>(3, 4, 5)), std::asin(0.6) * 180 / pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(leg_of_angles<L>(3, alpha_of_sides<L>(3, 4, 5), 90 - alpha_of_sides<L>(3, 4, 5))),
                 4, 1e-12);
+    EXPECT_NEAR(static_cast<double>(law_of_cosines<L>(3, 4, 90)), 5, 1e-12);
+    EXPECT_EQ(heron<L>(semiperimeter<L>(12), 3, 4, 5), 6);
+    EXPECT_NEAR(static_cast<double>(segment_area<L>(2, radians<L>(90))), pi - 2, 1e-12);
+    EXPECT_NEAR(static_cast<double>(polygon_area<L>(2, 6, polygon_half_angle<L>(interior_angle<L>(6)))),
+                6 * std::sqrt(3.0), 1e-12);
 }
 
 TEST(Consistency, PatternsOfAFigureExcludeEachOther)

@@ -1,4 +1,5 @@
 #include "shell/pages/plane_sheets.h"
+#include "planimetry/plane.h"
 #include "shell/geometry.h"
 #include "shell/widgets.h"
 
@@ -7,75 +8,44 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include <vector>
-
 namespace qvk::shell {
 
 namespace {
 
-// One quantity on a sheet: caption, field and the unit mark after it, on a
-// grid of three columns. The items are listed in tab order.
-struct Slot {
+// Captions that are not the field's own: the perimeter or arc of the circle
+// has a caption field the solver changes, its angle a caption hint.
+struct Caption {
     const char* field;
-    int col;
-    int row;
-    const char* unit = "";      // "°" or "²"
-    const char* label = nullptr; // a caption that is a field of its own
-    const char* label_hint = "";
+    const char* label; // the caption field; null: the field's caption
+    const char* hint;
 };
+constexpr Caption kCaptions[] = {{"kru_alfa", nullptr, "průměr"}, {"kru_o", "kru_oa", ""}};
 
-struct SheetDef {
-    const char* name;
-    std::vector<Slot> items;
-};
-
-constexpr const char* kDeg = "°";
-constexpr const char* kSq = "²";
-
-const std::vector<SheetDef>& sheets()
+const Caption* caption_of(const char* field)
 {
-    static const std::vector<SheetDef> defs = {
-        {"trojuhelnik_p_desk",
-         {{"tp_a", 0, 0}, {"tp_b", 0, 1}, {"tp_c", 0, 2}, {"tp_vc", 1, 0}, {"tp_alfa", 1, 1, kDeg},
-          {"tp_beta", 1, 2, kDeg}, {"tp_obvod", 2, 0}, {"tp_obsah", 2, 1, kSq}}},
-        {"trojuhelnik_desk",
-         {{"troj_a", 0, 0}, {"troj_b", 0, 1}, {"troj_c", 0, 2}, {"troj_va", 1, 0}, {"troj_vb", 1, 1},
-          {"troj_vc", 1, 2}, {"troj_alfa", 2, 0, kDeg}, {"troj_beta", 2, 1, kDeg}, {"troj_gama", 2, 2, kDeg},
-          {"troj_obvod", 0, 3}, {"troj_obsah", 1, 3, kSq}}},
-        {"ctverec_desk", {{"ctv_a", 0, 0}, {"ctv_u", 0, 1}, {"ctv_o", 1, 0}, {"ctv_s", 1, 1, kSq}}},
-        {"obdelnik_desk",
-         {{"obd_a", 0, 0}, {"obd_b", 0, 1}, {"obd_u", 0, 2}, {"obd_o", 1, 0}, {"obd_s", 1, 1, kSq}}},
-        {"rovnobeznik_desk",
-         {{"rov_a", 0, 0}, {"rov_b", 0, 1}, {"rov_va", 1, 0}, {"rov_vb", 1, 1}, {"rov_alfa", 2, 0, kDeg},
-          {"rov_beta", 2, 1, kDeg}, {"rov_obvod", 0, 2}, {"rov_obsah", 1, 2, kSq}}},
-        {"lichobeznik_desk",
-         {{"lic_a", 0, 0}, {"lic_b", 0, 1}, {"lic_c", 0, 2}, {"lic_d", 0, 3}, {"lic_alfa", 1, 0, kDeg},
-          {"lic_beta", 1, 1, kDeg}, {"lic_gama", 1, 2, kDeg}, {"lic_delta", 1, 3, kDeg}, {"lic_v", 2, 0},
-          {"lic_s", 2, 1}, {"lic_obvod", 2, 2}, {"lic_obsah", 2, 3, kSq}}},
-        {"n_uhelnik_desk",
-         {{"uhe_n", 0, 0}, {"uhe_a", 0, 1}, {"uhe_r", 0, 2}, {"uhe_p", 1, 0}, {"uhe_o", 1, 1},
-          {"uhe_s", 1, 2, kSq}, {"uhe_uhel", 2, 0, kDeg}}},
-        {"kruh_desk",
-         {{"kru_r", 0, 0}, {"kru_alfa", 0, 1, kDeg, nullptr, "průměr"}, {"kru_o", 0, 2, "", "kru_oa"},
-          {"kru_s", 0, 3, kSq}}},
-    };
-    return defs;
+    for (const Caption& c : kCaptions)
+        if (qstrcmp(c.field, field) == 0)
+            return &c;
+    return nullptr;
 }
 
 // Design pixels of the grid.
 constexpr int kLeft = 6, kColumn = 122, kCaption = 40, kField = 66, kUnit = 12, kTop = 6, kRow = 26;
 
-void add_slot(QWidget* sheet, const WindowModel& model, const Slot& slot, double s)
+// One quantity: caption, field and the unit mark after it, at its place on
+// the sheet's grid.
+void add_slot(QWidget* sheet, const WindowModel& model, const declare::Spec& slot, double s)
 {
     const int x = kLeft + slot.col * kColumn;
     const int y = kTop + slot.row * kRow;
-    QLabel* caption = slot.label ? make<QLabel>(sheet, slot.label)
-                                 : text_label(sheet, model.field(QString::fromUtf8(slot.field)).caption);
-    if (*slot.label_hint)
-        caption->setToolTip(QString::fromUtf8(slot.label_hint));
+    const Caption* own = caption_of(slot.name);
+    QLabel* caption = own && own->label ? make<QLabel>(sheet, own->label)
+                                        : text_label(sheet, model.field(QString::fromUtf8(slot.name)).caption);
+    if (own && *own->hint)
+        caption->setToolTip(QString::fromUtf8(own->hint));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(caption, x, y, kCaption - 4, 22, s);
-    auto* edit = make<QLineEdit>(sheet, slot.field);
+    auto* edit = make<QLineEdit>(sheet, slot.name);
     caption->setBuddy(edit);
     place(edit, x + kCaption, y, kField, 22, s);
     if (*slot.unit) {
@@ -90,12 +60,10 @@ void add_slot(QWidget* sheet, const WindowModel& model, const Slot& slot, double
 FigureSheet::FigureSheet(const char* name, const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QString::fromLatin1(name));
-    for (const SheetDef& def : sheets()) {
-        if (objectName() != QLatin1String(def.name))
-            continue;
-        for (const Slot& slot : def.items)
-            add_slot(this, model, slot, s);
-    }
+    // The quantities in the order they are declared, which is the tab order.
+    for (const declare::Spec& field : planimetry::sheet_fields(objectName()))
+        if (field.col >= 0)
+            add_slot(this, model, field, s);
     if (objectName() == u"trojuhelnik_desk") {
         // Never shown; the solver always takes the acute solution.
         place(make<QCheckBox>(this, "troj_tup"), kLeft + 2 * kColumn, kTop + 3 * kRow, kColumn - 6, 22, s);

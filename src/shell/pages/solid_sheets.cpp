@@ -8,20 +8,6 @@
 
 namespace qvk::shell {
 
-namespace {
-
-// Square and cubic units beside the surface and the volume.
-QString unit_power(const QString& caption)
-{
-    if (caption.startsWith(u'S'))
-        return QStringLiteral("2");
-    if (caption.startsWith(u'V'))
-        return QStringLiteral("3");
-    return {};
-}
-
-} // namespace
-
 SolidSheet::SolidSheet(const stereometry::Solid& solid, const WindowModel& model, double s, QWidget* parent)
     : QWidget(parent)
 {
@@ -36,23 +22,21 @@ SolidSheet::SolidSheet(const stereometry::Solid& solid, const WindowModel& model
         pictureSize = 104;
     }
 
-    // The given quantities on the left, the derived ones on the right.
-    const int count = static_cast<int>(solid.fields.size());
-    const int rows = (count + 1) / 2;
+    // The given quantities on the left, the derived ones on the right; the
+    // power of a unit is raised in a smaller font.
     constexpr int kColumn = 118, kPitch = 28;
-    for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(solid.fields[static_cast<std::size_t>(i)].name);
-        const QString caption = model.field(name).caption;
-        const int x = 8 + (i / rows) * kColumn;
-        const int y = top + (i % rows) * kPitch;
-        QLabel* label = text_label(this, caption);
+    for (const declare::Spec& field : solid.fields) {
+        const int x = 8 + field.col * kColumn;
+        const int y = top + field.row * kPitch;
+        QLabel* label = text_label(this, model.field(QString::fromUtf8(field.name)).caption);
         place(label, x, y + 2, 28, 20, s);
-        auto* edit = make<QLineEdit>(this, name.toUtf8().constData());
+        auto* edit = make<QLineEdit>(this, field.name);
         label->setBuddy(edit);
         place(edit, x + 28, y, 76, 22, s);
-        const QString power = unit_power(caption);
-        if (!power.isEmpty())
+        if (*field.unit) {
+            const int power = QString::fromUtf8(field.unit).at(0).digitValue();
             place(text_label(this, QStringLiteral("<sup>%1</sup>").arg(power)), x + 106, y, 10, 14, s);
+        }
     }
 
     // The picture of the selector, large enough to read its marks.

@@ -151,8 +151,10 @@ TEST(SolidFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(cuboid_surface(a, Sym::name(QStringLiteral("b")), Sym::name(QStringLiteral("c"))).text(),
               QStringLiteral("2 · (a · b + b · c + a · c)"));
     EXPECT_EQ(pyramid_volume(v, Sym::name(QStringLiteral("P"))).text(), QStringLiteral("v · (1/3) · P"));
+    EXPECT_EQ(pyramid_half_angle(Sym::name(QStringLiteral("n"))).text(), QStringLiteral("(n - 2) · 180/n/180 · π/2"));
 
     EXPECT_EQ(cuboid_diagonal<long double>(3, 4, 12), 13);
+    EXPECT_NEAR(static_cast<double>(polygon_area<long double>(6, 4, pyramid_half_angle<long double>(4))), 36, 1e-12);
     EXPECT_NEAR(static_cast<double>(cone_volume<long double>(3, 4)), 12 * pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(cylinder_surface<long double>(2, 5)), 28 * pi, 1e-12);
     EXPECT_NEAR(static_cast<double>(sphere_volume<long double>(1.5L)), 4.5 * pi, 1e-12);
