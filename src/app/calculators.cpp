@@ -26,21 +26,21 @@ constexpr Frame kSolidFrame{"d3_vyber", "Určete jaký 3D objekt chcete počíta
 const Page kPages[] = {
     // --- "Rovnice"
     {.name = "rov", .set = kTopSet, .caption = "Rovnice", .holds = "rov1", .key = "rovnice"},
-    {.name = "kr",
+    {.name = equations::kQuadraticPage,
      .set = "rov1",
      .caption = "Kvadratické (ne)rovnice",
      .anchor = "kv_rov",
      .declare = equations::declare_quadratic,
      .handlers = equations::register_quadratic},
 
-    {.name = "kub",
+    {.name = equations::kCubicPage,
      .set = "rov1",
      .caption = "Kubická rovnice",
      .anchor = "kub",
      .declare = equations::declare_cubic,
      .handlers = equations::register_cubic},
 
-    {.name = "sr",
+    {.name = equations::kSystemPage,
      .set = "rov1",
      .caption = "Soustava rovnic",
      .anchor = "sou",
@@ -51,7 +51,7 @@ const Page kPages[] = {
 
     // --- "Čísla"
     {.name = "cisla", .set = kTopSet, .caption = "Čísla", .holds = "cisla1", .key = "cisla"},
-    {.name = "pc",
+    {.name = numbers::kPrimesPage,
      .set = "cisla1",
      .caption = "Prvočísla",
      .anchor = "prv",
@@ -59,28 +59,28 @@ const Page kPages[] = {
      .handlers = numbers::register_primes,
      .stop = numbers::kPrimesStop},
 
-    {.name = "TabSheet1",
+    {.name = numbers::kBasesPage,
      .set = "cisla1",
      .caption = "Číselné soustavy",
      .anchor = "cis",
      .declare = numbers::declare_bases,
      .handlers = numbers::register_bases},
 
-    {.name = "zlm",
+    {.name = numbers::kFractionsPage,
      .set = "cisla1",
      .caption = "Zlomky",
      .anchor = "zlo",
      .declare = numbers::declare_fractions,
      .handlers = numbers::register_fractions},
 
-    {.name = "nsnnsd",
+    {.name = numbers::kDivisorsPage,
      .set = "cisla1",
      .caption = "Dělitel a násobek",
      .anchor = "nsd",
      .declare = numbers::declare_divisors,
      .handlers = numbers::register_divisors},
 
-    {.name = "uhly",
+    {.name = numbers::kAnglesPage,
      .set = "cisla1",
      .caption = "Úhly",
      .anchor = "uhl",
@@ -89,7 +89,7 @@ const Page kPages[] = {
      .clear = "uhly_vymaz"},
 
     // --- "Statistika"
-    {.name = "stat",
+    {.name = statistics::kStatisticsPage,
      .set = kTopSet,
      .caption = "Statistika",
      .anchor = "sta",

@@ -194,7 +194,7 @@ void kub_vyresClick(WindowModel& m)
     m.setText(QStringLiteral("kub_x3"), t.x3);
     // A fault still pending fails the run after the handler: not a result.
     if (!std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
-        m.publish(QStringLiteral("kub"), r);
+        m.publish(QLatin1String(kCubicPage), r);
 }
 
 } // namespace qvk::equations

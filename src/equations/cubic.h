@@ -8,6 +8,9 @@
 
 namespace qvk::equations {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kCubicPage[] = "kub";
+
 // The page "Kubická rovnice": a x^3 + b x^2 + c x + d = 0.
 void declare_cubic(WindowModel& model);
 void register_cubic(Registry& registry);

@@ -278,7 +278,7 @@ void kvreseniClick(WindowModel& m)
     }
     if (r.failure)
         std::rethrow_exception(r.failure);
-    m.publish(QStringLiteral("kr"), r);
+    m.publish(QLatin1String(kQuadraticPage), r);
 
     if (m.settings().vypis_reseni)
         write_listing(m, r);

@@ -12,6 +12,9 @@
 
 namespace qvk::equations {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kQuadraticPage[] = "kr";
+
 // The page "Kvadratické (ne)rovnice": a x^2 + b x + c R 0.
 void declare_quadratic(WindowModel& model);
 void register_quadratic(Registry& registry);

@@ -10,6 +10,9 @@
 
 namespace qvk::equations {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kSystemPage[] = "sr";
+
 // The page "Soustava rovnic": a linear system of 2 to 26 equations typed
 // into the grid `soustavarov`, one result per variable in `reseni_rovnic`.
 void declare_system(WindowModel& model);

@@ -184,7 +184,7 @@ void uhly_vypocetClick(WindowModel& m)
     m.setText(kWholeDegrees, format_number(r.st));
     m.setText(kMinutes, format_number(r.min));
     m.setText(kSeconds, format_number(r.vt));
-    m.publish(QStringLiteral("uhly"), r);
+    m.publish(QLatin1String(kAnglesPage), r);
 }
 
 } // namespace qvk::numbers

@@ -7,6 +7,9 @@
 
 namespace qvk::numbers {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kAnglesPage[] = "uhly";
+
 // The page "Úhly": one angle converted between decimal degrees, degrees,
 // minutes and seconds, radians and grads.
 void declare_angles(WindowModel& model);

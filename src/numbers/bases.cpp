@@ -147,7 +147,7 @@ void preved_soustavyClick(WindowModel& m)
     }
     m.setText(QStringLiteral("cislo2"), r.digits);
     m.setText(QStringLiteral("delka2"), digit_count(r.digits));
-    m.publish(QStringLiteral("TabSheet1"), r);
+    m.publish(QLatin1String(kBasesPage), r);
 }
 
 } // namespace qvk::numbers

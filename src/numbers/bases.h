@@ -7,6 +7,9 @@
 
 namespace qvk::numbers {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kBasesPage[] = "TabSheet1";
+
 // The page "Číselné soustavy": a whole number written in one base from 2 to
 // 36 rewritten in another.
 void declare_bases(WindowModel& model);

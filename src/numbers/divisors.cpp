@@ -82,7 +82,7 @@ void dvecislaClick(WindowModel& m)
 
     m.setText(QStringLiteral("nsd"), QString::number(r.divisor));
     m.setText(QStringLiteral("nsn"), r.multipleInRange ? QString::number(r.multiple) : QStringLiteral("Mimo rozsah"));
-    m.publish(QStringLiteral("nsnnsd"), r);
+    m.publish(QLatin1String(kDivisorsPage), r);
 }
 
 } // namespace qvk::numbers

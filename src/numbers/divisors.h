@@ -7,6 +7,9 @@
 
 namespace qvk::numbers {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kDivisorsPage[] = "nsnnsd";
+
 // The page "Dělitel a násobek": the greatest common divisor and the least
 // common multiple of a list of numbers.
 void declare_divisors(WindowModel& model);

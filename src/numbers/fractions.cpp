@@ -181,7 +181,7 @@ void fraction_compute(WindowModel& m)
     m.setText(QStringLiteral("z5"), numerator);
     m.setText(QStringLiteral("z6"), denominator);
     m.setWidth(QStringLiteral("cara1"), bar_width(numerator, denominator));
-    m.publish(QStringLiteral("zlm"), r);
+    m.publish(QLatin1String(kFractionsPage), r);
 }
 
 void prevedClick(WindowModel& m)
@@ -205,7 +205,7 @@ void prevedClick(WindowModel& m)
     m.setText(QStringLiteral("citatel"), numerator);
     m.setText(QStringLiteral("jmenovatel"), denominator);
     m.setWidth(QStringLiteral("cara2"), bar_width(numerator, denominator));
-    m.publish(QStringLiteral("zlm"), r);
+    m.publish(QLatin1String(kFractionsPage), r);
 }
 
 } // namespace qvk::numbers

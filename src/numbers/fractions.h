@@ -6,6 +6,9 @@
 
 namespace qvk::numbers {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kFractionsPage[] = "zlm";
+
 // The page "Zlomky": arithmetic of two fractions, and a decimal fraction
 // turned into a fraction.
 void declare_fractions(WindowModel& model);

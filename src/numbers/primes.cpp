@@ -256,7 +256,7 @@ void rozlozClick(WindowModel& m)
         m.addLine(QStringLiteral("rozklad"), QStringLiteral("je prvočíslo"));
     m.setText(QStringLiteral("stav"), kDone);
     run.idle();
-    m.publish(QStringLiteral("pc"), r);
+    m.publish(QLatin1String(kPrimesPage), r);
 }
 
 void vypisClick(WindowModel& m)
@@ -292,7 +292,7 @@ void vypisClick(WindowModel& m)
     }
     finish();
     run.idle();
-    m.publish(QStringLiteral("pc"), r);
+    m.publish(QLatin1String(kPrimesPage), r);
 }
 
 } // namespace qvk::numbers

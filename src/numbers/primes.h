@@ -7,6 +7,9 @@
 
 namespace qvk::numbers {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kPrimesPage[] = "pc";
+
 // The page "Prvočísla": factorization and the listing of primes.
 inline constexpr char kPrimesStop[] = "primes"; // stop flag of both runs
 void declare_primes(WindowModel& model);

@@ -55,10 +55,10 @@ std::optional<equations::GraphScene> scene_of(const WindowModel& m, const char* 
     return r ? scene(*r) : std::nullopt;
 }
 constexpr GraphPage kGraphPages[] = {
-    {"kr", {"kvreseniClick", "rovniceChange"},
-     [](const WindowModel& m) { return scene_of<equations::QuadraticResult, equations::quadratic_scene>(m, "kr"); }},
-    {"kub", {"kub_vyresClick", nullptr},
-     [](const WindowModel& m) { return scene_of<equations::CubicResult, equations::cubic_scene>(m, "kub"); }},
+    {equations::kQuadraticPage, {"kvreseniClick", "rovniceChange"},
+     [](const WindowModel& m) { return scene_of<equations::QuadraticResult, equations::quadratic_scene>(m, equations::kQuadraticPage); }},
+    {equations::kCubicPage, {"kub_vyresClick", nullptr},
+     [](const WindowModel& m) { return scene_of<equations::CubicResult, equations::cubic_scene>(m, equations::kCubicPage); }},
 };
 
 // The index of the page that `event` solves, or -1.

@@ -247,7 +247,7 @@ void stat_vyresClick(WindowModel& m)
 
     for (const Shown& shown : kShown)
         m.setText(QString::fromUtf8(shown.field), statistic_text(res.*shown.value, m.settings().zaokrouhleni));
-    m.publish(QStringLiteral("stat"), std::move(res));
+    m.publish(QLatin1String(kStatisticsPage), std::move(res));
     run.idle();
 }
 

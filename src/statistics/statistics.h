@@ -10,6 +10,9 @@
 
 namespace qvk::statistics {
 
+// The page's name: in the calculator table, and its published result.
+inline constexpr char kStatisticsPage[] = "stat";
+
 // The page "Statistika": the characteristics of a data set.
 inline constexpr char kStatisticsStop[] = "statistics"; // stop flag of the run
 void declare_statistics(WindowModel& model);

@@ -1,4 +1,13 @@
 #include "shell/binding.h"
+#include "equations/cubic.h"
+#include "equations/quadratic.h"
+#include "equations/system.h"
+#include "numbers/angles.h"
+#include "numbers/bases.h"
+#include "numbers/divisors.h"
+#include "numbers/fractions.h"
+#include "numbers/primes.h"
+#include "statistics/statistics.h"
 #include "shell/geometry.h"
 #include "shell/pages/angles_page.h"
 #include "shell/pages/bases_page.h"
@@ -89,15 +98,15 @@ struct PageClass {
 };
 
 const PageClass kPageClasses[] = {
-    {"kr", build<QuadraticPage>},
-    {"kub", build<CubicPage>},
-    {"sr", build<SystemPage>},
-    {"pc", build<PrimesPage>},
-    {"TabSheet1", build<BasesPage>},
-    {"zlm", build<FractionsPage>},
-    {"nsnnsd", build<DivisorsPage>},
-    {"uhly", build<AnglesPage>},
-    {"stat", build<StatisticsPage>},
+    {equations::kQuadraticPage, build<QuadraticPage>},
+    {equations::kCubicPage, build<CubicPage>},
+    {equations::kSystemPage, build<SystemPage>},
+    {numbers::kPrimesPage, build<PrimesPage>},
+    {numbers::kBasesPage, build<BasesPage>},
+    {numbers::kFractionsPage, build<FractionsPage>},
+    {numbers::kDivisorsPage, build<DivisorsPage>},
+    {numbers::kAnglesPage, build<AnglesPage>},
+    {statistics::kStatisticsPage, build<StatisticsPage>},
     {kRightTriangle, sheet<kRightTriangle>},
     {kTriangle, sheet<kTriangle>},
     {kSquare, sheet<kSquare>},
