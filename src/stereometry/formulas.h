@@ -103,14 +103,14 @@ N cylinder_radius(const N& h, const N& v)
 template <typename N>
 N cone_slant(const N& r, const N& h)
 {
-    return root(sq(r) + sq(h));
+    return planimetry::formulas::hypotenuse(r, h);
 }
 // The height from the slant height and the radius, or the radius from the
 // slant height and the height.
 template <typename N>
 N cone_leg(const N& s, const N& other)
 {
-    return root(sq(s) - sq(other));
+    return planimetry::formulas::other_leg(s, other);
 }
 template <typename N>
 N cone_volume(const N& r, const N& h)
@@ -191,12 +191,12 @@ N pyramid_volume(const N& h, const N& base_area)
 template <typename N>
 N pyramid_face_height(const N& inradius, const N& h)
 {
-    return root(sq(inradius) + sq(h));
+    return planimetry::formulas::hypotenuse(inradius, h);
 }
 template <typename N>
 N pyramid_height_of_face(const N& w, const N& inradius)
 {
-    return root(sq(w) - sq(inradius));
+    return planimetry::formulas::other_leg(w, inradius);
 }
 template <typename N>
 N pyramid_height_of_volume(const N& v, const N& base_area)
