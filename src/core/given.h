@@ -63,6 +63,7 @@ struct Solved {
     Mask given = 0;             // the given fields
     std::vector<QString> names; // the fields, by index
     std::vector<double> values; // every value by field, as computed (not rounded for display)
+    bool option = false;        // the sheet's check box, when its computation has one
 
     bool is_given(int field) const { return (given >> field) & 1u; }
     double operator[](int field) const { return values[static_cast<std::size_t>(field)]; }

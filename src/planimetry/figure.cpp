@@ -81,6 +81,7 @@ void Run::write()
 void solve(WindowModel& model, const Figure& figure)
 {
     Run run(model, figure);
+    run.option_ = figure.option && model.checked(QString::fromUtf8(figure.option));
     if (figure.reading == Reading::ByValue) {
         run.read_by_value();
     } else {
@@ -106,7 +107,8 @@ void solve(WindowModel& model, const Figure& figure)
         figure.before_write(run);
     run.write();
 
-    Solved solved{QString::fromUtf8(figure.page), index_of(figure.rows, row), run.given_fields(), {}, run.values_};
+    Solved solved{QString::fromUtf8(figure.page), index_of(figure.rows, row), run.given_fields(), {}, run.values_,
+                  run.option()};
     for (const char* f : figure.fields)
         solved.names.push_back(QString::fromUtf8(f));
     const QString page = solved.page;

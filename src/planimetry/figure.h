@@ -45,6 +45,9 @@ struct Figure {
     const char* input_message = "Nepřípustné zadání";            // by text: the input block's message
     const char* no_match = "Nepřípustná kombinace zadání";        // no row matches
     const char* value_message = "Nejsou zadány číselné hodnoty"; // by value: a field does not convert
+    // A check box the computation depends on (the circle's segment instead
+    // of its sector), read with the fields; null: none.
+    const char* option = nullptr;
     // Runs after reading, before the rows are matched (may report an error).
     Compute before_match = nullptr;
     // Runs after a successful computation, just before the fields are written
@@ -61,6 +64,8 @@ public:
     double operator[](int field) const { return values_[static_cast<std::size_t>(field)]; }
     bool given(int field) const { return (given_ >> field) & 1u; }
     Mask given_fields() const { return given_; }
+    // The figure's check box, as it was when the fields were read.
+    bool option() const { return option_; }
     WindowModel& model() const { return model_; }
     const QString& text(int field) const;
 
@@ -81,6 +86,7 @@ private:
     const Figure& figure_;
     std::vector<double> values_;
     Mask given_ = 0;
+    bool option_ = false;
     QString input_message_;
 };
 

@@ -92,7 +92,7 @@ namespace circ {
 
 enum { R, ALFA, O, S };
 
-bool segment(const Run& r) { return r.model().checked(QStringLiteral("kru_usec")); }
+bool segment(const Run& r) { return r.option(); }
 
 // The whole circle is 360; more is refused.
 void check_angle(const Run& r)
@@ -182,6 +182,7 @@ const Figure& circle()
         .fields = quantities("kruh_desk"),
         .rows = circ::kRows,
         .written = {R, O, S},
+        .option = "kru_usec",
         .before_write = caption,
     };
     return f;

@@ -147,6 +147,7 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
             EXPECT_EQ(solved->row, &row - f.rows.data()) << where;
             EXPECT_EQ(solved->given, row.given) << where;
             ASSERT_EQ(solved->values.size(), f.fields.size()) << where;
+            EXPECT_EQ(solved->option, f.option && w.model.checked(QString::fromUtf8(f.option))) << where;
 
             if (k.acute_gamma.count(row.given)) {
                 EXPECT_NEAR(static_cast<double>(parse_decimal(w.text(f, 8))), 180 - k.values[8], k.tolerance) << where;
