@@ -17,13 +17,11 @@ int field_count(const Figure& f) { return static_cast<int>(f.fields.size()); }
 
 } // namespace
 
-Run::Run(WindowModel& model, const Figure& figure)
-    : model_(model), figure_(figure), values_(figure.fields.size(), 0.0),
-      input_message_(QString::fromUtf8(figure.input_message))
+Run::Run(const Figure& figure, std::vector<QString> texts, int places, bool option)
+    : figure_(figure), texts_(std::move(texts)), places_(places), values_(figure.fields.size(), 0.0),
+      option_(option), input_message_(QString::fromUtf8(figure.input_message))
 {
 }
-
-const QString& Run::text(int field) const { return model_.field(name(figure_, field)).text; }
 
 void Run::check(bool ok) const
 {
@@ -34,11 +32,11 @@ void Run::check(bool ok) const
     });
 }
 
-double Run::rounded(long double x) const { return store_double(round_places(x, model_.settings().zaokrouhleni)); }
+double Run::rounded(long double x) const { return store_double(round_places(x, places_)); }
 
 void Run::read_by_value()
 {
-    const int places = model_.settings().zaokrouhleni;
+    const int places = places_;
     guarded_read(QString::fromUtf8(figure_.value_message), [&] {
         for (int i = 0; i < field_count(figure_); ++i) {
             if (!in(figure_.inputs, i) || text(i).isEmpty())
@@ -58,7 +56,7 @@ void Run::read_by_value()
 void Run::read_given(const QString& message)
 {
     input_message_ = message;
-    const int places = model_.settings().zaokrouhleni;
+    const int places = places_;
     guarded_read(message, [&] {
         for (int i = 0; i < field_count(figure_); ++i)
             if (given(i))
@@ -66,22 +64,28 @@ void Run::read_given(const QString& message)
     });
 }
 
-void Run::write()
+// The results as the page shows them, field by field in writing order.
+std::vector<std::pair<int, QString>> written_texts(const Figure& figure, const Run& run, int places)
 {
-    const int places = model_.settings().zaokrouhleni;
-    for (int i : figure_.written) {
-        const double v = (*this)[i];
-        if (figure_.writing == Writing::Positive && !(v > 0))
+    std::vector<std::pair<int, QString>> out;
+    for (int i : figure.written) {
+        const double v = run[i];
+        if (figure.writing == Writing::Positive && !(v > 0))
             continue;
-        const long double shown = in(figure_.unrounded, i) ? v : round_places(v, places);
-        model_.setText(name(figure_, i), format_number(shown));
+        const long double shown = in(figure.unrounded, i) ? v : round_places(v, places);
+        out.emplace_back(i, format_number(shown));
     }
+    return out;
 }
 
 void solve(WindowModel& model, const Figure& figure)
 {
-    Run run(model, figure);
-    run.option_ = figure.option && model.checked(QString::fromUtf8(figure.option));
+    // Read: the texts as typed and what the computation depends on.
+    std::vector<QString> texts;
+    for (int i = 0; i < field_count(figure); ++i)
+        texts.push_back(model.text(name(figure, i)));
+    const int places = model.settings().zaokrouhleni;
+    Run run(figure, std::move(texts), places, figure.option && model.checked(QString::fromUtf8(figure.option)));
     if (figure.reading == Reading::ByValue) {
         run.read_by_value();
     } else {
@@ -103,9 +107,11 @@ void solve(WindowModel& model, const Figure& figure)
 
     // A fault of the computation stops the solver before anything is written.
     fpu_check();
+    const auto results = written_texts(figure, run, places);
     if (figure.before_write)
-        figure.before_write(run);
-    run.write();
+        figure.before_write(model, run);
+    for (const auto& [i, text] : results)
+        model.setText(name(figure, i), text);
 
     Solved solved{QString::fromUtf8(figure.page), index_of(figure.rows, row), run.given_fields(), {}, run.values_,
                   run.option()};

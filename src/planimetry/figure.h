@@ -52,13 +52,15 @@ struct Figure {
     Compute before_match = nullptr;
     // Runs after a successful computation, just before the fields are written
     // (captions and hints; nothing may fail here).
-    Compute before_write = nullptr;
+    void (*before_write)(WindowModel&, const Run&) = nullptr;
 };
 
 // The values of one run of a solver, one double per field, each 0 at start.
 class Run {
 public:
-    Run(WindowModel& model, const Figure& figure);
+    // The texts of the figure's fields as typed, by index; the places the
+    // values are rounded to.
+    Run(const Figure& figure, std::vector<QString> texts, int places, bool option);
 
     double& operator[](int field) { return values_[static_cast<std::size_t>(field)]; }
     double operator[](int field) const { return values_[static_cast<std::size_t>(field)]; }
@@ -66,8 +68,7 @@ public:
     Mask given_fields() const { return given_; }
     // The figure's check box, as it was when the fields were read.
     bool option() const { return option_; }
-    WindowModel& model() const { return model_; }
-    const QString& text(int field) const;
+    const QString& text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
 
     // A check of the input stage: fails with the input block's message, as
     // does any arithmetic fault since the run began.
@@ -80,10 +81,10 @@ private:
     friend void solve(WindowModel&, const Figure&);
     void read_by_value();
     void read_given(const QString& message);
-    void write();
 
-    WindowModel& model_;
     const Figure& figure_;
+    std::vector<QString> texts_;
+    int places_ = 0;
     std::vector<double> values_;
     Mask given_ = 0;
     bool option_ = false;
@@ -93,8 +94,8 @@ private:
 // The quantities of a figure's sheet, in the order of its descriptor.
 std::vector<const char*> quantities(const char* page);
 
-// Runs a figure's solver over the model's fields; after success publishes
-// its Solved under the figure's page.
+// Runs a figure's solver: reads the model's fields, solves without the
+// model, writes the results and publishes its Solved under the figure's page.
 void solve(WindowModel& model, const Figure& figure);
 
 } // namespace qvk::planimetry

@@ -137,9 +137,8 @@ void angle_and_area(Run& r)
 }
 
 // The caption beside O says whether it is the perimeter or an arc.
-void caption(Run& r)
+void caption(WindowModel& m, const Run& r)
 {
-    WindowModel& m = r.model();
     const bool whole = r.text(ALFA) == u"360";
     m.setText(QStringLiteral("kru_oa"), whole ? QStringLiteral("O =") : QStringLiteral("a ="));
     const QString hint = whole ? QStringLiteral("obvod") : QStringLiteral("oblouk");
