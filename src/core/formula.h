@@ -42,6 +42,16 @@ inline long double atan_deg(long double x) { return std::atan(x) * 180 / kPi; }
 inline long double sin_rad(long double x) { return std::sin(x); }
 inline long double cos_rad(long double x) { return std::cos(x); }
 inline long double tan_rad(long double x) { return std::tan(x); }
+inline long double acos_rad(long double x) { return std::acos(x); }
+// The real cube root of either sign, through the power 1/3 of the magnitude.
+inline long double real_cube_root(long double x)
+{
+    const long double r = std::pow(std::fabs(x), 1.0L / 3);
+    return x < 0 ? -r : r;
+}
+// A cosine computed from rounded values may pass 1 by a last bit; an arc
+// cosine of it would be an invalid operation.
+inline long double within_unit(long double x) { return std::fmax(-1.0L, std::fmin(1.0L, x)); }
 
 template <typename N>
 N pi();
@@ -108,6 +118,9 @@ inline Sym atan_deg(const Sym& x) { return function("arctg ", x); }
 inline Sym sin_rad(const Sym& x) { return function("sin ", x); }
 inline Sym cos_rad(const Sym& x) { return function("cos ", x); }
 inline Sym tan_rad(const Sym& x) { return function("tg ", x); }
+inline Sym acos_rad(const Sym& x) { return function("arccos ", x); }
+inline Sym real_cube_root(const Sym& x) { return cube_root(x); }
+inline Sym within_unit(const Sym& x) { return x; }
 template <>
 inline Sym pi<Sym>()
 {

@@ -5,8 +5,6 @@
 #include "model/declare.h"
 
 #include <cfenv>
-#include <cmath>
-#include <numbers>
 
 namespace qvk::equations {
 
@@ -35,33 +33,15 @@ void declare_cubic(WindowModel& m) { declare::declare_all(m, kPage); }
 
 void register_cubic(Registry& r) { r.add(QStringLiteral("kub_vyresClick"), kub_vyresClick); }
 
-namespace {
-
-constexpr long double kThird = 1.0L / 3.0L;
-constexpr long double kPi = std::numbers::pi_v<long double>;
-const long double kSqrt3 = std::sqrt(3.0L);
-
-// The real cube root of a value of either sign, through the power 1/3 of its magnitude.
-long double real_cbrt(long double v)
-{
-    const long double r = std::pow(std::fabs(v), kThird);
-    return v < 0 ? -r : r;
-}
-
-} // namespace
-
 CubicRoots solve_cubic(double a, double b, double c, double d)
 {
     CubicRoots r;
-    const long double A = a, Bc = b, C = c, Dc = d;
-    const double B = store_double(Bc / A);
-    const double s = store_double(-static_cast<long double>(B) / 3);
-    const long double S = s;
-    const double p = store_double(S * S * 3 * A / A + 2 * Bc * S / A + C / A);
-    const double q = store_double(S * S * S + S * S * Bc / A + S * C / A + Dc / A);
-    const long double P = p, Q = q;
-    const long double half = Q / 2, third = P / 3;
-    const double D = store_double(round_places(half * half + third * third * third, 13));
+    const long double A = a, B = b, C = c, Dc = d;
+    const long double S = cubic_shift(A, B);
+    const long double P = reduced_p(A, B, C, S);
+    const long double Q = reduced_q(A, B, C, Dc, S);
+    const long double D = cubic_discriminant(P, Q);
+    const double s = S, p = P, q = Q;
     r.s = s;
     r.p = p;
     r.q = q;
@@ -72,7 +52,7 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
         r.x1 = r.x2 = r.x3 = S;
     } else if (D == 0 && q != 0 && p != 0) {
         r.kind = CubicRoots::Kind::DoubleRoot;
-        const long double t = std::pow(std::fabs(Q) / 2, kThird);
+        const long double t = double_root_t(Q);
         long double y1 = -2 * t, y2 = t;
         if (q < 0) {
             y1 = -y1;
@@ -82,28 +62,20 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
         r.x2 = y2 + S;
     } else if (D > 0) {
         r.kind = CubicRoots::Kind::OneReal;
-        const long double root = std::sqrt(static_cast<long double>(D));
-        const long double u = real_cbrt(-half + root);
-        const long double v = real_cbrt(-half - root);
-        r.x1 = u + v + S;
-        r.re = -(u + v) / 2 + S;
-        r.im = std::fabs(kSqrt3 * (u - v) / 2);
+        const long double u = cardano_u(Q, D), v = cardano_v(Q, D);
+        r.x1 = cardano_root(u, v, S);
+        r.re = cardano_re(u, v, S);
+        r.im = cardano_im(u, v);
     } else if (D < 0) {
         r.kind = CubicRoots::Kind::ThreeReal;
-        const long double m = std::fabs(P) / 3;
-        const long double rad = std::sqrt(m);
-        // D < 0 puts the cosine inside [-1, 1]; keep a last-bit excess from
-        // turning into an invalid operation.
-        const long double cosine = std::fmax(-1.0L, std::fmin(1.0L, -half / std::sqrt(m * m * m)));
-        const long double phi = std::acos(cosine);
-        r.x1 = 2 * rad * std::cos(phi / 3) + S;
-        r.x2 = -2 * rad * std::cos((phi - kPi) / 3) + S;
-        r.x3 = -2 * rad * std::cos((phi + kPi) / 3) + S;
+        const long double phi = trig_angle(P, Q);
+        r.x1 = trig_x1(P, phi, S);
+        r.x2 = trig_x2(P, phi, S);
+        r.x3 = trig_x3(P, phi, S);
     } else if (q == 0) {
-        // D rounded to 0 with p != 0: y (y^2 + p) = 0.
         if (p < 0) {
             r.kind = CubicRoots::Kind::ThreeReal;
-            const long double w = std::sqrt(-P);
+            const long double w = reduced_pair_root(-P);
             r.x1 = S + w;
             r.x2 = S;
             r.x3 = S - w;
@@ -111,15 +83,14 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
             r.kind = CubicRoots::Kind::OneReal;
             r.x1 = S;
             r.re = S;
-            r.im = std::sqrt(P);
+            r.im = reduced_pair_root(P);
         }
     } else {
-        // D rounded to 0 with q != 0 and p = 0: y^3 = -q.
         r.kind = CubicRoots::Kind::OneReal;
-        const long double y = real_cbrt(-Q);
+        const long double y = pure_cube_y(Q);
         r.x1 = S + y;
-        r.re = S - y / 2;
-        r.im = std::fabs(kSqrt3 * y / 2);
+        r.re = pure_cube_re(y, S);
+        r.im = pure_cube_im(y);
     }
     return r;
 }

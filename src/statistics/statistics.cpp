@@ -143,7 +143,7 @@ StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& po
         for (double v : x)
             S = store(S + static_cast<long double>(v));
         res.sum = S;
-        const double mean = store(S / count);
+        const double mean = statistics::mean<long double>(S, count);
         res.mean = mean;
         double A = 0;
         double Q = 0;
@@ -156,18 +156,17 @@ StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& po
             C = store(C + d * d * d);
             F = store(F + d * d * d * d);
         }
-        res.variance = store(Q / count);
-        const double s = store(std::sqrt(static_cast<long double>(res.variance)));
+        res.variance = variance<long double>(Q, count);
+        const double s = deviation<long double>(res.variance);
         res.deviation = s;
-        res.range = store(static_cast<long double>(x[static_cast<size_t>(r)]) - x[0]);
-        res.meanDeviation = store(A / count);
-        const long double s2 = static_cast<long double>(s) * s;
-        res.kurtosis = s != 0 ? store(F / count / (s2 * s2) - 3) : F;
-        res.skewness = s != 0 ? store(C / count / (s2 * s)) : C;
-        res.variation = mean != 0 ? store(s / static_cast<long double>(mean) * 100) : 0;
+        res.range = range<long double>(x[static_cast<size_t>(r)], x[0]);
+        res.meanDeviation = mean_deviation<long double>(A, count);
+        res.kurtosis = s != 0 ? kurtosis<long double>(F, count, s) : F;
+        res.skewness = s != 0 ? skewness<long double>(C, count, s) : C;
+        res.variation = mean != 0 ? variation<long double>(s, mean) : 0;
         const size_t mid = static_cast<size_t>(r / 2);
         res.medianAt = static_cast<qsizetype>(mid);
-        res.median = n % 2 != 0 ? x[mid] : store((static_cast<long double>(x[mid]) + x[mid + 1]) / 2);
+        res.median = n % 2 != 0 ? x[mid] : median_even<long double>(x[mid], x[mid + 1]);
     } catch (...) {
         res.failure = std::current_exception();
     }

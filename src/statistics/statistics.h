@@ -1,4 +1,5 @@
 #pragma once
+#include "core/formula.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -23,6 +24,59 @@ void stat_prerusClick(WindowModel& model);
 void vymaz_statClick(WindowModel& model);
 void dataChange(WindowModel& model);
 void dataKeyUp(WindowModel& model);
+
+// --- the formulas, once for the decimal and for the written line; the sums
+// over the data are their arguments: n the count, S the sum, and over the
+// deviations from the mean A of |d|, Q of d^2, C of d^3, F of d^4.
+
+template <typename N>
+N mean(const N& S, const N& n)
+{
+    return keep(S / n);
+}
+template <typename N>
+N variance(const N& Q, const N& n)
+{
+    return keep(Q / n);
+}
+template <typename N>
+N deviation(const N& variance)
+{
+    return keep(root(variance));
+}
+template <typename N>
+N range(const N& largest, const N& smallest)
+{
+    return keep(largest - smallest);
+}
+template <typename N>
+N mean_deviation(const N& A, const N& n)
+{
+    return keep(A / n);
+}
+// The mean of the two middle values of an even count.
+template <typename N>
+N median_even(const N& lower, const N& upper)
+{
+    return keep((lower + upper) / N(2));
+}
+// s is the standard deviation, not 0.
+template <typename N>
+N skewness(const N& C, const N& n, const N& s)
+{
+    return keep(C / n / (s * s * s));
+}
+template <typename N>
+N kurtosis(const N& F, const N& n, const N& s)
+{
+    return keep(F / n / (s * s * (s * s)) - N(3));
+}
+// The mean is not 0; per cent.
+template <typename N>
+N variation(const N& s, const N& mean)
+{
+    return keep(s / mean * N(100));
+}
 
 // --- the typed solve
 

@@ -156,6 +156,40 @@ TEST(QuadraticFormula, DecimalAndText)
     EXPECT_EQ(discriminant(Sym(2), Sym(-3), Sym(1)).text(), QStringLiteral("(-3) · (-3) - 4 · 2 · 1"));
 }
 
+// The cubic's formulas as the worked solution writes them.
+TEST(CubicFormula, DecimalAndText)
+{
+    EXPECT_EQ(cubic_shift<long double>(1, -6), 2);
+    const auto n = [](const char* name) { return Sym::name(QString::fromUtf8(name)); };
+    const Sym a = n("a"), b = n("b"), c = n("c"), d = n("d"), s = n("s"), p = n("p"), q = n("q"), D = n("D"),
+              u = n("u"), v = n("v"), phi = n("φ"), y = n("y");
+    const struct {
+        Sym formula;
+        const char* text;
+    } rows[] = {
+        {cubic_shift(a, b), "(-b/a)/3"},
+        {reduced_p(a, b, c, s), "s · s · 3 · a/a + 2 · b · s/a + c/a"},
+        {reduced_q(a, b, c, d, s), "s · s · s + s · s · b/a + s · c/a + d/a"},
+        {cubic_discriminant(p, q), "q/2 · (q/2) + p/3 · (p/3) · (p/3)"},
+        {cardano_u(q, D), "∛(-q/2 + √D)"},
+        {cardano_v(q, D), "∛(-q/2 - √D)"},
+        {cardano_root(u, v, s), "u + v + s"},
+        {cardano_re(u, v, s), "(-(u + v))/2 + s"},
+        {cardano_im(u, v), "|√3 · (u - v)/2|"},
+        {double_root_t(q), "∛(|q|/2)"},
+        {trig_angle(p, q), "arccos ((-q/2)/√(|p|/3 · (|p|/3) · (|p|/3)))"},
+        {trig_x1(p, phi, s), "2 · √(|p|/3) · cos (φ/3) + s"},
+        {trig_x2(p, phi, s), "(-2) · √(|p|/3) · cos ((φ - π)/3) + s"},
+        {trig_x3(p, phi, s), "(-2) · √(|p|/3) · cos ((φ + π)/3) + s"},
+        {reduced_pair_root(p), "√p"},
+        {pure_cube_y(q), "∛(-q)"},
+        {pure_cube_re(y, s), "s - y/2"},
+        {pure_cube_im(y), "|√3 · y/2|"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(r.formula.text(), QString::fromUtf8(r.text));
+}
+
 TEST(GraphAxes, NiceSteps)
 {
     EXPECT_DOUBLE_EQ(nice_step(10, 10), 1);

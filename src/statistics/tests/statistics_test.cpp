@@ -146,6 +146,31 @@ TEST(StatisticsResult, HoldsEveryCharacteristic)
         EXPECT_EQ(qvk::statistics::statistic_text(r.*s.value, 2), QString::fromUtf8(s.text)) << s.text;
 }
 
+// The characteristics' formulas as the worked solution writes them.
+TEST(StatisticsFormula, Text)
+{
+    using namespace qvk::statistics;
+    using qvk::Sym;
+    const auto n = [](const char* name) { return Sym::name(QString::fromUtf8(name)); };
+    const Sym N = n("n"), S = n("S"), A = n("A"), Q = n("Q"), C = n("C"), F = n("F"), s = n("s"), x = n("x̄");
+    const struct {
+        Sym formula;
+        const char* text;
+    } rows[] = {
+        {mean(S, N), "S/n"},
+        {variance(Q, N), "Q/n"},
+        {deviation(n("σ²")), "√σ²"},
+        {range(n("max"), n("min")), "max - min"},
+        {mean_deviation(A, N), "A/n"},
+        {median_even(n("x₁"), n("x₂")), "(x₁ + x₂)/2"},
+        {skewness(C, N, s), "C/n/(s · s · s)"},
+        {kurtosis(F, N, s), "F/n/(s · s · (s · s)) - 3"},
+        {variation(s, x), "s/x̄ · 100"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(r.formula.text(), QString::fromUtf8(r.text));
+}
+
 // A sum past the range is a fault kept in the result, after the sort.
 TEST(StatisticsResult, KeepsTheFault)
 {
