@@ -14,68 +14,6 @@ Field make(Kind kind, const char* name, const char* caption, const char* hint)
     return f;
 }
 
-} // namespace
-
-const Field& edit(WindowModel& m, const char* name, const char* caption, const char* hint, const char* text,
-                  int maxLength)
-{
-    Field f = make(Kind::Edit, name, caption, hint);
-    f.text = QString::fromUtf8(text);
-    f.maxLength = maxLength;
-    return m.add(std::move(f));
-}
-
-const Field& result(WindowModel& m, const char* name, const char* caption, const char* hint, const char* text)
-{
-    Field f = make(Kind::Edit, name, caption, hint);
-    f.text = QString::fromUtf8(text);
-    f.readOnly = true;
-    return m.add(std::move(f));
-}
-
-const Field& label(WindowModel& m, const char* name, const char* text, const char* hint, const char* caption)
-{
-    Field f = make(Kind::Label, name, caption, hint);
-    f.text = QString::fromUtf8(text);
-    return m.add(std::move(f));
-}
-
-const Field& memo(WindowModel& m, const char* name, const char* hint, const char* text, bool readOnly)
-{
-    Field f = make(Kind::Memo, name, "", hint);
-    f.text = QString::fromUtf8(text);
-    f.readOnly = readOnly;
-    return m.add(std::move(f));
-}
-
-const Field& button(WindowModel& m, const char* name, const char* caption, const char* hint, bool enabled,
-                    unsigned reported)
-{
-    Field f = make(Kind::Button, name, caption, hint);
-    f.enabled = enabled;
-    f.reported = reported;
-    return m.add(std::move(f));
-}
-
-const Field& list(WindowModel& m, const char* name, const char* caption, const char* hint,
-                  std::initializer_list<const char*> items, int selected)
-{
-    Field f = make(Kind::List, name, caption, hint);
-    for (const char* item : items)
-        f.items.append(QString::fromUtf8(item));
-    f.value = selected;
-    return m.add(std::move(f));
-}
-
-const Field& check(WindowModel& m, const char* name, const char* caption, bool checked, const char* hint)
-{
-    Field f = make(Kind::Check, name, caption, hint);
-    f.value = checked ? 1 : 0;
-    return m.add(std::move(f));
-}
-
-namespace {
-
 Field field_of(const Spec& s)
 {
     Field f;
@@ -131,6 +69,23 @@ Field field_of(const Spec& s)
 }
 
 } // namespace
+
+const Field& label(WindowModel& m, const char* name, const char* text, const char* hint, const char* caption)
+{
+    return m.add(field_of({.role = Spec::Text, .name = name, .caption = caption, .hint = hint, .text = text}));
+}
+
+const Field& button(WindowModel& m, const char* name, const char* caption, const char* hint, bool enabled,
+                    unsigned reported)
+{
+    return m.add(field_of(
+        {.role = Spec::Press, .name = name, .caption = caption, .hint = hint, .enabled = enabled, .reported = reported}));
+}
+
+const Field& check(WindowModel& m, const char* name, const char* caption, bool checked, const char* hint)
+{
+    return m.add(field_of({.role = Spec::Switch, .name = name, .caption = caption, .hint = hint, .selected = checked}));
+}
 
 void declare_all(WindowModel& m, std::span<const Spec> fields)
 {
