@@ -111,31 +111,15 @@ void vymaz_statClick(WindowModel& m)
     m.setFocus(kData);
 }
 
-StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& polls)
+StatisticsResult characteristics(const StatisticsInput& in, std::vector<double> sorted)
 {
     StatisticsResult res;
     res.in = in;
-    const qsizetype n = static_cast<qsizetype>(in.values.size());
+    const qsizetype n = static_cast<qsizetype>(sorted.size());
     res.n = n;
-    std::vector<double>& x = res.sorted;
-    x = in.values;
-
-    // Exchange sort: a poll after every comparison and after every pass.
+    res.sorted = std::move(sorted);
+    const std::vector<double>& x = res.sorted;
     const qsizetype r = n - 1;
-    for (qsizetype i = 0; i <= r; ++i) {
-        double& xi = x[static_cast<size_t>(i)];
-        for (qsizetype j = i + 1; j <= r; ++j) {
-            double& xj = x[static_cast<size_t>(j)];
-            if (xj < xi)
-                std::swap(xi, xj);
-            if (polls.compared && !polls.compared())
-                break;
-        }
-        if (polls.passed && !polls.passed(i)) {
-            res.stopped = true;
-            return res;
-        }
-    }
 
     try {
         const long double count = static_cast<long double>(n);
@@ -197,8 +181,7 @@ void stat_vyresClick(WindowModel& m)
 
     // One event pass per comparison and one per sort pass.
     const qsizetype every = r / 100 + 1;
-    SortPolls polls;
-    polls.compared = [&] {
+    auto compared = [&] {
         if (stop) {
             run.idle();
             return false;
@@ -206,7 +189,7 @@ void stat_vyresClick(WindowModel& m)
         m.processEvents();
         return true;
     };
-    polls.passed = [&](qsizetype i) {
+    auto passed = [&](qsizetype i) {
         if (progress && i % every == 0)
             m.setText(kProgress, QStringLiteral("Třídím data ... %1 %").arg(i * 100 / r));
         m.processEvents();
@@ -216,7 +199,7 @@ void stat_vyresClick(WindowModel& m)
         }
         return true;
     };
-    StatisticsResult res = solve_statistics(in, polls);
+    StatisticsResult res = solve_statistics(in, compared, passed);
 
     if (!stop) {
         if (progress)

@@ -6,7 +6,7 @@
 #include <QtGlobal>
 
 #include <exception>
-#include <functional>
+#include <utility>
 #include <vector>
 
 namespace qvk::statistics {
@@ -84,13 +84,6 @@ struct StatisticsInput {
     std::vector<double> values; // as read, at least two
 };
 
-// Between the steps of the sort the page lets its events through: a false
-// after a comparison ends the pass, a false after a pass stops the sort.
-struct SortPolls {
-    std::function<bool()> compared;            // after every comparison
-    std::function<bool(qsizetype pass)> passed; // after every pass
-};
-
 struct StatisticsResult {
     StatisticsInput in;
     bool stopped = false;        // the sort was stopped: nothing was computed
@@ -113,9 +106,44 @@ struct StatisticsResult {
     double skewness = 0;
 };
 
-// Sorts by exchanges, then computes. Arithmetic
-// faults are caught into the result, never thrown.
-StatisticsResult solve_statistics(const StatisticsInput& in, const SortPolls& polls = {});
+// The characteristics of values sorted ascending. Arithmetic faults are
+// caught into the result, never thrown.
+StatisticsResult characteristics(const StatisticsInput& in, std::vector<double> sorted);
+
+// Sorts by exchanges, then computes. Between the steps of the sort the page
+// lets its events through: `compared()` false after a comparison ends the
+// pass, `passed(pass)` false after a pass stops the sort (nothing computed).
+// A template, so that a poll costs what the page's own check costs.
+template <typename Compared, typename Passed>
+StatisticsResult solve_statistics(const StatisticsInput& in, Compared&& compared, Passed&& passed)
+{
+    std::vector<double> x = in.values;
+    const qsizetype r = static_cast<qsizetype>(x.size()) - 1;
+    for (qsizetype i = 0; i <= r; ++i) {
+        double& xi = x[static_cast<size_t>(i)];
+        for (qsizetype j = i + 1; j <= r; ++j) {
+            double& xj = x[static_cast<size_t>(j)];
+            if (xj < xi)
+                std::swap(xi, xj);
+            if (!compared())
+                break;
+        }
+        if (!passed(i)) {
+            StatisticsResult res;
+            res.in = in;
+            res.n = r + 1;
+            res.stopped = true;
+            res.sorted = std::move(x);
+            return res;
+        }
+    }
+    return characteristics(in, std::move(x));
+}
+
+inline StatisticsResult solve_statistics(const StatisticsInput& in)
+{
+    return solve_statistics(in, [] { return true; }, [](qsizetype) { return true; });
+}
 
 // A characteristic as the page shows it.
 QString statistic_text(double value, int places);
