@@ -28,7 +28,6 @@ inline long double rounded(long double x, int places) { return store_double(roun
 inline long double root(long double x) { return std::sqrt(x); }
 inline long double cube_root(long double x) { return std::pow(x, 1.0L / 3); }
 inline long double sq(long double x) { return x * x; }
-inline long double power(long double x, long double y) { return std::pow(x, y); }
 inline long double absolute(long double x) { return std::fabs(x); }
 
 // Trigonometry in degrees, in extended precision.
@@ -37,7 +36,6 @@ inline long double cos_deg(long double d) { return std::cos(d / 180 * kPi); }
 inline long double tan_deg(long double d) { return std::tan(d / 180 * kPi); }
 inline long double asin_deg(long double x) { return std::asin(x) * 180 / kPi; }
 inline long double acos_deg(long double x) { return std::acos(x) * 180 / kPi; }
-inline long double atan_deg(long double x) { return std::atan(x) * 180 / kPi; }
 // Trigonometry of an angle already in radians (see radians()).
 inline long double sin_rad(long double x) { return std::sin(x); }
 inline long double cos_rad(long double x) { return std::cos(x); }
@@ -106,7 +104,6 @@ inline Sym rounded(const Sym& x, int) { return x; }
 inline Sym root(const Sym& x) { return Sym::of(u'√' + x.at(Sym::Atom), Sym::Power); }
 inline Sym cube_root(const Sym& x) { return Sym::of(u'∛' + x.at(Sym::Atom), Sym::Power); }
 inline Sym sq(const Sym& x) { return Sym::of(x.at(Sym::Atom) + u'²', Sym::Power); }
-inline Sym power(const Sym& x, const Sym& y) { return Sym::of(x.at(Sym::Atom) + u'^' + y.at(Sym::Atom), Sym::Power); }
 inline Sym absolute(const Sym& x) { return Sym::of(u'|' + x.text() + u'|', Sym::Atom); }
 inline Sym function(const char* name, const Sym& x) { return Sym::of(QLatin1String(name) + x.at(Sym::Atom), Sym::Power); }
 inline Sym sin_deg(const Sym& x) { return function("sin ", x); }
@@ -114,7 +111,6 @@ inline Sym cos_deg(const Sym& x) { return function("cos ", x); }
 inline Sym tan_deg(const Sym& x) { return function("tg ", x); }
 inline Sym asin_deg(const Sym& x) { return function("arcsin ", x); }
 inline Sym acos_deg(const Sym& x) { return function("arccos ", x); }
-inline Sym atan_deg(const Sym& x) { return function("arctg ", x); }
 inline Sym sin_rad(const Sym& x) { return function("sin ", x); }
 inline Sym cos_rad(const Sym& x) { return function("cos ", x); }
 inline Sym tan_rad(const Sym& x) { return function("tg ", x); }

@@ -65,7 +65,6 @@ struct Solved {
     std::vector<double> values; // every value by field, as computed (not rounded for display)
     bool option = false;        // the sheet's check box, when its computation has one
 
-    bool is_given(int field) const { return (given >> field) & 1u; }
     double operator[](int field) const { return values[static_cast<std::size_t>(field)]; }
     // The value of the named field; NaN when the page has no such field.
     double value(const QString& name) const

@@ -10,20 +10,20 @@ namespace qvk::equations {
 
 namespace {
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "kub_a", .caption = "Člen a", .hint = "Zadejte člen u x³", .text = "1", .maxLength = 5},
-    {.role = Spec::Input, .name = "kub_b", .caption = "Člen b", .hint = "Zadejte člen u x²", .text = "1", .maxLength = 5},
-    {.role = Spec::Input, .name = "kub_c", .caption = "Člen c", .hint = "Zadejte člen u x", .text = "1", .maxLength = 5},
-    {.role = Spec::Input, .name = "kub_d", .caption = "Člen d", .hint = "Zadejte absolutní člen", .text = "1", .maxLength = 5},
-    {.role = Spec::Output, .name = "kub_subs", .caption = "Substituce x = y +"},
-    {.role = Spec::Output, .name = "kub_disk", .caption = "Diskriminant"},
-    {.role = Spec::Output, .name = "kub_p", .caption = "Redukovaný tvar: člen u y"},
-    {.role = Spec::Output, .name = "kub_q", .caption = "Redukovaný tvar: absolutní člen"},
-    {.role = Spec::Output, .name = "kub_x1", .caption = "x1 =", .hint = "Kořeny rovnice"},
-    {.role = Spec::Output, .name = "kub_x2", .caption = "x2 =", .hint = "Kořeny rovnice"},
-    {.role = Spec::Output, .name = "kub_x3", .caption = "x3 =", .hint = "Kořeny rovnice"},
-    {.role = Spec::Press, .name = "kub_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kubickou rovnici",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "kub_a", .caption = "Člen a", .hint = "Zadejte člen u x³", .text = "1", .maxLength = 5},
+    {.role = Entry::Input, .name = "kub_b", .caption = "Člen b", .hint = "Zadejte člen u x²", .text = "1", .maxLength = 5},
+    {.role = Entry::Input, .name = "kub_c", .caption = "Člen c", .hint = "Zadejte člen u x", .text = "1", .maxLength = 5},
+    {.role = Entry::Input, .name = "kub_d", .caption = "Člen d", .hint = "Zadejte absolutní člen", .text = "1", .maxLength = 5},
+    {.role = Entry::Output, .name = "kub_subs", .caption = "Substituce x = y +"},
+    {.role = Entry::Output, .name = "kub_disk", .caption = "Diskriminant"},
+    {.role = Entry::Output, .name = "kub_p", .caption = "Redukovaný tvar: člen u y"},
+    {.role = Entry::Output, .name = "kub_q", .caption = "Redukovaný tvar: absolutní člen"},
+    {.role = Entry::Output, .name = "kub_x1", .caption = "x1 =", .hint = "Kořeny rovnice"},
+    {.role = Entry::Output, .name = "kub_x2", .caption = "x2 =", .hint = "Kořeny rovnice"},
+    {.role = Entry::Output, .name = "kub_x3", .caption = "x3 =", .hint = "Kořeny rovnice"},
+    {.role = Entry::Press, .name = "kub_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kubickou rovnici",
      .calculates = true},
 };
 

@@ -13,23 +13,23 @@ namespace {
 
 const char* const kRelations[] = {"= 0", "<= 0", "< 0", "> 0", ">= 0"};
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "a1", .caption = "Člen a", .hint = "Zadejte člen \"a\"", .text = "2", .maxLength = 5},
-    {.role = Spec::Input, .name = "b1", .caption = "Člen b", .hint = "Zadejte člen \"b\"", .text = "12", .maxLength = 5},
-    {.role = Spec::Input, .name = "c1", .caption = "Člen c", .hint = "Zadejte člen \"c\"", .text = "16", .maxLength = 5},
-    {.role = Spec::Choice, .name = "rovnice", .caption = "Relace", .hint = "Určete jakou chcete řešit (ne)rovnici",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "a1", .caption = "Člen a", .hint = "Zadejte člen \"a\"", .text = "2", .maxLength = 5},
+    {.role = Entry::Input, .name = "b1", .caption = "Člen b", .hint = "Zadejte člen \"b\"", .text = "12", .maxLength = 5},
+    {.role = Entry::Input, .name = "c1", .caption = "Člen c", .hint = "Zadejte člen \"c\"", .text = "16", .maxLength = 5},
+    {.role = Entry::Choice, .name = "rovnice", .caption = "Relace", .hint = "Určete jakou chcete řešit (ne)rovnici",
      .items = kRelations},
-    {.role = Spec::Text, .name = "x1name", .text = "x1 ="},
-    {.role = Spec::Text, .name = "x2name", .text = "x2 ="},
-    {.role = Spec::Text, .name = "reseni_nadpis", .hint = "Řešení (ne)rovnice", .text = "Řešení"},
-    {.role = Spec::Output, .name = "x1res", .caption = "x1 =", .hint = "Kořeny (ne)rovnice"},
-    {.role = Spec::Output, .name = "x2res", .caption = "x2 ="},
-    {.role = Spec::Output, .name = "dres", .caption = "Diskriminant"},
-    {.role = Spec::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice"},
-    {.role = Spec::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce"},
-    {.role = Spec::Output, .name = "ctvres", .caption = "Doplnění na čtverec"},
-    {.role = Spec::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici", .calculates = true},
+    {.role = Entry::Text, .name = "x1name", .text = "x1 ="},
+    {.role = Entry::Text, .name = "x2name", .text = "x2 ="},
+    {.role = Entry::Text, .name = "reseni_nadpis", .hint = "Řešení (ne)rovnice", .text = "Řešení"},
+    {.role = Entry::Output, .name = "x1res", .caption = "x1 =", .hint = "Kořeny (ne)rovnice"},
+    {.role = Entry::Output, .name = "x2res", .caption = "x2 ="},
+    {.role = Entry::Output, .name = "dres", .caption = "Diskriminant"},
+    {.role = Entry::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice"},
+    {.role = Entry::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce"},
+    {.role = Entry::Output, .name = "ctvres", .caption = "Doplnění na čtverec"},
+    {.role = Entry::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici", .calculates = true},
 };
 
 } // namespace

@@ -15,11 +15,11 @@ namespace {
 const QString kInput = QStringLiteral("soustavarov");
 const QString kResults = QStringLiteral("reseni_rovnic");
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Spin, .name = "pocet_rovnic", .caption = "Počet rovnic :",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Spin, .name = "pocet_rovnic", .caption = "Počet rovnic :",
      .hint = "Určete počet rovnic v soustavě rovnic", .maxLength = 2, .selected = 2, .minimum = 2, .maximum = 26},
-    {.role = Spec::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic", .calculates = true},
+    {.role = Entry::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic", .calculates = true},
 };
 
 } // namespace
@@ -162,10 +162,12 @@ SystemResult solve_system(const SystemInput& in)
     SystemMatrix x = in.given;
     const int n = x.n;
     // A listed step looks at the flags of its arithmetic first, even when no
-    // number has to be written anew.
+    // number has to be written anew. Unlisted, no step is kept: 26 equations
+    // make some 700 of them.
     auto step = [&] {
-        if (in.listed)
-            fpu_check();
+        if (!in.listed)
+            return;
+        fpu_check();
         r.steps.push_back(x);
     };
     try {

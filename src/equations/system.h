@@ -63,7 +63,8 @@ struct SystemResult {
     Stage reached = Stage::None;
     std::exception_ptr failure;
 
-    // The matrix as given, then after every step that changed it, in order.
+    // Listed: the matrix as given, then after every step that changed it,
+    // in order. Unlisted: none.
     std::vector<SystemMatrix> steps;
     std::vector<Unknown> unknowns; // x1 ... xn
 };

@@ -9,7 +9,7 @@ namespace qvk::declare {
 // One field of a page, named once. A page's descriptor is an array of these:
 // its declaration, its clearing, the layout of its sheet and the target of
 // Enter are read from it, so a name is never written twice.
-struct Spec {
+struct Entry {
     enum Role {
         Input,  // an edit field the user types into
         Output, // a read-only result field
@@ -55,18 +55,16 @@ struct Spec {
 
 // A quantity of a figure or solid: an edit field the clear button empties,
 // at its place on the sheet's grid, with its unit.
-constexpr Spec quantity(const char* name, const char* caption, const char* hint, int col, int row,
+constexpr Entry quantity(const char* name, const char* caption, const char* hint, int col, int row,
                         const char* unit = "")
 {
     return {.name = name, .caption = caption, .hint = hint, .cleared = true, .col = col, .row = row, .unit = unit};
 }
 
 // Declares every field of a descriptor, in its order.
-void declare_all(WindowModel& m, std::span<const Spec> fields);
+void declare_all(WindowModel& m, std::span<const Entry> fields);
 // Empties the fields marked `cleared`, in the descriptor's order.
-void clear_marked(WindowModel& m, std::span<const Spec> fields);
-// The descriptor entry of a field, or null.
-const Spec* find(std::span<const Spec> fields, const QString& name);
+void clear_marked(WindowModel& m, std::span<const Entry> fields);
 
 // Single fields outside a calculator page (the frames, the menu).
 const Field& label(WindowModel& m, const char* name, const char* text, const char* hint = "",

@@ -266,7 +266,6 @@ public:
     {
         results_[page] = std::move(result);
     }
-    void withdraw(const QString& page) { results_.erase(page); }
     // Null when the page has no result of that type.
     template <typename T>
     const T* result(const QString& page) const

@@ -18,18 +18,18 @@ const QString kRadians = QStringLiteral("uhly_rad");
 const QString kGrads = QStringLiteral("uhly_grad");
 const QString kTyped = QStringLiteral("uhly_puv");
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "uhly_stupne", .caption = "Stupně", .hint = "Zadejte úhel", .text = "57,29578",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "uhly_stupne", .caption = "Stupně", .hint = "Zadejte úhel", .text = "57,29578",
      .maxLength = 12},
-    {.role = Spec::Input, .name = "uhly_st", .caption = "Stupně (st.)", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Spec::Input, .name = "uhly_min", .caption = "Minuty", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Spec::Input, .name = "uhly_vt", .caption = "Vteřiny", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Spec::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12},
-    {.role = Spec::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12},
-    {.role = Spec::Text, .name = "uhly_puv", .caption = "Původní zadání", .reported = PropLeft},
-    {.role = Spec::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu", .calculates = true},
-    {.role = Spec::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání"},
+    {.role = Entry::Input, .name = "uhly_st", .caption = "Stupně (st.)", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Entry::Input, .name = "uhly_min", .caption = "Minuty", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Entry::Input, .name = "uhly_vt", .caption = "Vteřiny", .hint = "Zadejte úhel", .maxLength = 6},
+    {.role = Entry::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12},
+    {.role = Entry::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12},
+    {.role = Entry::Text, .name = "uhly_puv", .caption = "Původní zadání", .reported = PropLeft},
+    {.role = Entry::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu", .calculates = true},
+    {.role = Entry::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání"},
 };
 
 double fraction(double x) { return store_double(static_cast<long double>(x) - std::trunc(static_cast<long double>(x))); }

@@ -10,18 +10,18 @@ namespace {
 
 const QString kOutOfRange = QStringLiteral("Číslo je mimo rozsah zadání");
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "cislo1", .caption = "Číslo", .hint = "Zadejte číslo, které chcete převést",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "cislo1", .caption = "Číslo", .hint = "Zadejte číslo, které chcete převést",
      .text = "99", .maxLength = 63},
-    {.role = Spec::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)"},
-    {.role = Spec::Spin, .name = "sous1", .caption = "z -kové soustavy", .maxLength = 2, .selected = 10,
+    {.role = Entry::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)"},
+    {.role = Entry::Spin, .name = "sous1", .caption = "z -kové soustavy", .maxLength = 2, .selected = 10,
      .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
-    {.role = Spec::Spin, .name = "sous2", .caption = "do -kové soustavy", .maxLength = 2, .selected = 2,
+    {.role = Entry::Spin, .name = "sous2", .caption = "do -kové soustavy", .maxLength = 2, .selected = 2,
      .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
-    {.role = Spec::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo"},
-    {.role = Spec::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)"},
-    {.role = Spec::Press, .name = "preved_soustavy", .caption = "&Převeď",
+    {.role = Entry::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo"},
+    {.role = Entry::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)"},
+    {.role = Entry::Press, .name = "preved_soustavy", .caption = "&Převeď",
      .hint = "Číslo převede do požadované číselné soustavy", .calculates = true},
 };
 

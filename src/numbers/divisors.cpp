@@ -9,15 +9,15 @@ namespace qvk::numbers {
 
 namespace {
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "zadani_a", .caption = "Čísla", .hint = "Zadejte číslo a oddělujte je čárkami",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "zadani_a", .caption = "Čísla", .hint = "Zadejte číslo a oddělujte je čárkami",
      .text = "10,15,20"},
-    {.role = Spec::Output, .name = "nsd", .caption = "Největší společný dělitel ",
+    {.role = Entry::Output, .name = "nsd", .caption = "Největší společný dělitel ",
      .hint = "Největší společný dělitel"},
-    {.role = Spec::Output, .name = "nsn", .caption = "Nejmenší společný násobek",
+    {.role = Entry::Output, .name = "nsn", .caption = "Nejmenší společný násobek",
      .hint = "Nejmenší společný násobek"},
-    {.role = Spec::Press, .name = "dvecisla", .caption = "&Vypočti",
+    {.role = Entry::Press, .name = "dvecisla", .caption = "&Vypočti",
      .hint = "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel", .calculates = true},
 };
 

@@ -21,33 +21,33 @@ const char* const kOperations[] = {"+", "-", "*", "/"};
 // 6 pixels per character of the longer text, plus 2.
 constexpr int bar_pixels(qsizetype characters) { return 6 * static_cast<int>(characters) + 2; }
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "z1", .caption = "Čitatel 1.zlomku", .hint = "Čitatel 1.zlomku", .text = "1",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "z1", .caption = "Čitatel 1.zlomku", .hint = "Čitatel 1.zlomku", .text = "1",
      .maxLength = 4, .enter = "zlomek"},
-    {.role = Spec::Input, .name = "z2", .caption = "Jmenovatel 1.zlomku", .hint = "Jmenovatel 1.zlomku", .text = "2",
+    {.role = Entry::Input, .name = "z2", .caption = "Jmenovatel 1.zlomku", .hint = "Jmenovatel 1.zlomku", .text = "2",
      .maxLength = 4, .enter = "zlomek"},
-    {.role = Spec::Choice, .name = "operace", .caption = "Početní operace", .hint = "Určete druh početní operace",
+    {.role = Entry::Choice, .name = "operace", .caption = "Početní operace", .hint = "Určete druh početní operace",
      .items = kOperations, .enter = "zlomek"},
-    {.role = Spec::Input, .name = "z3", .caption = "Čitatel 2.zlomku", .hint = "Čitatel 2.zlomku", .text = "3",
+    {.role = Entry::Input, .name = "z3", .caption = "Čitatel 2.zlomku", .hint = "Čitatel 2.zlomku", .text = "3",
      .maxLength = 4, .enter = "zlomek"},
-    {.role = Spec::Input, .name = "z4", .caption = "Jmenovatel 2.zlomku", .hint = "Jmenovatel 2.zlomku", .text = "4",
+    {.role = Entry::Input, .name = "z4", .caption = "Jmenovatel 2.zlomku", .hint = "Jmenovatel 2.zlomku", .text = "4",
      .maxLength = 4, .enter = "zlomek"},
-    {.role = Spec::Switch, .name = "cele", .caption = "Složený zlomek", .hint = "Zobrazit složený zlomek - ano/ne",
+    {.role = Entry::Switch, .name = "cele", .caption = "Složený zlomek", .hint = "Zobrazit složený zlomek - ano/ne",
      .selected = 1, .enter = "zlomek"},
-    {.role = Spec::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet", .calculates = true},
+    {.role = Entry::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet", .calculates = true},
     // The results start as those of the initial inputs: 1 1/4 and 2/5.
-    {.role = Spec::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1"},
-    {.role = Spec::Text, .name = "z5", .caption = "Čitatel výsledku", .text = "1", .reported = PropVisible},
-    {.role = Spec::Text, .name = "z6", .caption = "Jmenovatel výsledku", .text = "4", .reported = PropVisible},
-    {.role = Spec::Text, .name = "cara1", .caption = "Zlomková čára výsledku", .reported = PropVisible | PropWidth,
+    {.role = Entry::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1"},
+    {.role = Entry::Text, .name = "z5", .caption = "Čitatel výsledku", .text = "1", .reported = PropVisible},
+    {.role = Entry::Text, .name = "z6", .caption = "Jmenovatel výsledku", .text = "4", .reported = PropVisible},
+    {.role = Entry::Text, .name = "cara1", .caption = "Zlomková čára výsledku", .reported = PropVisible | PropWidth,
      .width = bar_pixels(1)},
-    {.role = Spec::Input, .name = "zadani_c", .caption = "Desetinné číslo ", .hint = "Zadejte desetinnou část čísla",
+    {.role = Entry::Input, .name = "zadani_c", .caption = "Desetinné číslo ", .hint = "Zadejte desetinnou část čísla",
      .text = "4", .maxLength = 12, .enter = "preved"},
-    {.role = Spec::Press, .name = "preved", .caption = "&Převeď", .hint = "Převede zadané desetinné číslo na zlomek", .calculates = true},
-    {.role = Spec::Text, .name = "citatel", .caption = "Čitatel převedeného čísla", .text = "2"},
-    {.role = Spec::Text, .name = "jmenovatel", .caption = "Jmenovatel převedeného čísla", .text = "5"},
-    {.role = Spec::Text, .name = "cara2", .caption = "Zlomková čára převedeného čísla", .reported = PropWidth,
+    {.role = Entry::Press, .name = "preved", .caption = "&Převeď", .hint = "Převede zadané desetinné číslo na zlomek", .calculates = true},
+    {.role = Entry::Text, .name = "citatel", .caption = "Čitatel převedeného čísla", .text = "2"},
+    {.role = Entry::Text, .name = "jmenovatel", .caption = "Jmenovatel převedeného čísla", .text = "5"},
+    {.role = Entry::Text, .name = "cara2", .caption = "Zlomková čára převedeného čísla", .reported = PropWidth,
      .width = bar_pixels(1)},
 };
 

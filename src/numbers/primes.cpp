@@ -16,23 +16,23 @@ const QString kUnfinished = QStringLiteral("Výpočet nedokončen");
 const QString kSeparator = QStringLiteral("--------------------");
 const QString kStop = QString::fromLatin1(kPrimesStop);
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Input, .name = "zadani_prv", .caption = "Rozklad",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Input, .name = "zadani_prv", .caption = "Rozklad",
      .hint = "Zadejte číslo, které chcete rozložit na prvočísla", .text = "174636000", .maxLength = 19, .enter = "rozloz"},
-    {.role = Spec::Input, .name = "xod", .caption = "od",
+    {.role = Entry::Input, .name = "xod", .caption = "od",
      .hint = "Zadejte číslo, od kterého se mají prvočísla vypisovat", .text = "0", .maxLength = 19, .enter = "vypis"},
-    {.role = Spec::Input, .name = "xdo", .caption = "do",
+    {.role = Entry::Input, .name = "xdo", .caption = "do",
      .hint = "Zadejte číslo, do kterého se mají prvočísla vypisovat", .text = "20", .maxLength = 19, .enter = "vypis"},
-    {.role = Spec::Area, .name = "rozklad", .hint = "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu",
+    {.role = Entry::Area, .name = "rozklad", .hint = "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu",
      .readOnly = true},
-    {.role = Spec::Text, .name = "cyklus", .caption = "Výpočet", .text = "0"},
-    {.role = Spec::Text, .name = "stav", .caption = "Stav výpočtu", .text = "0"},
-    {.role = Spec::Press, .name = "rozloz", .caption = "&Rozlož", .hint = "Zadané číslo rozloži na prvočísla",
+    {.role = Entry::Text, .name = "cyklus", .caption = "Výpočet", .text = "0"},
+    {.role = Entry::Text, .name = "stav", .caption = "Stav výpočtu", .text = "0"},
+    {.role = Entry::Press, .name = "rozloz", .caption = "&Rozlož", .hint = "Zadané číslo rozloži na prvočísla",
      .reported = PropEnabled, .calculates = true},
-    {.role = Spec::Press, .name = "vypis", .caption = "&Vypiš", .hint = "V zadaném rozsahu vypíše všechna prvočísla",
+    {.role = Entry::Press, .name = "vypis", .caption = "&Vypiš", .hint = "V zadaném rozsahu vypíše všechna prvočísla",
      .reported = PropEnabled, .calculates = true},
-    {.role = Spec::Press, .name = "prerus", .caption = "&Ukončit", .hint = "Ukonči daný výpočet", .enabled = false,
+    {.role = Entry::Press, .name = "prerus", .caption = "&Ukončit", .hint = "Ukonči daný výpočet", .enabled = false,
      .reported = PropEnabled},
 };
 

@@ -10,7 +10,7 @@ namespace qvk::planimetry {
 namespace {
 
 using declare::quantity;
-using declare::Spec;
+using declare::Entry;
 
 // The quantities are listed in tab order, on a grid of three columns; the
 // order is also that of the solver's fields (bit i of a row is the i-th
@@ -19,7 +19,7 @@ using declare::Spec;
 constexpr const char* kDeg = "°";
 constexpr const char* kSq = "²";
 
-constexpr Spec kRightTriangle[] = {
+constexpr Entry kRightTriangle[] = {
     quantity("tp_a", "a =", "strana a - odvěsna", 0, 0),
     quantity("tp_b", "b =", "strana b - odvěsna", 0, 1),
     quantity("tp_c", "c =", "strana c - přepona", 0, 2),
@@ -30,7 +30,7 @@ constexpr Spec kRightTriangle[] = {
     quantity("tp_obsah", "S =", "obsah", 2, 1, kSq),
 };
 
-constexpr Spec kTriangle[] = {
+constexpr Entry kTriangle[] = {
     quantity("troj_a", "a =", "strana a", 0, 0),
     quantity("troj_b", "b =", "strana b", 0, 1),
     quantity("troj_c", "c =", "strana c", 0, 2),
@@ -42,18 +42,18 @@ constexpr Spec kTriangle[] = {
     quantity("troj_gama", "γ", "úhel gama", 2, 2, kDeg),
     quantity("troj_obvod", "O =", "obvod", 0, 3),
     quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
-    {.role = Spec::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
+    {.role = Entry::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
      .hint = "Řešit jako tupoúhlý trojúhelník"},
 };
 
-constexpr Spec kSquare[] = {
+constexpr Entry kSquare[] = {
     quantity("ctv_a", "a =", "strana", 0, 0),
     quantity("ctv_u", "u =", "úhlopříčka", 0, 1),
     quantity("ctv_o", "O =", "obvod", 1, 0),
     quantity("ctv_s", "S =", "obsah", 1, 1, kSq),
 };
 
-constexpr Spec kRectangle[] = {
+constexpr Entry kRectangle[] = {
     quantity("obd_a", "a =", "strana a", 0, 0),
     quantity("obd_b", "b =", "strana b", 0, 1),
     quantity("obd_u", "u =", "úhlopříčka", 0, 2),
@@ -61,7 +61,7 @@ constexpr Spec kRectangle[] = {
     quantity("obd_s", "S =", "obsah", 1, 1, kSq),
 };
 
-constexpr Spec kParallelogram[] = {
+constexpr Entry kParallelogram[] = {
     quantity("rov_a", "a =", "strana a", 0, 0),
     quantity("rov_b", "b =", "strana b", 0, 1),
     quantity("rov_va", "va = ", "výška va", 1, 0),
@@ -72,7 +72,7 @@ constexpr Spec kParallelogram[] = {
     quantity("rov_obsah", "S =", "obsah", 1, 2, kSq),
 };
 
-constexpr Spec kTrapezoid[] = {
+constexpr Entry kTrapezoid[] = {
     quantity("lic_a", "a =", "strana a", 0, 0),
     quantity("lic_b", "b =", "strana b", 0, 1),
     quantity("lic_c", "c =", "strana c", 0, 2),
@@ -87,33 +87,33 @@ constexpr Spec kTrapezoid[] = {
     quantity("lic_obsah", "S =", "obsah", 2, 3, kSq),
 };
 
-constexpr Spec kPolygon[] = {
+constexpr Entry kPolygon[] = {
     quantity("uhe_n", "n =", "počet vrcholů,stran,úhlů", 0, 0),
     quantity("uhe_a", "a =", "strana", 0, 1),
     quantity("uhe_r", "r =", "poloměr kružnice opsané", 0, 2),
     quantity("uhe_p", "ρ", "poloměr kružnice vepsané", 1, 0),
     quantity("uhe_o", "O =", "obvod", 1, 1),
     quantity("uhe_s", "S =", "obsah", 1, 2, kSq),
-    {.role = Spec::Output, .name = "uhe_uhel", .caption = "α", .hint = "úhel mezi 2 stranami", .cleared = true,
+    {.role = Entry::Output, .name = "uhe_uhel", .caption = "α", .hint = "úhel mezi 2 stranami", .cleared = true,
      .col = 2, .row = 0, .unit = kDeg},
 };
 
 // The solver changes the caption beside the perimeter (a field of its own)
 // and both hints; clearing puts them and the angle back (see clear_circle).
-constexpr Spec kCircle[] = {
+constexpr Entry kCircle[] = {
     quantity("kru_r", "r =", "poloměr", 0, 0),
     {.name = "kru_alfa", .caption = "α", .hint = "poloměr", .text = "360", .col = 0, .row = 1, .unit = kDeg},
-    {.role = Spec::Text, .name = "kru_oa", .hint = "obvod/oblouk", .text = "O/a =", .reported = PropHint},
+    {.role = Entry::Text, .name = "kru_oa", .hint = "obvod/oblouk", .text = "O/a =", .reported = PropHint},
     {.name = "kru_o", .caption = "O/a =", .hint = "obvod/oblouk", .cleared = true, .reported = PropHint, .col = 0,
      .row = 2},
     quantity("kru_s", "S =", "obsah", 0, 3, kSq),
-    {.role = Spec::Switch, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1},
-    {.role = Spec::Switch, .name = "kru_usec", .caption = "Kruhová úseč"},
+    {.role = Entry::Switch, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1},
+    {.role = Entry::Switch, .name = "kru_usec", .caption = "Kruhová úseč"},
 };
 
 struct Sheet {
     const char* page;
-    std::span<const Spec> fields;
+    std::span<const Entry> fields;
 };
 
 constexpr Sheet kSheets[] = {
@@ -124,7 +124,7 @@ constexpr Sheet kSheets[] = {
 
 } // namespace
 
-std::span<const declare::Spec> sheet_fields(const QString& page)
+std::span<const declare::Entry> sheet_fields(const QString& page)
 {
     for (const Sheet& s : kSheets)
         if (page == QLatin1String(s.page))
@@ -135,7 +135,7 @@ std::span<const declare::Spec> sheet_fields(const QString& page)
 std::vector<const char*> quantities(const char* page)
 {
     std::vector<const char*> names;
-    for (const Spec& f : sheet_fields(QString::fromUtf8(page)))
+    for (const Entry& f : sheet_fields(QString::fromUtf8(page)))
         if (f.col >= 0)
             names.push_back(f.name);
     return names;

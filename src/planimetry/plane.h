@@ -12,7 +12,7 @@ namespace qvk::planimetry {
 
 // A sheet's fields by its page name, as they are declared and cleared, with
 // their places on the sheet; empty for a name that is no sheet.
-std::span<const declare::Spec> sheet_fields(const QString& page);
+std::span<const declare::Entry> sheet_fields(const QString& page);
 
 void declare_right_triangle(WindowModel& model);
 void compute_right_triangle(WindowModel& model);

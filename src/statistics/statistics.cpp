@@ -19,26 +19,26 @@ const QString kProgress = QStringLiteral("Tridim");
 const QString kCount = QStringLiteral("stat_prvky");
 const QString kStop = QString::fromLatin1(kStatisticsStop);
 
-using declare::Spec;
-constexpr Spec kPage[] = {
-    {.role = Spec::Area, .name = "data", .hint = "Zadejte vstupní data", .text = "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n"},
-    {.role = Spec::Area, .name = "memo_zal"},
-    {.role = Spec::Text, .name = "Tridim"},
-    {.role = Spec::Output, .name = "stat_prvky", .caption = "n =", .hint = "Počet prvků", .text = "12"},
-    {.role = Spec::Output, .name = "stat_prumer", .caption = "Průměr", .cleared = true},
-    {.role = Spec::Output, .name = "stat_soucet", .caption = "Součet prvků", .cleared = true},
-    {.role = Spec::Output, .name = "stat_prum_odchyl", .caption = "Průměrná absolutní odchylka", .cleared = true},
-    {.role = Spec::Output, .name = "stat_rozptyl", .caption = "Rozptyl", .cleared = true},
-    {.role = Spec::Output, .name = "stat_smer_odchyl", .caption = "Směrodatná odchylka", .cleared = true},
-    {.role = Spec::Output, .name = "stat_vari_koef", .caption = "Variační koeficient", .cleared = true},
-    {.role = Spec::Output, .name = "stat_vr", .caption = "Variační rozpětí", .cleared = true},
-    {.role = Spec::Output, .name = "stat_median", .caption = "Medián", .cleared = true},
-    {.role = Spec::Output, .name = "stat_spic", .caption = "Koeficient špičatosti", .cleared = true},
-    {.role = Spec::Output, .name = "stat_sikm", .caption = "Koeficient šikmosti", .cleared = true},
-    {.role = Spec::Press, .name = "stat_vyres", .caption = "Vyřeš", .hint = "Vypočítá vybrané statistické charakteristiky",
+using declare::Entry;
+constexpr Entry kPage[] = {
+    {.role = Entry::Area, .name = "data", .hint = "Zadejte vstupní data", .text = "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n"},
+    {.role = Entry::Area, .name = "memo_zal"},
+    {.role = Entry::Text, .name = "Tridim"},
+    {.role = Entry::Output, .name = "stat_prvky", .caption = "n =", .hint = "Počet prvků", .text = "12"},
+    {.role = Entry::Output, .name = "stat_prumer", .caption = "Průměr", .cleared = true},
+    {.role = Entry::Output, .name = "stat_soucet", .caption = "Součet prvků", .cleared = true},
+    {.role = Entry::Output, .name = "stat_prum_odchyl", .caption = "Průměrná absolutní odchylka", .cleared = true},
+    {.role = Entry::Output, .name = "stat_rozptyl", .caption = "Rozptyl", .cleared = true},
+    {.role = Entry::Output, .name = "stat_smer_odchyl", .caption = "Směrodatná odchylka", .cleared = true},
+    {.role = Entry::Output, .name = "stat_vari_koef", .caption = "Variační koeficient", .cleared = true},
+    {.role = Entry::Output, .name = "stat_vr", .caption = "Variační rozpětí", .cleared = true},
+    {.role = Entry::Output, .name = "stat_median", .caption = "Medián", .cleared = true},
+    {.role = Entry::Output, .name = "stat_spic", .caption = "Koeficient špičatosti", .cleared = true},
+    {.role = Entry::Output, .name = "stat_sikm", .caption = "Koeficient šikmosti", .cleared = true},
+    {.role = Entry::Press, .name = "stat_vyres", .caption = "Vyřeš", .hint = "Vypočítá vybrané statistické charakteristiky",
      .reported = PropEnabled, .calculates = true},
-    {.role = Spec::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled},
-    {.role = Spec::Press, .name = "stat_prerus", .caption = "&Ukončit", .hint = "Přeruší probíhající výpočet",
+    {.role = Entry::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled},
+    {.role = Entry::Press, .name = "stat_prerus", .caption = "&Ukončit", .hint = "Přeruší probíhající výpočet",
      .enabled = false, .reported = PropEnabled},
 };
 

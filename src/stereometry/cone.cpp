@@ -12,7 +12,7 @@ using L = long double;
 
 enum { R, H, SL, S, V }; // H: height v, SL: slant height s
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("kuz_r", "r =", "poloměr podstavy", 0, 0),
     declare::quantity("kuz_v", "v =", "výška", 0, 1),
     declare::quantity("kuz_s", "s =", "výška stěny", 0, 2),

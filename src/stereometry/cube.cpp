@@ -11,7 +11,7 @@ using L = long double;
 
 enum { A, U, S, V };
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("kry_a", "a =", "strana", 0, 0),
     declare::quantity("kry_u", "u =", "3d úhlopříčka", 0, 1),
     declare::quantity("kry_s", "S =", "povrch", 1, 0, "²"),

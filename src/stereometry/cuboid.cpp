@@ -12,7 +12,7 @@ using L = long double;
 
 enum { A, B, C, U, S, V };
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("kva_a", "a = ", "strana a", 0, 0),
     declare::quantity("kva_b", "b =", "strana b", 0, 1),
     declare::quantity("kva_c", "c =", "strana c", 0, 2),

@@ -12,7 +12,7 @@ using L = long double;
 
 enum { R, H, S, V };
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("val_r", "r =", "poloměr podstavy", 0, 0),
     declare::quantity("val_v", "v =", "výška", 0, 1),
     declare::quantity("val_s", "S =", "povrch", 1, 0, "²"),

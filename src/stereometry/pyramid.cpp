@@ -12,7 +12,7 @@ using L = long double;
 
 enum { N, A, H, SF, S, V }; // H: height v, SF: face height s
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("jeh_n", "n =", "počet vrcholů podstavy", 0, 0),
     declare::quantity("jeh_a", "a =", "strana podstavy", 0, 1),
     declare::quantity("jeh_v", "v =", "výška", 0, 2),

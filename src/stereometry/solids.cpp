@@ -8,7 +8,7 @@ namespace qvk::stereometry {
 
 namespace {
 
-QString name_of(const declare::Spec& f) { return QString::fromUtf8(f.name); }
+QString name_of(const declare::Entry& f) { return QString::fromUtf8(f.name); }
 
 } // namespace
 

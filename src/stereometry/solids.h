@@ -27,7 +27,7 @@ struct Solid {
     const char* page;                 // the page widget in `d3_page`
     // Its quantities, declared, cleared and placed on its sheet's two columns
     // from here; bit i of a case is field i.
-    std::span<const declare::Spec> fields;
+    std::span<const declare::Entry> fields;
     std::span<const Case> cases;      // tested in this order
     Mask asTyped = 0;                 // fields read unrounded and not rewritten
 };

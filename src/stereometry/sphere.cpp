@@ -9,7 +9,7 @@ namespace {
 
 enum { R, D, S, V };
 
-const declare::Spec kFields[] = {
+const declare::Entry kFields[] = {
     declare::quantity("kou_r", "r =", "poloměr", 0, 0),
     declare::quantity("kou_d", "d =", "průměr", 0, 1),
     declare::quantity("kou_s", "S =", "povrch", 1, 0, "²"),

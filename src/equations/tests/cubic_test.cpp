@@ -94,6 +94,7 @@ TEST_P(SystemTest, ClassifiesEveryVariable)
         in.given.b[i] = e.rows[i - 1][n];
     }
     in.places = 2;
+    in.listed = true;
     const SystemResult r = solve_system(in);
     EXPECT_FALSE(r.failure);
     EXPECT_EQ(r.reached, SystemResult::Stage::Classified);

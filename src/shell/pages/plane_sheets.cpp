@@ -34,7 +34,7 @@ constexpr int kLeft = 6, kColumn = 122, kCaption = 40, kField = 66, kUnit = 12, 
 
 // One quantity: caption, field and the unit mark after it, at its place on
 // the sheet's grid.
-void add_slot(QWidget* sheet, const WindowModel& model, const declare::Spec& slot, double s)
+void add_slot(QWidget* sheet, const WindowModel& model, const declare::Entry& slot, double s)
 {
     const int x = kLeft + slot.col * kColumn;
     const int y = kTop + slot.row * kRow;
@@ -61,7 +61,7 @@ FigureSheet::FigureSheet(const char* name, const WindowModel& model, double s, Q
 {
     setObjectName(QString::fromLatin1(name));
     // The quantities in the order they are declared, which is the tab order.
-    for (const declare::Spec& field : planimetry::sheet_fields(objectName()))
+    for (const declare::Entry& field : planimetry::sheet_fields(objectName()))
         if (field.col >= 0)
             add_slot(this, model, field, s);
     if (objectName() == u"trojuhelnik_desk") {

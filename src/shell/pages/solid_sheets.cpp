@@ -25,7 +25,7 @@ SolidSheet::SolidSheet(const stereometry::Solid& solid, const WindowModel& model
     // The given quantities on the left, the derived ones on the right; the
     // power of a unit is raised in a smaller font.
     constexpr int kColumn = 118, kPitch = 28;
-    for (const declare::Spec& field : solid.fields) {
+    for (const declare::Entry& field : solid.fields) {
         const int x = 8 + field.col * kColumn;
         const int y = top + field.row * kPitch;
         QLabel* label = text_label(this, model.field(QString::fromUtf8(field.name)).caption);
