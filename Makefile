@@ -16,7 +16,8 @@ PACKAGES = build-essential cmake ninja-build pkg-config \
            fonts-dejavu-core ccache \
            xvfb openbox xdotool x11-utils libxcb1-dev imagemagick \
            librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian \
-           clang libclang-rt-14-dev
+           clang libclang-rt-14-dev \
+           libginac-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -214,9 +214,12 @@ QJsonObject message_json(const Message& msg)
 QJsonObject run_request(QJsonObject&& taken)
 {
     QJsonObject request = std::move(taken);
-    only_keys(request, {"settings", "steps"}, QStringLiteral("the request"));
+    only_keys(request, {"settings", "steps", "explain"}, QStringLiteral("the request"));
     if (!request.contains(u"steps") || !request[u"steps"].isArray())
         fault(QStringLiteral("\"steps\" must be an array"));
+    if (request.contains(u"explain") && !request[u"explain"].isBool())
+        fault(QStringLiteral("\"explain\" must be true or false"));
+    const bool explain = request[u"explain"].toBool(false);
 
     WindowModel m;
     Registry r;
@@ -239,6 +242,7 @@ QJsonObject run_request(QJsonObject&& taken)
         only_keys(step, {"set", "grids", "type", "run", "stop_after_polls"}, QStringLiteral("a step"));
         host.messages.clear();
         host.effects.clear();
+        const std::uint64_t explained = m.postupSerial();
         host.polls = 0;
         host.onPoll = nullptr;
 
@@ -274,6 +278,18 @@ QJsonObject run_request(QJsonObject&& taken)
         QJsonObject answer;
         answer[u"messages"] = messages;
         answer[u"effects"] = QJsonArray::fromStringList(host.effects);
+        if (explain) {
+            QJsonObject exact;
+            QStringList lines;
+            if (m.postupSerial() != explained) {
+                const Postup& p = m.postup();
+                lines = p.plain();
+                for (const auto& [name, value] : p.exact)
+                    exact[name] = value;
+            }
+            answer[u"postup"] = QJsonArray::fromStringList(lines);
+            answer[u"exact"] = exact;
+        }
         stepAnswers.append(answer);
     }
 

@@ -68,8 +68,12 @@ public:
     enum Binding { Sum = 1, Product = 2, Power = 3, Atom = 4 };
 
     Sym() = default;
-    // A number, written with the decimal comma.
-    Sym(long double number) : text_(format_number(number)), binding_(number < 0 ? Sum : Atom) {}
+    // A number, written with the decimal comma and the minus sign.
+    Sym(long double number) : text_(format_number(number)), binding_(number < 0 ? Sum : Atom)
+    {
+        if (text_.startsWith(u'-'))
+            text_[0] = u'−';
+    }
     Sym(int number) : Sym(static_cast<long double>(number)) {}
     // A quantity by its name ("r", "α").
     static Sym name(const QString& name) { return Sym(name, Atom); }
@@ -87,8 +91,8 @@ private:
 };
 
 inline Sym operator+(const Sym& a, const Sym& b) { return Sym::of(a.text() + QStringLiteral(" + ") + b.at(Sym::Product), Sym::Sum); }
-inline Sym operator-(const Sym& a, const Sym& b) { return Sym::of(a.text() + QStringLiteral(" - ") + b.at(Sym::Product), Sym::Sum); }
-inline Sym operator-(const Sym& a) { return Sym::of(u'-' + a.at(Sym::Product), Sym::Sum); }
+inline Sym operator-(const Sym& a, const Sym& b) { return Sym::of(a.text() + QStringLiteral(" − ") + b.at(Sym::Product), Sym::Sum); }
+inline Sym operator-(const Sym& a) { return Sym::of(u'−' + a.at(Sym::Product), Sym::Sum); }
 inline Sym operator*(const Sym& a, const Sym& b)
 {
     return Sym::of(a.at(Sym::Product) + QStringLiteral(" · ") + b.at(Sym::Power), Sym::Product);

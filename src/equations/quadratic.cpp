@@ -161,11 +161,12 @@ QString square_text(const QuadraticResult& r)
     return square + QStringLiteral(" = 0");
 }
 
-QString solution_text(const QuadraticResult& r)
+QString solution_text(const QuadraticResult& r) { return solution_text(r, fmt(r.x1), fmt(r.x2)); }
+
+QString solution_text(const QuadraticResult& r, const QString& L, const QString& U)
 {
     using Shape = SolutionSet::Shape;
     const SolutionSet& set = r.solution;
-    const QString L = fmt(r.x1), U = fmt(r.x2);
     switch (set.shape) {
     case Shape::None: return {};
     case Shape::Empty:
@@ -279,6 +280,7 @@ void kvreseniClick(WindowModel& m)
     if (r.failure)
         std::rethrow_exception(r.failure);
     m.publish(QLatin1String(kQuadraticPage), r);
+    m.explain([r] { return explain_quadratic(r); });
 
     if (m.settings().vypis_reseni)
         write_listing(m, r);

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/formula.h"
 #include "model/model.h"
+#include "model/postup.h"
 #include "model/registry.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ void kvreseniClick(WindowModel& model);
 template <typename N>
 N discriminant(const N& a, const N& b, const N& c)
 {
-    return keep(b * b - N(4) * a * c);
+    return keep(sq(b) - N(4) * a * c);
 }
 template <typename N>
 N vertex_x(const N& a, const N& b)
@@ -38,18 +39,19 @@ N vertex_x(const N& a, const N& b)
 template <typename N>
 N vertex_y(const N& a, const N& b, const N& c)
 {
-    return keep(-(b * b - N(4) * a * c) / (N(4) * a));
+    return keep(-(sq(b) - N(4) * a * c) / (N(4) * a));
 }
-// The roots from the stored discriminant d, its root kept extended.
+// The roots from the stored discriminant d, its root kept extended. Negation
+// is exact, so -b - √d is the same number as -(√d + b).
 template <typename N>
 N root_minus(const N& a, const N& b, const N& d)
 {
-    return keep(-(root(d) + b) / (N(2) * a));
+    return keep((-b - root(d)) / (N(2) * a));
 }
 template <typename N>
 N root_plus(const N& a, const N& b, const N& d)
 {
-    return keep(-(b - root(d)) / (N(2) * a));
+    return keep((-b + root(d)) / (N(2) * a));
 }
 
 // --- the typed solve
@@ -108,5 +110,10 @@ QuadraticResult solve_quadratic(const QuadraticInput& in);
 QString vertex_text(const QuadraticResult& r);
 QString square_text(const QuadraticResult& r);
 QString solution_text(const QuadraticResult& r);
+// The same with the bounds written as given (the exact ones).
+QString solution_text(const QuadraticResult& r, const QString& x1, const QString& x2);
+
+// The worked solution of a result.
+Postup explain_quadratic(const QuadraticResult& r);
 
 } // namespace qvk::equations

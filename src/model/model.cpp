@@ -377,4 +377,37 @@ void WindowModel::pass()
     nextPass_ = polls_ + std::max<std::uint64_t>(every, 1);
 }
 
+void WindowModel::explain(std::function<Postup()> make)
+{
+    postupMaker_ = std::move(make);
+    postup_ = {};
+    ++postupSerial_;
+    notify(kPostup);
+}
+
+void WindowModel::explainRefusal(const QString& message)
+{
+    postupMaker_ = nullptr;
+    postup_ = {};
+    postup_.add(PostupLine::Kind::Error, message);
+    ++postupSerial_;
+    notify(kPostup);
+}
+
+const Postup& WindowModel::postup()
+{
+    if (postupMaker_) {
+        auto make = std::move(postupMaker_);
+        postupMaker_ = nullptr;
+        // Not part of any calculation: its flags and faults stay its own.
+        FpuFlagsKept kept;
+        try {
+            postup_ = make();
+        } catch (...) {
+            postup_ = {};
+        }
+    }
+    return postup_;
+}
+
 } // namespace qvk

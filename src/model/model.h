@@ -3,6 +3,7 @@
 // calculators read and write only this; the desktop window and the batch
 // runner bind to it.
 #include "grid/pub_str_grid.h"
+#include "model/postup.h"
 
 #include <QHash>
 #include <QString>
@@ -10,7 +11,6 @@
 #include <QVector>
 
 #include <any>
-
 #include <cstdint>
 #include <functional>
 #include <list>
@@ -274,6 +274,17 @@ public:
         return it == results_.end() ? nullptr : std::any_cast<T>(&it->second);
     }
 
+    // --- the worked solution of the last calculation. A handler that solved
+    // leaves a maker, run only when a view or the runner asks: exact work
+    // never delays the page's own result. A refusal replaces it with the
+    // message.
+    void explain(std::function<Postup()> make);
+    void explainRefusal(const QString& message);
+    // Made on first request, then kept.
+    const Postup& postup();
+    // Counts every explanation given, so a caller can tell whether a step gave one.
+    std::uint64_t postupSerial() const { return postupSerial_; }
+
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
@@ -290,6 +301,7 @@ public:
     static inline const QString kListing = QStringLiteral("listing");
     static inline const QString kSettings = QStringLiteral("settings");
     static inline const QString kFocus = QStringLiteral("focus");
+    static inline const QString kPostup = QStringLiteral("postup");
 
 private:
     Field& mut(const QString& name);
@@ -307,6 +319,9 @@ private:
     bool listingVisible_ = false;
     std::map<QString, bool> stop_;
     std::map<QString, std::any> results_;
+    std::function<Postup()> postupMaker_;
+    Postup postup_;
+    std::uint64_t postupSerial_ = 0;
     QString focus_;
     QString focused_;
     RecordingHost fallback_;

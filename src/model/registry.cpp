@@ -81,8 +81,11 @@ void run_guarded(WindowModel& model, const std::function<void()>& work)
             error = QString::fromUtf8(e.what());
         }
     }
-    if (failed)
-        model.showMessage(Message::Kind::Error, kAppTitle, error_display_text(error));
+    if (failed) {
+        const QString shown = error_display_text(error);
+        model.explainRefusal(shown);
+        model.showMessage(Message::Kind::Error, kAppTitle, shown);
+    }
 }
 
 bool run_handler(WindowModel& model, const Registry& registry, const QString& event)

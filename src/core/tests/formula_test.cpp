@@ -30,10 +30,10 @@ TEST(Formula, OneFormulaServesTheDecimalAndTheLine)
 TEST(Formula, ParenthesesOnlyWhereNeeded)
 {
     const Sym a = Sym::name(QStringLiteral("a")), b = Sym::name(QStringLiteral("b"));
-    EXPECT_EQ((a - (a + b)).text(), QStringLiteral("a - (a + b)"));
+    EXPECT_EQ((a - (a + b)).text(), QStringLiteral("a − (a + b)"));
     EXPECT_EQ(((a + b) * a).text(), QStringLiteral("(a + b) · a"));
     EXPECT_EQ((a / (a * b)).text(), QStringLiteral("a/(a · b)"));
-    EXPECT_EQ((a * Sym(-2)).text(), QStringLiteral("a · (-2)"));
+    EXPECT_EQ((a * Sym(-2)).text(), QStringLiteral("a · (−2)"));
     EXPECT_EQ(Sym(2.5L).text(), QStringLiteral("2,5"));
 }
 

@@ -151,9 +151,9 @@ TEST(QuadraticFormula, DecimalAndText)
     EXPECT_EQ(root_minus<long double>(2, 12, 16), -4);
     EXPECT_EQ(root_plus<long double>(2, 12, 16), -2);
     const Sym a = Sym::name(QStringLiteral("a")), b = Sym::name(QStringLiteral("b")), c = Sym::name(QStringLiteral("c"));
-    EXPECT_EQ(discriminant(a, b, c).text(), QStringLiteral("b · b - 4 · a · c"));
-    EXPECT_EQ(root_minus(a, b, Sym::name(QStringLiteral("D"))).text(), QStringLiteral("(-(√D + b))/(2 · a)"));
-    EXPECT_EQ(discriminant(Sym(2), Sym(-3), Sym(1)).text(), QStringLiteral("(-3) · (-3) - 4 · 2 · 1"));
+    EXPECT_EQ(discriminant(a, b, c).text(), QStringLiteral("b² − 4 · a · c"));
+    EXPECT_EQ(root_minus(a, b, Sym::name(QStringLiteral("D"))).text(), QStringLiteral("(−b − √D)/(2 · a)"));
+    EXPECT_EQ(discriminant(Sym(2), Sym(-3), Sym(1)).text(), QStringLiteral("(−3)² − 4 · 2 · 1"));
 }
 
 // The cubic's formulas as the worked solution writes them.
@@ -167,23 +167,23 @@ TEST(CubicFormula, DecimalAndText)
         Sym formula;
         const char* text;
     } rows[] = {
-        {cubic_shift(a, b), "(-b/a)/3"},
+        {cubic_shift(a, b), "(−b/a)/3"},
         {reduced_p(a, b, c, s), "s · s · 3 · a/a + 2 · b · s/a + c/a"},
         {reduced_q(a, b, c, d, s), "s · s · s + s · s · b/a + s · c/a + d/a"},
         {cubic_discriminant(p, q), "q/2 · (q/2) + p/3 · (p/3) · (p/3)"},
-        {cardano_u(q, D), "∛(-q/2 + √D)"},
-        {cardano_v(q, D), "∛(-q/2 - √D)"},
+        {cardano_u(q, D), "∛(−q/2 + √D)"},
+        {cardano_v(q, D), "∛(−q/2 − √D)"},
         {cardano_root(u, v, s), "u + v + s"},
-        {cardano_re(u, v, s), "(-(u + v))/2 + s"},
-        {cardano_im(u, v), "|√3 · (u - v)/2|"},
+        {cardano_re(u, v, s), "(−(u + v))/2 + s"},
+        {cardano_im(u, v), "|√3 · (u − v)/2|"},
         {double_root_t(q), "∛(|q|/2)"},
-        {trig_angle(p, q), "arccos ((-q/2)/√(|p|/3 · (|p|/3) · (|p|/3)))"},
+        {trig_angle(p, q), "arccos ((−q/2)/√(|p|/3 · (|p|/3) · (|p|/3)))"},
         {trig_x1(p, phi, s), "2 · √(|p|/3) · cos (φ/3) + s"},
-        {trig_x2(p, phi, s), "(-2) · √(|p|/3) · cos ((φ - π)/3) + s"},
-        {trig_x3(p, phi, s), "(-2) · √(|p|/3) · cos ((φ + π)/3) + s"},
+        {trig_x2(p, phi, s), "(−2) · √(|p|/3) · cos ((φ − π)/3) + s"},
+        {trig_x3(p, phi, s), "(−2) · √(|p|/3) · cos ((φ + π)/3) + s"},
         {reduced_pair_root(p), "√p"},
-        {pure_cube_y(q), "∛(-q)"},
-        {pure_cube_re(y, s), "s - y/2"},
+        {pure_cube_y(q), "∛(−q)"},
+        {pure_cube_re(y, s), "s − y/2"},
         {pure_cube_im(y), "|√3 · y/2|"},
     };
     for (const auto& r : rows)

@@ -217,9 +217,9 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
     const Sym alfa = Sym::name(QStringLiteral("α")), beta = Sym::name(QStringLiteral("β"));
     EXPECT_EQ(hypotenuse(a, b).text(), QStringLiteral("√(a² + b²)"));
     EXPECT_EQ(hypotenuse(Sym(3), Sym(4)).text(), QStringLiteral("√(3² + 4²)"));
-    EXPECT_EQ(other_leg(c, a).text(), QStringLiteral("√(c² - a²)"));
-    EXPECT_EQ(alpha_of_sides(a, b, c).text(), QStringLiteral("arccos ((b² + c² - a²)/(2 · b · c))"));
-    EXPECT_EQ(complement(alfa).text(), QStringLiteral("90 - α"));
+    EXPECT_EQ(other_leg(c, a).text(), QStringLiteral("√(c² − a²)"));
+    EXPECT_EQ(alpha_of_sides(a, b, c).text(), QStringLiteral("arccos ((b² + c² − a²)/(2 · b · c))"));
+    EXPECT_EQ(complement(alfa).text(), QStringLiteral("90 − α"));
     EXPECT_EQ(perimeter(a, b, c).text(), QStringLiteral("a + b + c"));
     EXPECT_EQ(half_product(Sym(3), Sym(4)).text(), QStringLiteral("3 · 4/2"));
     EXPECT_EQ(height_of_area(Sym::name(QStringLiteral("S")), c).text(), QStringLiteral("2 · S/c"));
@@ -229,19 +229,19 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(square_diagonal(a).text(), QStringLiteral("a · √2"));
     EXPECT_EQ(square_side_of_diagonal(Sym::name(QStringLiteral("u"))).text(), QStringLiteral("√(u²/2)"));
     EXPECT_EQ(parallelogram_perimeter(a, b).text(), QStringLiteral("2 · (a + b)"));
-    EXPECT_EQ(parallelogram_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O - 2 · a)/2"));
+    EXPECT_EQ(parallelogram_side_of_perimeter(Sym::name(QStringLiteral("O")), a).text(), QStringLiteral("(O − 2 · a)/2"));
 
     EXPECT_EQ(sector_area(Sym::name(QStringLiteral("r")), alfa).text(), QStringLiteral("α · (r² · π)/360"));
     EXPECT_EQ(parallelogram_side_of_angle(Sym::name(QStringLiteral("va")), alfa).text(), QStringLiteral("va/sin α"));
 
     const Sym gama = Sym::name(QStringLiteral("γ")), S = Sym::name(QStringLiteral("S")),
               O = Sym::name(QStringLiteral("O")), s = Sym::name(QStringLiteral("s"));
-    EXPECT_EQ(law_of_cosines(a, b, gama).text(), QStringLiteral("√(a² + b² - 2 · a · b · cos γ)"));
+    EXPECT_EQ(law_of_cosines(a, b, gama).text(), QStringLiteral("√(a² + b² − 2 · a · b · cos γ)"));
     EXPECT_EQ(angle_of_sines(b, a, alfa).text(), QStringLiteral("arcsin (b/(a/sin α))"));
-    EXPECT_EQ(third_angle(alfa, beta).text(), QStringLiteral("180 - α - β"));
-    EXPECT_EQ(third_side(O, a, b).text(), QStringLiteral("O - a - b"));
+    EXPECT_EQ(third_angle(alfa, beta).text(), QStringLiteral("180 − α − β"));
+    EXPECT_EQ(third_side(O, a, b).text(), QStringLiteral("O − a − b"));
     EXPECT_EQ(semiperimeter(O).text(), QStringLiteral("O/2"));
-    EXPECT_EQ(heron(s, a, b, c).text(), QStringLiteral("√(s · (s - a) · (s - b) · (s - c))"));
+    EXPECT_EQ(heron(s, a, b, c).text(), QStringLiteral("√(s · (s − a) · (s − b) · (s − c))"));
     EXPECT_EQ(angle_of_area(S, a, b).text(), QStringLiteral("arcsin (2 · S/(a · b))"));
     EXPECT_EQ(side_of_area(S, gama, a).text(), QStringLiteral("2 · S/(sin γ · a)"));
 
@@ -249,10 +249,10 @@ TEST(PlaneFormulas, TheSameFormulaGivesNumberAndText)
               rho = Sym::name(QStringLiteral("ρ")), phi = Sym::name(QStringLiteral("φ")),
               half = Sym::name(QStringLiteral("β")), theta = Sym::name(QStringLiteral("θ"));
     EXPECT_EQ(radians(alfa).text(), QStringLiteral("α · π/180"));
-    EXPECT_EQ(segment_area(r, theta).text(), QStringLiteral("(θ - sin θ) · r · r/2"));
-    EXPECT_EQ(segment_radius(S, theta).text(), QStringLiteral("√(2 · S/(θ - sin θ))"));
+    EXPECT_EQ(segment_area(r, theta).text(), QStringLiteral("(θ − sin θ) · r · r/2"));
+    EXPECT_EQ(segment_radius(S, theta).text(), QStringLiteral("√(2 · S/(θ − sin θ))"));
     EXPECT_EQ(arc_of_radius(r, alfa).text(), QStringLiteral("r · 2 · π · α/360"));
-    EXPECT_EQ(interior_angle(n).text(), QStringLiteral("(n - 2) · 180/n"));
+    EXPECT_EQ(interior_angle(n).text(), QStringLiteral("(n − 2) · 180/n"));
     EXPECT_EQ(polygon_half_angle(phi).text(), QStringLiteral("φ/2 · π/180"));
     EXPECT_EQ(polygon_area(a, n, half).text(), QStringLiteral("a²/4 · n · tg β"));
     EXPECT_EQ(polygon_area_of_inradius(n, a, rho).text(), QStringLiteral("n · a/2 · ρ"));

@@ -160,11 +160,11 @@ TEST(StatisticsFormula, Text)
         {mean(S, N), "S/n"},
         {variance(Q, N), "Q/n"},
         {deviation(n("σ²")), "√σ²"},
-        {range(n("max"), n("min")), "max - min"},
+        {range(n("max"), n("min")), "max − min"},
         {mean_deviation(A, N), "A/n"},
         {median_even(n("x₁"), n("x₂")), "(x₁ + x₂)/2"},
         {skewness(C, N, s), "C/n/(s · s · s)"},
-        {kurtosis(F, N, s), "F/n/(s · s · (s · s)) - 3"},
+        {kurtosis(F, N, s), "F/n/(s · s · (s · s)) − 3"},
         {variation(s, x), "s/x̄ · 100"},
     };
     for (const auto& r : rows)

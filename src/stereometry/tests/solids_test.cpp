@@ -146,12 +146,12 @@ TEST(SolidFormulas, TheSameFormulaGivesNumberAndText)
     EXPECT_EQ(cylinder_radius(v, V).text(), QStringLiteral("√(V/(v · π))"));
     EXPECT_EQ(cone_volume(Sym(3), Sym(4)).text(), QStringLiteral("π/3 · 3² · 4"));
     EXPECT_EQ(cone_surface(r, s).text(), QStringLiteral("π · r² + π · r · s"));
-    EXPECT_EQ(cone_leg(s, r).text(), QStringLiteral("√(s² - r²)"));
+    EXPECT_EQ(cone_leg(s, r).text(), QStringLiteral("√(s² − r²)"));
 
     EXPECT_EQ(cuboid_surface(a, Sym::name(QStringLiteral("b")), Sym::name(QStringLiteral("c"))).text(),
               QStringLiteral("2 · (a · b + b · c + a · c)"));
     EXPECT_EQ(pyramid_volume(v, Sym::name(QStringLiteral("P"))).text(), QStringLiteral("v · (1/3) · P"));
-    EXPECT_EQ(pyramid_half_angle(Sym::name(QStringLiteral("n"))).text(), QStringLiteral("(n - 2) · 180/n/180 · π/2"));
+    EXPECT_EQ(pyramid_half_angle(Sym::name(QStringLiteral("n"))).text(), QStringLiteral("(n − 2) · 180/n/180 · π/2"));
 
     EXPECT_EQ(cuboid_diagonal<long double>(3, 4, 12), 13);
     EXPECT_NEAR(static_cast<double>(polygon_area<long double>(6, 4, pyramid_half_angle<long double>(4))), 36, 1e-12);
