@@ -164,8 +164,10 @@ void kub_vyresClick(WindowModel& m)
     m.setText(QStringLiteral("kub_x2"), t.x2);
     m.setText(QStringLiteral("kub_x3"), t.x3);
     // A fault still pending fails the run after the handler: not a result.
-    if (!std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW))
+    if (!std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) {
         m.publish(QLatin1String(kCubicPage), r);
+        m.explain([r] { return explain_cubic(r); });
+    }
 }
 
 } // namespace qvk::equations

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/formula.h"
 #include "model/model.h"
+#include "model/postup.h"
 #include "model/registry.h"
 
 #include <QString>
@@ -164,5 +165,8 @@ struct CubicTexts {
     QString subs, disk, p, q, x1, x2, x3;
 };
 CubicTexts cubic_texts(const CubicResult& r);
+
+// The worked solution of a result.
+Postup explain_cubic(const CubicResult& r);
 
 } // namespace qvk::equations

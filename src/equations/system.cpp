@@ -329,6 +329,7 @@ void sous_rov_vyresClick(WindowModel& m)
     Grid& out = m.gridForWrite(kResults);
     for (int i = 1; i <= n && i < out.RowCount(); ++i)
         out.SetCellIfChanged(1, i, texts[i - 1]);
+    m.explain([r] { return explain_system(r); });
     m.publish(QLatin1String(kSystemPage), std::move(r));
 }
 

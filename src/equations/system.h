@@ -1,5 +1,6 @@
 #pragma once
 #include "model/model.h"
+#include "model/postup.h"
 #include "model/registry.h"
 
 #include <QString>
@@ -80,5 +81,8 @@ QStringList system_listing_head();
 QStringList system_listing(const SystemResult& r);
 // The text of each variable, x1 ... xn.
 QStringList unknown_texts(const SystemResult& r);
+
+// The worked solution of a result.
+Postup explain_system(const SystemResult& r);
 
 } // namespace qvk::equations

@@ -479,6 +479,19 @@ long double part(const Exact& x, bool imaginary)
 }
 } // namespace
 
+long Exact::bits() const
+{
+    if (!known())
+        return 0;
+    long b = 0;
+    for (const Term& t : terms_of(*this)) {
+        const numeric re = t.coefficient.real(), im = t.coefficient.imag();
+        b += re.numer().int_length() + re.denom().int_length() + im.numer().int_length() + im.denom().int_length() +
+             t.radicand.int_length();
+    }
+    return b;
+}
+
 long double Exact::approx() const { return part(*this, false); }
 long double Exact::approx_imag() const { return part(*this, true); }
 

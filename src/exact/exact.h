@@ -36,6 +36,9 @@ public:
     long double approx() const;
     // The imaginary part's value (0 for a real one).
     long double approx_imag() const;
+    // How large it is: the bits of all its numbers (0 when unknown). Lets a
+    // long computation give up early, at a size that is the same everywhere.
+    long bits() const;
 
     // The interchange form: 1 - sqrt(2), (3 + sqrt(5))/2, 36*pi, -1/2 + sqrt(3)/2*i.
     QString canonical() const;

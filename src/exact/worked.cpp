@@ -83,6 +83,8 @@ Worked Explainer::step(const QString& name, const Worked& value, const QString& 
     out_.add(PostupLine::Kind::Step, text);
     if (!key.isEmpty())
         exact(key, value.exact);
+    if (!readable(value.exact) && shown.isEmpty())
+        return {Sym::name(name), value.put, value.exact};
     return carried(name, value.exact, shown);
 }
 

@@ -9,7 +9,7 @@ status=0
 total=0
 passed=0
 failed=0
-for target in numeric ini batch numbers grid equation; do
+for target in numeric ini batch numbers grid equation explain; do
   work="$build/fuzz-work/$target"
   mkdir -p "$work/corpus" "$work/findings"
   dict=""

@@ -3,59 +3,15 @@
 // or {"name": ..., "raw": "<input line>", "expect": {...}} for malformed input.
 // "expect" is matched against the answer: objects by the keys they name,
 // arrays element by element and of the same length, other values exactly.
+#include "cases.h"
+
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
-struct Case {
-    QString file;
-    int line = 0;
-    QString name;
-    QByteArray input;
-    QJsonValue expect;
-};
-
-std::vector<Case> load_cases()
-{
-    std::vector<Case> cases;
-    const QDir dir(QStringLiteral(QVK_CASES_DIR));
-    for (const QString& file : dir.entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name)) {
-        QFile f(dir.filePath(file));
-        if (!f.open(QIODevice::ReadOnly))
-            continue;
-        int line = 0;
-        while (!f.atEnd()) {
-            const QByteArray text = f.readLine().trimmed();
-            ++line;
-            if (text.isEmpty() || text.startsWith('#'))
-                continue;
-            Case c;
-            c.file = file;
-            c.line = line;
-            QJsonParseError err{};
-            const QJsonObject o = QJsonDocument::fromJson(text, &err).object();
-            if (err.error != QJsonParseError::NoError) {
-                c.name = QStringLiteral("unreadable case");
-                c.input = "{}";
-                c.expect = QJsonObject{{QStringLiteral("unreadable case line"), err.errorString()}};
-            } else {
-                c.name = o[u"name"].toString();
-                c.input = o.contains(u"raw") ? o[u"raw"].toString().toUtf8()
-                                             : QJsonDocument(o[u"request"].toObject()).toJson(QJsonDocument::Compact);
-                c.expect = o[u"expect"];
-            }
-            cases.push_back(c);
-        }
-    }
-    return cases;
-}
+using namespace qvk::batch_cases;
 
 // Empty when `actual` matches `expected`; otherwise where and how it differs.
 QString mismatch(const QJsonValue& expected, const QJsonValue& actual, const QString& path)
@@ -108,14 +64,9 @@ TEST(BatchCases, EveryCaseFileAnswersAsExpected)
     for (const Case& c : cases)
         input += c.input + '\n';
 
-    QProcess runner;
-    runner.start(QStringLiteral(QVK_BATCH_BINARY), QStringList());
-    ASSERT_TRUE(runner.waitForStarted());
-    runner.write(input);
-    runner.closeWriteChannel();
-    ASSERT_TRUE(runner.waitForFinished(600000));
-    EXPECT_EQ(runner.exitCode(), 0);
-    const QList<QByteArray> answers = runner.readAllStandardOutput().split('\n');
+    int exitCode = -1;
+    const QList<QByteArray> answers = run_batch(input, &exitCode);
+    EXPECT_EQ(exitCode, 0);
 
     ASSERT_GE(answers.size(), static_cast<qsizetype>(cases.size()));
     int failed = 0;
