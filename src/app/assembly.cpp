@@ -3,6 +3,7 @@
 #include "app/clear_restore.h"
 #include "app/menu.h"
 #include "app/navigation.h"
+#include "app/refusals.h"
 
 namespace qvk::app {
 
@@ -19,6 +20,7 @@ void assemble(WindowModel& model, Registry& registry)
             page.handlers(registry);
     }
     keep_cleared_pages(model, registry);
+    model.setRefusalAdvice(expected_instead);
     registry.initialize(model);
 }
 

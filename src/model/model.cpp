@@ -390,6 +390,8 @@ void WindowModel::explainRefusal(const QString& message)
     postupMaker_ = nullptr;
     postup_ = {};
     postup_.add(PostupLine::Kind::Error, message);
+    if (const QString advice = refusalAdvice_ ? refusalAdvice_(message) : QString(); !advice.isEmpty())
+        postup_.add(PostupLine::Kind::Note, advice);
     ++postupSerial_;
     notify(kPostup);
 }

@@ -280,6 +280,8 @@ public:
     // message.
     void explain(std::function<Postup()> make);
     void explainRefusal(const QString& message);
+    // What a refusal adds: what to enter instead of what was refused.
+    void setRefusalAdvice(std::function<QString(const QString&)> advice) { refusalAdvice_ = std::move(advice); }
     // Made on first request, then kept.
     const Postup& postup();
     // Counts every explanation given, so a caller can tell whether a step gave one.
@@ -320,6 +322,7 @@ private:
     std::map<QString, bool> stop_;
     std::map<QString, std::any> results_;
     std::function<Postup()> postupMaker_;
+    std::function<QString(const QString&)> refusalAdvice_;
     Postup postup_;
     std::uint64_t postupSerial_ = 0;
     QString focus_;
