@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formula.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -14,6 +15,8 @@ inline constexpr char kCubicPage[] = "kub";
 
 // The page "Kubická rovnice": a x^3 + b x^2 + c x + d = 0.
 void declare_cubic(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> cubic_fields();
 void register_cubic(Registry& registry);
 
 void kub_vyresClick(WindowModel& model);
