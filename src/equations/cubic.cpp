@@ -65,13 +65,8 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
     } else if (D == 0 && q != 0 && p != 0) {
         r.kind = CubicRoots::Kind::DoubleRoot;
         const long double t = double_root_t(Q);
-        long double y1 = -2 * t, y2 = t;
-        if (q < 0) {
-            y1 = -y1;
-            y2 = -y2;
-        }
-        r.x1 = y1 + S;
-        r.x2 = y2 + S;
+        r.x1 = double_root_x1(t, Q, S);
+        r.x2 = double_root_x2(t, Q, S);
     } else if (D > 0) {
         r.kind = CubicRoots::Kind::OneReal;
         const long double u = cardano_u(Q, D), v = cardano_v(Q, D);
