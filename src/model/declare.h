@@ -34,7 +34,8 @@ struct Entry {
         Area,   // a multi-line text area
         Press,  // a push button
         Choice, // a drop-down list
-        Switch, // a check box or radio button
+        Switch, // a check box
+        Option, // a radio button: one of the options of its page
         Spin,   // a spin box of whole numbers
     };
     Role role = Input;
@@ -45,8 +46,8 @@ struct Entry {
     int maxLength = 0;
     bool cleared = false;  // emptied by the page's clear button (and Ctrl+X)
     bool readOnly = false; // Area
-    // Choice: its items; Choice, Switch and Spin: the initial selection /
-    // state / value.
+    // Choice: its items; Choice, Switch, Option and Spin: the initial
+    // selection / state / value.
     std::span<const char* const> items = {};
     int selected = 0;
     // Press: enabled at start. Press, Input and Text: properties reported

@@ -42,8 +42,9 @@ constexpr Entry kTriangle[] = {
     quantity("troj_gama", "γ", "úhel gama", 2, 2, kDeg),
     quantity("troj_obvod", "O =", "obvod", 0, 3),
     quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
+    // Never shown; the solver always takes the acute solution.
     {.role = Entry::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
-     .hint = "Řešit jako tupoúhlý trojúhelník"},
+     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {250, 84, 116, 22}},
 };
 
 constexpr Entry kSquare[] = {
@@ -107,8 +108,8 @@ constexpr Entry kCircle[] = {
     {.name = "kru_o", .caption = "O/a =", .hint = "obvod/oblouk", .cleared = true, .reported = PropHint, .col = 0,
      .row = 2},
     quantity("kru_s", "S =", "obsah", 0, 3, kSq),
-    {.role = Entry::Switch, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1},
-    {.role = Entry::Switch, .name = "kru_usec", .caption = "Kruhová úseč"},
+    {.role = Entry::Option, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1, .at = {144, 6, 140, 22}},
+    {.role = Entry::Option, .name = "kru_usec", .caption = "Kruhová úseč", .at = {144, 32, 140, 22}},
 };
 
 struct Sheet {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 
 namespace qvk::shell {
@@ -57,6 +58,7 @@ QWidget* widget_of(QWidget* page, const Entry& e)
     }
     case Entry::Choice: return make<QComboBox>(page, e.name);
     case Entry::Switch: return make<QCheckBox>(page, e.name);
+    case Entry::Option: return make<QRadioButton>(page, e.name);
     case Entry::Spin: return make<QSpinBox>(page, e.name);
     }
     return nullptr;
