@@ -18,7 +18,8 @@ struct Caption {
     const char* label; // the caption field; null: the field's caption
     const char* hint;
 };
-constexpr Caption kCaptions[] = {{"kru_alfa", nullptr, "průměr"}, {"kru_o", "kru_oa", ""}};
+constexpr Caption kCaptions[] = {{planimetry::kCircleAngle, nullptr, "průměr"},
+                                   {planimetry::kCircleArc, planimetry::kCircleArcCaption, ""}};
 
 const Caption* caption_of(const char* field)
 {
