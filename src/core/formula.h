@@ -29,6 +29,8 @@ inline long double root(long double x) { return std::sqrt(x); }
 inline long double cube_root(long double x) { return std::pow(x, 1.0L / 3); }
 inline long double sq(long double x) { return x * x; }
 inline long double absolute(long double x) { return std::fabs(x); }
+// 1 or -1 as x is not negative or is.
+inline long double sign(long double x) { return x < 0 ? -1 : 1; }
 
 // Trigonometry in degrees, in extended precision.
 inline long double sin_deg(long double d) { return std::sin(d / 180 * kPi); }
@@ -121,6 +123,7 @@ inline Sym tan_rad(const Sym& x) { return function("tg ", x); }
 inline Sym acos_rad(const Sym& x) { return function("arccos ", x); }
 inline Sym real_cube_root(const Sym& x) { return cube_root(x); }
 inline Sym within_unit(const Sym& x) { return x; }
+inline Sym sign(const Sym& x) { return function("sgn ", x); }
 template <>
 inline Sym pi<Sym>()
 {

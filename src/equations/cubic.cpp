@@ -11,23 +11,35 @@ namespace qvk::equations {
 namespace {
 
 using declare::Entry;
+// In tab order; the results wide enough for 15 significant digits with sign
+// and comma.
 constexpr Entry kPage[] = {
-    {.role = Entry::Input, .name = "kub_a", .caption = "Člen a", .hint = "Zadejte člen u x³", .text = "1", .maxLength = 5},
-    {.role = Entry::Input, .name = "kub_b", .caption = "Člen b", .hint = "Zadejte člen u x²", .text = "1", .maxLength = 5},
-    {.role = Entry::Input, .name = "kub_c", .caption = "Člen c", .hint = "Zadejte člen u x", .text = "1", .maxLength = 5},
-    {.role = Entry::Input, .name = "kub_d", .caption = "Člen d", .hint = "Zadejte absolutní člen", .text = "1", .maxLength = 5},
-    {.role = Entry::Output, .name = "kub_subs", .caption = "Substituce x = y +"},
-    {.role = Entry::Output, .name = "kub_disk", .caption = "Diskriminant"},
-    {.role = Entry::Output, .name = "kub_p", .caption = "Redukovaný tvar: člen u y"},
-    {.role = Entry::Output, .name = "kub_q", .caption = "Redukovaný tvar: absolutní člen"},
-    {.role = Entry::Output, .name = "kub_x1", .caption = "x1 =", .hint = "Kořeny rovnice"},
-    {.role = Entry::Output, .name = "kub_x2", .caption = "x2 =", .hint = "Kořeny rovnice"},
-    {.role = Entry::Output, .name = "kub_x3", .caption = "x3 =", .hint = "Kořeny rovnice"},
+    {.role = Entry::Input, .name = "kub_a", .caption = "Člen a", .hint = "Zadejte člen u x³", .text = "1", .maxLength = 5,
+     .at = {6, 8, 38, 22}},
+    {.role = Entry::Input, .name = "kub_b", .caption = "Člen b", .hint = "Zadejte člen u x²", .text = "1", .maxLength = 5,
+     .at = {78, 8, 38, 22}},
+    {.role = Entry::Input, .name = "kub_c", .caption = "Člen c", .hint = "Zadejte člen u x", .text = "1", .maxLength = 5,
+     .at = {150, 8, 38, 22}},
+    {.role = Entry::Input, .name = "kub_d", .caption = "Člen d", .hint = "Zadejte absolutní člen", .text = "1", .maxLength = 5,
+     .at = {214, 8, 38, 22}},
     {.role = Entry::Press, .name = "kub_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kubickou rovnici",
-     .calculates = true},
+     .calculates = true, .at = {284, 6, 76, 26}, .icon = "vypocti"},
+    {.role = Entry::Output, .name = "kub_subs", .caption = "Substituce x = y +", .at = {120, 36, 126, 22}},
+    {.role = Entry::Output, .name = "kub_disk", .caption = "Diskriminant", .at = {252, 60, 116, 22},
+     .captionAt = {252, 38, 116, 20}},
+    {.role = Entry::Output, .name = "kub_p", .caption = "Redukovaný tvar: člen u y", .at = {36, 84, 132, 22}},
+    {.role = Entry::Output, .name = "kub_q", .caption = "Redukovaný tvar: absolutní člen", .at = {196, 84, 132, 22}},
+    {.role = Entry::Output, .name = "kub_x1", .caption = "x1 =", .hint = "Kořeny rovnice", .at = {42, 110, 326, 22},
+     .captionAt = {6, 112, 34, 20}},
+    {.role = Entry::Output, .name = "kub_x2", .caption = "x2 =", .hint = "Kořeny rovnice", .at = {42, 134, 326, 22},
+     .captionAt = {6, 136, 34, 20}},
+    {.role = Entry::Output, .name = "kub_x3", .caption = "x3 =", .hint = "Kořeny rovnice", .at = {42, 158, 326, 22},
+     .captionAt = {6, 160, 34, 20}},
 };
 
 } // namespace
+
+std::span<const declare::Entry> cubic_fields() { return kPage; }
 
 void declare_cubic(WindowModel& m) { declare::declare_all(m, kPage); }
 
@@ -53,13 +65,8 @@ CubicRoots solve_cubic(double a, double b, double c, double d)
     } else if (D == 0 && q != 0 && p != 0) {
         r.kind = CubicRoots::Kind::DoubleRoot;
         const long double t = double_root_t(Q);
-        long double y1 = -2 * t, y2 = t;
-        if (q < 0) {
-            y1 = -y1;
-            y2 = -y2;
-        }
-        r.x1 = y1 + S;
-        r.x2 = y2 + S;
+        r.x1 = double_root_x1(t, Q, S);
+        r.x2 = double_root_x2(t, Q, S);
     } else if (D > 0) {
         r.kind = CubicRoots::Kind::OneReal;
         const long double u = cardano_u(Q, D), v = cardano_v(Q, D);

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formula.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/postup.h"
 #include "model/registry.h"
@@ -15,6 +16,8 @@ inline constexpr char kCubicPage[] = "kub";
 
 // The page "Kubická rovnice": a x^3 + b x^2 + c x + d = 0.
 void declare_cubic(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> cubic_fields();
 void register_cubic(Registry& registry);
 
 void kub_vyresClick(WindowModel& model);
@@ -72,12 +75,22 @@ N cardano_im(const N& u, const N& v)
 {
     return absolute(root(N(3)) * (u - v) / N(2));
 }
-// The double-root case D = 0: the single root is -2 t, the double one t
-// (both of the opposite sign for q < 0).
+// The double-root case D = 0: the single root is -2 t, the double one t,
+// both of the opposite sign for q < 0.
 template <typename N>
 N double_root_t(const N& q)
 {
     return cube_root(absolute(q) / N(2));
+}
+template <typename N>
+N double_root_x1(const N& t, const N& q, const N& s)
+{
+    return -N(2) * t * sign(q) + s;
+}
+template <typename N>
+N double_root_x2(const N& t, const N& q, const N& s)
+{
+    return t * sign(q) + s;
 }
 // Casus irreducibilis, D < 0: three real roots by the cosine of phi / 3.
 template <typename N>

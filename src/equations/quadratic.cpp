@@ -14,25 +14,36 @@ namespace {
 const char* const kRelations[] = {"= 0", "<= 0", "< 0", "> 0", ">= 0"};
 
 using declare::Entry;
+// In tab order. The captions are wide enough for the longest, "Doplnění na
+// čtverec"; each root has room for 15 digits with sign and comma.
 constexpr Entry kPage[] = {
-    {.role = Entry::Input, .name = "a1", .caption = "Člen a", .hint = "Zadejte člen \"a\"", .text = "2", .maxLength = 5},
-    {.role = Entry::Input, .name = "b1", .caption = "Člen b", .hint = "Zadejte člen \"b\"", .text = "12", .maxLength = 5},
-    {.role = Entry::Input, .name = "c1", .caption = "Člen c", .hint = "Zadejte člen \"c\"", .text = "16", .maxLength = 5},
+    {.role = Entry::Input, .name = "a1", .caption = "Člen a", .hint = "Zadejte člen \"a\"", .text = "2", .maxLength = 5,
+     .at = {6, 8, 44, 22}},
+    {.role = Entry::Input, .name = "b1", .caption = "Člen b", .hint = "Zadejte člen \"b\"", .text = "12", .maxLength = 5,
+     .at = {84, 8, 44, 22}},
+    {.role = Entry::Input, .name = "c1", .caption = "Člen c", .hint = "Zadejte člen \"c\"", .text = "16", .maxLength = 5,
+     .at = {160, 8, 44, 22}},
     {.role = Entry::Choice, .name = "rovnice", .caption = "Relace", .hint = "Určete jakou chcete řešit (ne)rovnici",
-     .items = kRelations},
-    {.role = Entry::Text, .name = "x1name", .text = "x1 ="},
-    {.role = Entry::Text, .name = "x2name", .text = "x2 ="},
-    {.role = Entry::Text, .name = "reseni_nadpis", .hint = "Řešení (ne)rovnice", .text = "Řešení"},
-    {.role = Entry::Output, .name = "x1res", .caption = "x1 =", .hint = "Kořeny (ne)rovnice"},
-    {.role = Entry::Output, .name = "x2res", .caption = "x2 ="},
-    {.role = Entry::Output, .name = "dres", .caption = "Diskriminant"},
-    {.role = Entry::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice"},
-    {.role = Entry::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce"},
-    {.role = Entry::Output, .name = "ctvres", .caption = "Doplnění na čtverec"},
-    {.role = Entry::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici", .calculates = true},
+     .items = kRelations, .at = {208, 8, 58, 22}},
+    {.role = Entry::Press, .name = "kvreseni", .caption = "&Vyřeš", .hint = "Vyřeší zadanou kvadratickou rovnici",
+     .calculates = true, .at = {272, 6, 84, 26}, .icon = "vypocti"},
+    {.role = Entry::Output, .name = "dres", .caption = "Diskriminant", .at = {134, 40, 226, 22},
+     .captionAt = {6, 42, 124, 20}},
+    {.role = Entry::Text, .name = "x1name", .text = "x1 =", .at = {6, 68, 32, 20}},
+    {.role = Entry::Output, .name = "x1res", .caption = "x1 =", .hint = "Kořeny (ne)rovnice", .at = {40, 66, 140, 22}},
+    {.role = Entry::Text, .name = "x2name", .text = "x2 =", .at = {186, 68, 32, 20}},
+    {.role = Entry::Output, .name = "x2res", .caption = "x2 =", .at = {220, 66, 140, 22}},
+    {.role = Entry::Text, .name = "reseni_nadpis", .hint = "Řešení (ne)rovnice", .text = "Řešení", .at = {6, 94, 124, 20}},
+    {.role = Entry::Output, .name = "reseni", .caption = "Řešení", .hint = "Řešení (ne)rovnice", .at = {134, 92, 226, 22}},
+    {.role = Entry::Output, .name = "vres", .caption = "Vrchol paraboly", .hint = "Vrchol paraboly kvadratické funkce",
+     .at = {134, 118, 226, 22}, .captionAt = {6, 120, 124, 20}},
+    {.role = Entry::Output, .name = "ctvres", .caption = "Doplnění na čtverec", .at = {134, 144, 226, 22},
+     .captionAt = {6, 146, 124, 20}},
 };
 
 } // namespace
+
+std::span<const declare::Entry> quadratic_fields() { return kPage; }
 
 void declare_quadratic(WindowModel& m) { declare::declare_all(m, kPage); }
 

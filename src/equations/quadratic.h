@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formula.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/postup.h"
 #include "model/registry.h"
@@ -18,6 +19,8 @@ inline constexpr char kQuadraticPage[] = "kr";
 
 // The page "Kvadratické (ne)rovnice": a x^2 + b x + c R 0.
 void declare_quadratic(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> quadratic_fields();
 void register_quadratic(Registry& registry);
 
 void kvreseniClick(WindowModel& model);

@@ -12,17 +12,21 @@ namespace qvk::equations {
 
 namespace {
 
-const QString kInput = QStringLiteral("soustavarov");
-const QString kResults = QStringLiteral("reseni_rovnic");
+const QString kInput = QString::fromLatin1(kSystemInput);
+const QString kResults = QString::fromLatin1(kSystemResults);
 
 using declare::Entry;
 constexpr Entry kPage[] = {
     {.role = Entry::Spin, .name = "pocet_rovnic", .caption = "Počet rovnic :",
-     .hint = "Určete počet rovnic v soustavě rovnic", .maxLength = 2, .selected = 2, .minimum = 2, .maximum = 26},
-    {.role = Entry::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic", .calculates = true},
+     .hint = "Určete počet rovnic v soustavě rovnic", .maxLength = 2, .selected = 2, .minimum = 2, .maximum = 26,
+     .at = {92, 6, 48, 22}, .captionAt = {6, 8, 84, 20}},
+    {.role = Entry::Press, .name = "sous_rov_vyres", .caption = "&Vyřeš", .hint = "Vyřeší zadanou soustavu rovnic",
+     .calculates = true, .at = {284, 4, 76, 26}, .icon = "vypocti"},
 };
 
 } // namespace
+
+std::span<const declare::Entry> system_fields() { return kPage; }
 
 void declare_system(WindowModel& m)
 {

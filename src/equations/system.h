@@ -1,4 +1,5 @@
 #pragma once
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/postup.h"
 #include "model/registry.h"
@@ -15,8 +16,12 @@ namespace qvk::equations {
 inline constexpr char kSystemPage[] = "sr";
 
 // The page "Soustava rovnic": a linear system of 2 to 26 equations typed
-// into the grid `soustavarov`, one result per variable in `reseni_rovnic`.
+// into one grid, one result per variable in the other.
+inline constexpr char kSystemInput[] = "soustavarov";
+inline constexpr char kSystemResults[] = "reseni_rovnic";
 void declare_system(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> system_fields();
 void register_system(Registry& registry);
 
 // Resizes and relabels both grids for the number of equations and fills

@@ -52,6 +52,7 @@ Field field_of(const Entry& s)
         f.value = s.selected;
         break;
     case Entry::Switch:
+    case Entry::Option:
         f = make(Kind::Check, s.name, s.caption, s.hint);
         f.value = s.selected != 0 ? 1 : 0;
         break;

@@ -6,9 +6,26 @@
 
 namespace qvk::declare {
 
-// One field of a page, named once. A page's descriptor is an array of these:
-// its declaration, its clearing, the layout of its sheet and the target of
-// Enter are read from it, so a name is never written twice.
+// A place on a page laid out by hand, in design pixels; a place of no width
+// is none (the page lays that field out itself, or nothing shows it).
+struct Place {
+    enum Flow {
+        Plain,
+        Right,   // the text to the right edge
+        Wrapped, // the text wrapped onto the lines of its height
+    };
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    Flow flow = Plain;
+    constexpr bool placed() const { return w > 0; }
+};
+
+// One field of a page, named once. A page's descriptor is an array of these,
+// in the page's tab order: its declaration, its clearing, the layout of its
+// sheet and the target of Enter are read from it, so a name is never written
+// twice.
 struct Entry {
     enum Role {
         Input,  // an edit field the user types into
@@ -17,7 +34,8 @@ struct Entry {
         Area,   // a multi-line text area
         Press,  // a push button
         Choice, // a drop-down list
-        Switch, // a check box or radio button
+        Switch, // a check box
+        Option, // a radio button: one of the options of its page
         Spin,   // a spin box of whole numbers
     };
     Role role = Input;
@@ -28,8 +46,8 @@ struct Entry {
     int maxLength = 0;
     bool cleared = false;  // emptied by the page's clear button (and Ctrl+X)
     bool readOnly = false; // Area
-    // Choice: its items; Choice, Switch and Spin: the initial selection /
-    // state / value.
+    // Choice: its items; Choice, Switch, Option and Spin: the initial
+    // selection / state / value.
     std::span<const char* const> items = {};
     int selected = 0;
     // Press: enabled at start. Press, Input and Text: properties reported
@@ -41,7 +59,7 @@ struct Entry {
     int minimum = 0;
     int maximum = 0;
     // The place on a sheet laid out as a grid (column, row) and the unit
-    // after the field; -1 where the page lays itself out.
+    // after the field (on a page laid out by hand too); -1: not on a grid.
     int col = -1;
     int row = -1;
     const char* unit = "";
@@ -51,6 +69,11 @@ struct Entry {
     // Input, Spin, Choice on a page of several calculations: the button Enter
     // presses in this field.
     const char* enter = nullptr;
+    // The place on a page laid out by hand: the field's own widget and, where
+    // the page shows it, its caption; Press: the name of its picture.
+    Place at = {};
+    Place captionAt = {};
+    const char* icon = "";
 };
 
 // A quantity of a figure or solid: an edit field the clear button empties,

@@ -16,20 +16,28 @@ const QString kMinutes = QStringLiteral("uhly_min");
 const QString kSeconds = QStringLiteral("uhly_vt");
 const QString kRadians = QStringLiteral("uhly_rad");
 const QString kGrads = QStringLiteral("uhly_grad");
-const QString kTyped = QStringLiteral("uhly_puv");
+const QString kTyped = QString::fromLatin1(kAnglesTyped);
 
 using declare::Entry;
+using declare::Place;
+// In tab order, each field with its unit after it.
 constexpr Entry kPage[] = {
     {.role = Entry::Input, .name = "uhly_stupne", .caption = "Stupně", .hint = "Zadejte úhel", .text = "57,29578",
-     .maxLength = 12},
-    {.role = Entry::Input, .name = "uhly_st", .caption = "Stupně (st.)", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Entry::Input, .name = "uhly_min", .caption = "Minuty", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Entry::Input, .name = "uhly_vt", .caption = "Vteřiny", .hint = "Zadejte úhel", .maxLength = 6},
-    {.role = Entry::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12},
-    {.role = Entry::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12},
-    {.role = Entry::Text, .name = "uhly_puv", .caption = "Původní zadání", .reported = PropLeft},
-    {.role = Entry::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu", .calculates = true},
-    {.role = Entry::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání"},
+     .maxLength = 12, .unit = "o", .at = {8, 6, 96, 22, Place::Right}},
+    {.role = Entry::Input, .name = "uhly_st", .caption = "Stupně (st.)", .hint = "Zadejte úhel", .maxLength = 6,
+     .unit = "o", .at = {8, 32, 50, 22, Place::Right}},
+    {.role = Entry::Input, .name = "uhly_min", .caption = "Minuty", .hint = "Zadejte úhel", .maxLength = 6,
+     .unit = "´", .at = {70, 32, 50, 22, Place::Right}},
+    {.role = Entry::Input, .name = "uhly_vt", .caption = "Vteřiny", .hint = "Zadejte úhel", .maxLength = 6,
+     .unit = "´´", .at = {132, 32, 50, 22, Place::Right}},
+    {.role = Entry::Input, .name = "uhly_rad", .caption = "Radiány", .hint = "Zadejte úhel", .maxLength = 12,
+     .unit = "rad", .at = {8, 58, 96, 22, Place::Right}},
+    {.role = Entry::Input, .name = "uhly_grad", .caption = "Grady", .hint = "Zadejte úhel", .maxLength = 12,
+     .unit = "grad", .at = {8, 84, 96, 22, Place::Right}},
+    {.role = Entry::Text, .name = kAnglesTyped, .caption = "Původní zadání", .reported = PropLeft},
+    {.role = Entry::Press, .name = "uhly_vypocet", .caption = "&Převeď", .hint = "Převede na zbývající jednotky úhlu",
+     .calculates = true, .at = {8, 112, 70, 26}, .icon = "preved"},
+    {.role = Entry::Press, .name = "uhly_vymaz", .hint = "Vymaže zadání", .at = {82, 112, 30, 26}, .icon = "novy"},
 };
 
 double fraction(double x) { return store_double(static_cast<long double>(x) - std::trunc(static_cast<long double>(x))); }
@@ -47,6 +55,8 @@ void carry_sixty(double& part, double& whole, double angle)
 using LD = long double;
 
 } // namespace
+
+std::span<const declare::Entry> angles_fields() { return kPage; }
 
 void declare_angles(WindowModel& m) { declare::declare_all(m, kPage); }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formula.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -9,10 +10,14 @@ namespace qvk::numbers {
 
 // The page's name: in the calculator table, and its published result.
 inline constexpr char kAnglesPage[] = "uhly";
+// The label showing the angle as typed, placed by the length of its text.
+inline constexpr char kAnglesTyped[] = "uhly_puv";
 
 // The page "Úhly": one angle converted between decimal degrees, degrees,
 // minutes and seconds, radians and grads.
 void declare_angles(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> angles_fields();
 void register_angles(Registry& registry);
 
 void uhly_vypocetClick(WindowModel& model);

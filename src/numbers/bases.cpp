@@ -11,18 +11,22 @@ namespace {
 const QString kOutOfRange = QStringLiteral("Číslo je mimo rozsah zadání");
 
 using declare::Entry;
+using declare::Place;
+// In tab order. Up to 63 digits: the edits scroll, the counts beside them
+// tell the length.
 constexpr Entry kPage[] = {
     {.role = Entry::Input, .name = "cislo1", .caption = "Číslo", .hint = "Zadejte číslo, které chcete převést",
-     .text = "99", .maxLength = 63},
-    {.role = Entry::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)"},
+     .text = "99", .maxLength = 63, .at = {8, 22, 310, 22, Place::Right}, .captionAt = {8, 4, 60, 18}},
+    {.role = Entry::Text, .name = "delka1", .hint = "Počet číslic zadáného čísla", .text = "(2)", .at = {322, 23, 44, 20}},
     {.role = Entry::Spin, .name = "sous1", .caption = "z -kové soustavy", .maxLength = 2, .selected = 10,
-     .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
+     .minimum = 2, .maximum = 36, .enter = "preved_soustavy", .at = {28, 54, 46, 22}},
     {.role = Entry::Spin, .name = "sous2", .caption = "do -kové soustavy", .maxLength = 2, .selected = 2,
-     .minimum = 2, .maximum = 36, .enter = "preved_soustavy"},
-    {.role = Entry::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo"},
-    {.role = Entry::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)"},
+     .minimum = 2, .maximum = 36, .enter = "preved_soustavy", .at = {204, 54, 46, 22}},
+    {.role = Entry::Output, .name = "cislo2", .caption = "Převedené číslo", .hint = "Toto je převedené číslo",
+     .at = {8, 86, 310, 22, Place::Right}},
+    {.role = Entry::Text, .name = "delka2", .hint = "Počet číslic výsledného čísla", .text = "(0)", .at = {322, 87, 44, 20}},
     {.role = Entry::Press, .name = "preved_soustavy", .caption = "&Převeď",
-     .hint = "Číslo převede do požadované číselné soustavy", .calculates = true},
+     .hint = "Číslo převede do požadované číselné soustavy", .calculates = true, .at = {8, 118, 70, 26}, .icon = "preved"},
 };
 
 QString digit_count(const QString& digits) { return u'(' + QString::number(digits.size()) + u')'; }
@@ -39,6 +43,8 @@ QString without_leading_zeros(const QString& digits)
 }
 
 } // namespace
+
+std::span<const declare::Entry> bases_fields() { return kPage; }
 
 void declare_bases(WindowModel& m) { declare::declare_all(m, kPage); }
 

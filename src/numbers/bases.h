@@ -1,4 +1,5 @@
 #pragma once
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -13,6 +14,8 @@ inline constexpr char kBasesPage[] = "TabSheet1";
 // The page "Číselné soustavy": a whole number written in one base from 2 to
 // 36 rewritten in another.
 void declare_bases(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> bases_fields();
 void register_bases(Registry& registry);
 
 void cislo1Change(WindowModel& model);

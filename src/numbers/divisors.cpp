@@ -10,18 +10,22 @@ namespace qvk::numbers {
 namespace {
 
 using declare::Entry;
+// In tab order; the multiple has up to 19 digits.
 constexpr Entry kPage[] = {
     {.role = Entry::Input, .name = "zadani_a", .caption = "Čísla", .hint = "Zadejte číslo a oddělujte je čárkami",
-     .text = "10,15,20"},
+     .text = "10,15,20", .at = {168, 6, 194, 22}, .captionAt = {6, 8, 160, 20}},
     {.role = Entry::Output, .name = "nsd", .caption = "Největší společný dělitel ",
-     .hint = "Největší společný dělitel"},
+     .hint = "Největší společný dělitel", .at = {168, 34, 194, 22}, .captionAt = {6, 36, 160, 20}},
     {.role = Entry::Output, .name = "nsn", .caption = "Nejmenší společný násobek",
-     .hint = "Nejmenší společný násobek"},
+     .hint = "Nejmenší společný násobek", .at = {168, 60, 194, 22}, .captionAt = {6, 62, 160, 20}},
     {.role = Entry::Press, .name = "dvecisla", .caption = "&Vypočti",
-     .hint = "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel", .calculates = true},
+     .hint = "Zjistí nejvyšší společný dělitel a nejnižší společný násobek zadaných čísel", .calculates = true,
+     .at = {168, 90, 76, 26}, .icon = "vypocti"},
 };
 
 } // namespace
+
+std::span<const declare::Entry> divisors_fields() { return kPage; }
 
 void declare_divisors(WindowModel& m) { declare::declare_all(m, kPage); }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -13,6 +14,8 @@ inline constexpr char kDivisorsPage[] = "nsnnsd";
 // The page "Dělitel a násobek": the greatest common divisor and the least
 // common multiple of a list of numbers.
 void declare_divisors(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> divisors_fields();
 void register_divisors(Registry& registry);
 
 void dvecislaClick(WindowModel& model);

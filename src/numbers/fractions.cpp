@@ -22,40 +22,48 @@ const char* const kOperations[] = {"+", "-", "*", "/"};
 constexpr int bar_pixels(qsizetype characters) { return 6 * static_cast<int>(characters) + 2; }
 
 using declare::Entry;
+using declare::Place;
+// In tab order; the stacked fractions the page lays out itself.
 constexpr Entry kPage[] = {
     {.role = Entry::Input, .name = "z1", .caption = "Čitatel 1.zlomku", .hint = "Čitatel 1.zlomku", .text = "1",
-     .maxLength = 4, .enter = "zlomek"},
+     .maxLength = 4, .enter = "zlomek", .at = {8, 8, 44, 22}},
     {.role = Entry::Input, .name = "z2", .caption = "Jmenovatel 1.zlomku", .hint = "Jmenovatel 1.zlomku", .text = "2",
-     .maxLength = 4, .enter = "zlomek"},
+     .maxLength = 4, .enter = "zlomek", .at = {8, 36, 44, 22}},
     {.role = Entry::Choice, .name = "operace", .caption = "Početní operace", .hint = "Určete druh početní operace",
-     .items = kOperations, .enter = "zlomek"},
+     .items = kOperations, .enter = "zlomek", .at = {58, 21, 44, 22}},
     {.role = Entry::Input, .name = "z3", .caption = "Čitatel 2.zlomku", .hint = "Čitatel 2.zlomku", .text = "3",
-     .maxLength = 4, .enter = "zlomek"},
+     .maxLength = 4, .enter = "zlomek", .at = {110, 8, 44, 22}},
     {.role = Entry::Input, .name = "z4", .caption = "Jmenovatel 2.zlomku", .hint = "Jmenovatel 2.zlomku", .text = "4",
-     .maxLength = 4, .enter = "zlomek"},
+     .maxLength = 4, .enter = "zlomek", .at = {110, 36, 44, 22}},
     {.role = Entry::Switch, .name = "cele", .caption = "Složený zlomek", .hint = "Zobrazit složený zlomek - ano/ne",
-     .selected = 1, .enter = "zlomek"},
-    {.role = Entry::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet", .calculates = true},
-    // The results start as those of the initial inputs: 1 1/4 and 2/5.
-    {.role = Entry::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1"},
-    {.role = Entry::Text, .name = "z5", .caption = "Čitatel výsledku", .text = "1", .reported = PropVisible},
-    {.role = Entry::Text, .name = "z6", .caption = "Jmenovatel výsledku", .text = "4", .reported = PropVisible},
-    {.role = Entry::Text, .name = "cara1", .caption = "Zlomková čára výsledku", .reported = PropVisible | PropWidth,
-     .width = bar_pixels(1)},
+     .selected = 1, .enter = "zlomek", .at = {8, 66, 140, 22}},
+    {.role = Entry::Press, .name = "zlomek", .caption = "&Vypočti", .hint = "Provede zadaný výpočet", .calculates = true,
+     .at = {176, 64, 76, 26}, .icon = "vypocti"},
+    // The results start as those of the initial inputs: 1 1/4 and 2/5. The
+    // whole part has up to 9 digits and a sign.
+    {.role = Entry::Text, .name = "zlomek_cely1", .caption = "Celá část výsledku", .text = "1",
+     .at = {176, 23, 76, 20, Place::Right}},
+    {.role = Entry::Text, .name = kFractionResult.numerator, .caption = "Čitatel výsledku", .text = "1",
+     .reported = PropVisible},
+    {.role = Entry::Text, .name = kFractionResult.denominator, .caption = "Jmenovatel výsledku", .text = "4",
+     .reported = PropVisible},
+    {.role = Entry::Text, .name = kFractionResult.bar, .caption = "Zlomková čára výsledku",
+     .reported = PropVisible | PropWidth, .width = bar_pixels(1)},
     {.role = Entry::Input, .name = "zadani_c", .caption = "Desetinné číslo ", .hint = "Zadejte desetinnou část čísla",
-     .text = "4", .maxLength = 12, .enter = "preved"},
-    {.role = Entry::Press, .name = "preved", .caption = "&Převeď", .hint = "Převede zadané desetinné číslo na zlomek", .calculates = true},
-    {.role = Entry::Text, .name = "citatel", .caption = "Čitatel převedeného čísla", .text = "2"},
-    {.role = Entry::Text, .name = "jmenovatel", .caption = "Jmenovatel převedeného čísla", .text = "5"},
-    {.role = Entry::Text, .name = "cara2", .caption = "Zlomková čára převedeného čísla", .reported = PropWidth,
-     .width = bar_pixels(1)},
+     .text = "4", .maxLength = 12, .enter = "preved", .at = {120, 122, 92, 22}, .captionAt = {8, 123, 96, 20}},
+    {.role = Entry::Press, .name = "preved", .caption = "&Převeď", .hint = "Převede zadané desetinné číslo na zlomek",
+     .calculates = true, .at = {112, 150, 76, 26}, .icon = "preved"},
+    {.role = Entry::Text, .name = kFractionConverted.numerator, .caption = "Čitatel převedeného čísla", .text = "2"},
+    {.role = Entry::Text, .name = kFractionConverted.denominator, .caption = "Jmenovatel převedeného čísla", .text = "5"},
+    {.role = Entry::Text, .name = kFractionConverted.bar, .caption = "Zlomková čára převedeného čísla",
+     .reported = PropWidth, .width = bar_pixels(1)},
 };
 
 void show_result_fraction(WindowModel& m, bool on)
 {
-    m.setVisible(QStringLiteral("z5"), on);
-    m.setVisible(QStringLiteral("z6"), on);
-    m.setVisible(QStringLiteral("cara1"), on);
+    m.setVisible(QString::fromLatin1(kFractionResult.numerator), on);
+    m.setVisible(QString::fromLatin1(kFractionResult.denominator), on);
+    m.setVisible(QString::fromLatin1(kFractionResult.bar), on);
 }
 
 } // namespace
@@ -64,6 +72,20 @@ int bar_width(const QString& numerator, const QString& denominator)
 {
     return bar_pixels(std::max(numerator.size(), denominator.size()));
 }
+
+namespace {
+
+// The bar as wide as the longer of the two.
+void write_stacked(WindowModel& m, const Stacked& f, const QString& numerator, const QString& denominator)
+{
+    m.setText(QString::fromLatin1(f.numerator), numerator);
+    m.setText(QString::fromLatin1(f.denominator), denominator);
+    m.setWidth(QString::fromLatin1(f.bar), bar_width(numerator, denominator));
+}
+
+} // namespace
+
+std::span<const declare::Entry> fractions_fields() { return kPage; }
 
 void declare_fractions(WindowModel& m) { declare::declare_all(m, kPage); }
 
@@ -178,9 +200,7 @@ void fraction_compute(WindowModel& m)
         show_result_fraction(m, false);
     const QString numerator = QString::number(r.shown.numerator);
     const QString denominator = QString::number(r.shown.denominator);
-    m.setText(QStringLiteral("z5"), numerator);
-    m.setText(QStringLiteral("z6"), denominator);
-    m.setWidth(QStringLiteral("cara1"), bar_width(numerator, denominator));
+    write_stacked(m, kFractionResult, numerator, denominator);
     m.publish(QLatin1String(kFractionsPage), r);
 }
 
@@ -202,9 +222,7 @@ void prevedClick(WindowModel& m)
     const bool zero = r.divisor == 0;
     const QString numerator = zero ? QStringLiteral("0") : format_number(r.numerator);
     const QString denominator = zero ? QStringLiteral("1") : format_number(r.denominator);
-    m.setText(QStringLiteral("citatel"), numerator);
-    m.setText(QStringLiteral("jmenovatel"), denominator);
-    m.setWidth(QStringLiteral("cara2"), bar_width(numerator, denominator));
+    write_stacked(m, kFractionConverted, numerator, denominator);
     m.publish(QLatin1String(kFractionsPage), r);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -9,9 +10,21 @@ namespace qvk::numbers {
 // The page's name: in the calculator table, and its published result.
 inline constexpr char kFractionsPage[] = "zlm";
 
+// A fraction shown stacked: its numerator over a bar over its denominator,
+// three fields of the page.
+struct Stacked {
+    const char* numerator;
+    const char* bar;
+    const char* denominator;
+};
+inline constexpr Stacked kFractionResult{"z5", "cara1", "z6"};
+inline constexpr Stacked kFractionConverted{"citatel", "cara2", "jmenovatel"};
+
 // The page "Zlomky": arithmetic of two fractions, and a decimal fraction
 // turned into a fraction.
 void declare_fractions(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> fractions_fields();
 void register_fractions(Registry& registry);
 
 // Run by the button, by a change of the operation and by the check box.

@@ -17,23 +17,31 @@ const QString kSeparator = QStringLiteral("--------------------");
 const QString kStop = QString::fromLatin1(kPrimesStop);
 
 using declare::Entry;
+using declare::Place;
+// In tab order. The edits and `cyklus` take 19 digits; so do the lines of
+// the list.
 constexpr Entry kPage[] = {
     {.role = Entry::Input, .name = "zadani_prv", .caption = "Rozklad",
-     .hint = "Zadejte číslo, které chcete rozložit na prvočísla", .text = "174636000", .maxLength = 19, .enter = "rozloz"},
+     .hint = "Zadejte číslo, které chcete rozložit na prvočísla", .text = "174636000", .maxLength = 19, .enter = "rozloz",
+     .at = {58, 6, 150, 22}, .captionAt = {6, 8, 50, 20}},
     {.role = Entry::Input, .name = "xod", .caption = "od",
-     .hint = "Zadejte číslo, od kterého se mají prvočísla vypisovat", .text = "0", .maxLength = 19, .enter = "vypis"},
+     .hint = "Zadejte číslo, od kterého se mají prvočísla vypisovat", .text = "0", .maxLength = 19, .enter = "vypis",
+     .at = {58, 34, 150, 22}, .captionAt = {34, 36, 22, 20, Place::Right}},
     {.role = Entry::Input, .name = "xdo", .caption = "do",
-     .hint = "Zadejte číslo, do kterého se mají prvočísla vypisovat", .text = "20", .maxLength = 19, .enter = "vypis"},
-    {.role = Entry::Area, .name = "rozklad", .hint = "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu",
-     .readOnly = true},
-    {.role = Entry::Text, .name = "cyklus", .caption = "Výpočet", .text = "0"},
-    {.role = Entry::Text, .name = "stav", .caption = "Stav výpočtu", .text = "0"},
+     .hint = "Zadejte číslo, do kterého se mají prvočísla vypisovat", .text = "20", .maxLength = 19, .enter = "vypis",
+     .at = {58, 60, 150, 22}, .captionAt = {34, 62, 22, 20, Place::Right}},
     {.role = Entry::Press, .name = "rozloz", .caption = "&Rozlož", .hint = "Zadané číslo rozloži na prvočísla",
-     .reported = PropEnabled, .calculates = true},
+     .reported = PropEnabled, .calculates = true, .at = {4, 90, 66, 26}, .icon = "vypocti"},
     {.role = Entry::Press, .name = "vypis", .caption = "&Vypiš", .hint = "V zadaném rozsahu vypíše všechna prvočísla",
-     .reported = PropEnabled, .calculates = true},
+     .reported = PropEnabled, .calculates = true, .at = {72, 90, 62, 26}, .icon = "vypis"},
     {.role = Entry::Press, .name = "prerus", .caption = "&Ukončit", .hint = "Ukonči daný výpočet", .enabled = false,
-     .reported = PropEnabled},
+     .reported = PropEnabled, .at = {136, 90, 74, 26}, .icon = "ukoncit"},
+    {.role = Entry::Text, .name = "cyklus", .caption = "Výpočet", .text = "0", .at = {58, 122, 150, 20},
+     .captionAt = {6, 122, 52, 20}},
+    {.role = Entry::Text, .name = "stav", .caption = "Stav výpočtu", .text = "0", .at = {86, 144, 124, 20},
+     .captionAt = {6, 144, 80, 20}},
+    {.role = Entry::Area, .name = "rozklad", .hint = "Prvočíselný rozklad nebo výpis prvočísel v zadaném intervalu",
+     .readOnly = true, .at = {212, 6, 158, 160}},
 };
 
 // The trial candidates that are multiples of 1000001 (the progress values):
@@ -213,6 +221,8 @@ PrimeListing list_primes(const ListingInput& in)
     Unwatched none;
     return list_watched(in, none);
 }
+
+std::span<const declare::Entry> primes_fields() { return kPage; }
 
 void declare_primes(WindowModel& m) { declare::declare_all(m, kPage); }
 

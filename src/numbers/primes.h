@@ -1,4 +1,5 @@
 #pragma once
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -13,6 +14,8 @@ inline constexpr char kPrimesPage[] = "pc";
 // The page "Prvočísla": factorization and the listing of primes.
 inline constexpr char kPrimesStop[] = "primes"; // stop flag of both runs
 void declare_primes(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> primes_fields();
 void register_primes(Registry& registry);
 
 void rozlozClick(WindowModel& model);

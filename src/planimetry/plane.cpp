@@ -42,8 +42,9 @@ constexpr Entry kTriangle[] = {
     quantity("troj_gama", "γ", "úhel gama", 2, 2, kDeg),
     quantity("troj_obvod", "O =", "obvod", 0, 3),
     quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
+    // Never shown; the solver always takes the acute solution.
     {.role = Entry::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
-     .hint = "Řešit jako tupoúhlý trojúhelník"},
+     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {250, 84, 116, 22}},
 };
 
 constexpr Entry kSquare[] = {
@@ -102,13 +103,13 @@ constexpr Entry kPolygon[] = {
 // and both hints; clearing puts them and the angle back (see clear_circle).
 constexpr Entry kCircle[] = {
     quantity("kru_r", "r =", "poloměr", 0, 0),
-    {.name = "kru_alfa", .caption = "α", .hint = "poloměr", .text = "360", .col = 0, .row = 1, .unit = kDeg},
-    {.role = Entry::Text, .name = "kru_oa", .hint = "obvod/oblouk", .text = "O/a =", .reported = PropHint},
-    {.name = "kru_o", .caption = "O/a =", .hint = "obvod/oblouk", .cleared = true, .reported = PropHint, .col = 0,
+    {.name = kCircleAngle, .caption = "α", .hint = "poloměr", .text = "360", .col = 0, .row = 1, .unit = kDeg},
+    {.role = Entry::Text, .name = kCircleArcCaption, .hint = "obvod/oblouk", .text = "O/a =", .reported = PropHint},
+    {.name = kCircleArc, .caption = "O/a =", .hint = "obvod/oblouk", .cleared = true, .reported = PropHint, .col = 0,
      .row = 2},
     quantity("kru_s", "S =", "obsah", 0, 3, kSq),
-    {.role = Entry::Switch, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1},
-    {.role = Entry::Switch, .name = "kru_usec", .caption = "Kruhová úseč"},
+    {.role = Entry::Option, .name = "kru_kru_vys", .caption = "Kruhová výseč", .selected = 1, .at = {144, 6, 140, 22}},
+    {.role = Entry::Option, .name = "kru_usec", .caption = "Kruhová úseč", .at = {144, 32, 140, 22}},
 };
 
 struct Sheet {
@@ -194,10 +195,10 @@ void clear_polygon(WindowModel& m) { declare::clear_marked(m, kPolygon); }
 void clear_circle(WindowModel& m)
 {
     declare::clear_marked(m, kCircle);
-    m.setText(QStringLiteral("kru_alfa"), QStringLiteral("360"));
-    m.setText(QStringLiteral("kru_oa"), QStringLiteral("O/a ="));
-    m.setHint(QStringLiteral("kru_oa"), QStringLiteral("obvod/oblouk"));
-    m.setHint(QStringLiteral("kru_o"), QStringLiteral("obvod/oblouk"));
+    m.setText(QString::fromLatin1(kCircleAngle), QStringLiteral("360"));
+    m.setText(QString::fromLatin1(kCircleArcCaption), QStringLiteral("O/a ="));
+    m.setHint(QString::fromLatin1(kCircleArcCaption), QStringLiteral("obvod/oblouk"));
+    m.setHint(QString::fromLatin1(kCircleArc), QStringLiteral("obvod/oblouk"));
 }
 
 } // namespace qvk::planimetry

@@ -43,6 +43,13 @@ void declare_polygon(WindowModel& model);
 void compute_polygon(WindowModel& model);
 void clear_polygon(WindowModel& model);
 
+// The circle's fields that the solver and the sheet name besides its
+// quantities: the angle, the perimeter or arc, and the label beside the
+// latter that says which of the two it is.
+inline constexpr char kCircleAngle[] = "kru_alfa";
+inline constexpr char kCircleArc[] = "kru_o";
+inline constexpr char kCircleArcCaption[] = "kru_oa";
+
 void declare_circle(WindowModel& model);
 void register_circle(Registry& registry);
 void compute_circle(WindowModel& model);

@@ -1,6 +1,7 @@
 // The regular polygon and the circle with its sector and segment.
 #include "core/errors.h"
 #include "planimetry/formulas.h"
+#include "planimetry/plane.h"
 #include "planimetry/solvers.h"
 
 namespace qvk::planimetry {
@@ -140,10 +141,10 @@ void angle_and_area(Run& r)
 void caption(WindowModel& m, const Run& r)
 {
     const bool whole = r.text(ALFA) == u"360";
-    m.setText(QStringLiteral("kru_oa"), whole ? QStringLiteral("O =") : QStringLiteral("a ="));
+    m.setText(QString::fromLatin1(kCircleArcCaption), whole ? QStringLiteral("O =") : QStringLiteral("a ="));
     const QString hint = whole ? QStringLiteral("obvod") : QStringLiteral("oblouk");
-    m.setHint(QStringLiteral("kru_oa"), hint);
-    m.setHint(QStringLiteral("kru_o"), hint);
+    m.setHint(QString::fromLatin1(kCircleArcCaption), hint);
+    m.setHint(QString::fromLatin1(kCircleArc), hint);
 }
 
 const Row kRows[] = {

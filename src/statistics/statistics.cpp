@@ -13,33 +13,68 @@ namespace qvk::statistics {
 
 namespace {
 
-const QString kData = QStringLiteral("data");
-const QString kBuffer = QStringLiteral("memo_zal");
-const QString kProgress = QStringLiteral("Tridim");
-const QString kCount = QStringLiteral("stat_prvky");
+constexpr char kDataField[] = "data";
+constexpr char kBufferField[] = "memo_zal";
+constexpr char kProgressField[] = "Tridim";
+constexpr char kCountField[] = "stat_prvky";
+const QString kData = QString::fromLatin1(kDataField);
+const QString kBuffer = QString::fromLatin1(kBufferField);
+const QString kProgress = QString::fromLatin1(kProgressField);
+const QString kCount = QString::fromLatin1(kCountField);
 const QString kStop = QString::fromLatin1(kStatisticsStop);
 
+// The characteristics: each field named here once, for the page and for
+// writing its value.
+constexpr char kMean[] = "stat_prumer";
+constexpr char kSum[] = "stat_soucet";
+constexpr char kMedian[] = "stat_median";
+constexpr char kRange[] = "stat_vr";
+constexpr char kMeanDeviation[] = "stat_prum_odchyl";
+constexpr char kVariance[] = "stat_rozptyl";
+constexpr char kDeviation[] = "stat_smer_odchyl";
+constexpr char kVariation[] = "stat_vari_koef";
+constexpr char kKurtosis[] = "stat_spic";
+constexpr char kSkewness[] = "stat_sikm";
+
 using declare::Entry;
+using declare::Place;
+// In tab order: the data, then two columns of captions (wrapped where long)
+// and results; the longest caption takes three lines at the foot of its
+// column.
 constexpr Entry kPage[] = {
-    {.role = Entry::Area, .name = "data", .hint = "Zadejte vstupní data", .text = "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n"},
-    {.role = Entry::Area, .name = "memo_zal"},
-    {.role = Entry::Text, .name = "Tridim"},
-    {.role = Entry::Output, .name = "stat_prvky", .caption = "n =", .hint = "Počet prvků", .text = "12"},
-    {.role = Entry::Output, .name = "stat_prumer", .caption = "Průměr", .cleared = true},
-    {.role = Entry::Output, .name = "stat_soucet", .caption = "Součet prvků", .cleared = true},
-    {.role = Entry::Output, .name = "stat_prum_odchyl", .caption = "Průměrná absolutní odchylka", .cleared = true},
-    {.role = Entry::Output, .name = "stat_rozptyl", .caption = "Rozptyl", .cleared = true},
-    {.role = Entry::Output, .name = "stat_smer_odchyl", .caption = "Směrodatná odchylka", .cleared = true},
-    {.role = Entry::Output, .name = "stat_vari_koef", .caption = "Variační koeficient", .cleared = true},
-    {.role = Entry::Output, .name = "stat_vr", .caption = "Variační rozpětí", .cleared = true},
-    {.role = Entry::Output, .name = "stat_median", .caption = "Medián", .cleared = true},
-    {.role = Entry::Output, .name = "stat_spic", .caption = "Koeficient špičatosti", .cleared = true},
-    {.role = Entry::Output, .name = "stat_sikm", .caption = "Koeficient šikmosti", .cleared = true},
+    {.role = Entry::Area, .name = kDataField, .hint = "Zadejte vstupní data", .text = "12\n9\n8\n10\n-9\n6\n-3\n4\n-7\n-1\n5\n3\n",
+     .at = {4, 4, 76, 136}},
+    // A buffer of the model only: no widget shows it.
+    {.role = Entry::Area, .name = kBufferField},
+    {.role = Entry::Output, .name = kCountField, .caption = "n =", .hint = "Počet prvků", .text = "12",
+     .at = {28, 144, 52, 22}, .captionAt = {4, 146, 24, 20}},
+    {.role = Entry::Output, .name = kMean, .caption = "Průměr", .cleared = true, .at = {138, 8, 82, 22},
+     .captionAt = {86, 4, 50, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kSum, .caption = "Součet prvků", .cleared = true, .at = {138, 38, 82, 22},
+     .captionAt = {86, 34, 50, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kMedian, .caption = "Medián", .cleared = true, .at = {138, 68, 82, 22},
+     .captionAt = {86, 64, 50, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kRange, .caption = "Variační rozpětí", .cleared = true, .at = {138, 98, 82, 22},
+     .captionAt = {86, 94, 50, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kVariance, .caption = "Rozptyl", .cleared = true, .at = {138, 128, 82, 22},
+     .captionAt = {86, 124, 50, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kDeviation, .caption = "Směrodatná odchylka", .cleared = true,
+     .at = {296, 8, 76, 22}, .captionAt = {224, 4, 70, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kVariation, .caption = "Variační koeficient", .cleared = true,
+     .at = {296, 38, 76, 22}, .captionAt = {224, 34, 70, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kKurtosis, .caption = "Koeficient špičatosti", .cleared = true,
+     .at = {296, 68, 76, 22}, .captionAt = {224, 64, 70, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kSkewness, .caption = "Koeficient šikmosti", .cleared = true,
+     .at = {296, 98, 76, 22}, .captionAt = {224, 94, 70, 30, Place::Wrapped}},
+    {.role = Entry::Output, .name = kMeanDeviation, .caption = "Průměrná absolutní odchylka", .cleared = true,
+     .at = {296, 136, 76, 22}, .captionAt = {224, 124, 70, 46, Place::Wrapped}},
+    {.role = Entry::Text, .name = kProgressField, .at = {86, 156, 134, 20}},
     {.role = Entry::Press, .name = "stat_vyres", .caption = "Vyřeš", .hint = "Vypočítá vybrané statistické charakteristiky",
-     .reported = PropEnabled, .calculates = true},
-    {.role = Entry::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled},
+     .reported = PropEnabled, .calculates = true, .at = {190, 176, 64, 26}, .icon = "vypocti"},
     {.role = Entry::Press, .name = "stat_prerus", .caption = "&Ukončit", .hint = "Přeruší probíhající výpočet",
-     .enabled = false, .reported = PropEnabled},
+     .enabled = false, .reported = PropEnabled, .at = {256, 176, 76, 26}, .icon = "ukoncit"},
+    {.role = Entry::Press, .name = "vymaz_stat", .hint = "Vymaže zadání", .reported = PropEnabled,
+     .at = {334, 176, 34, 26}, .icon = "novy"},
 };
 
 // The result fields in the order the page writes them.
@@ -48,16 +83,16 @@ struct Shown {
     double StatisticsResult::*value;
 };
 constexpr Shown kShown[] = {
-    {"stat_prumer", &StatisticsResult::mean},
-    {"stat_soucet", &StatisticsResult::sum},
-    {"stat_median", &StatisticsResult::median},
-    {"stat_vr", &StatisticsResult::range},
-    {"stat_prum_odchyl", &StatisticsResult::meanDeviation},
-    {"stat_rozptyl", &StatisticsResult::variance},
-    {"stat_smer_odchyl", &StatisticsResult::deviation},
-    {"stat_vari_koef", &StatisticsResult::variation},
-    {"stat_spic", &StatisticsResult::kurtosis},
-    {"stat_sikm", &StatisticsResult::skewness},
+    {kMean, &StatisticsResult::mean},
+    {kSum, &StatisticsResult::sum},
+    {kMedian, &StatisticsResult::median},
+    {kRange, &StatisticsResult::range},
+    {kMeanDeviation, &StatisticsResult::meanDeviation},
+    {kVariance, &StatisticsResult::variance},
+    {kDeviation, &StatisticsResult::deviation},
+    {kVariation, &StatisticsResult::variation},
+    {kKurtosis, &StatisticsResult::kurtosis},
+    {kSkewness, &StatisticsResult::skewness},
 };
 
 // Expressions are evaluated in extended precision and stored into doubles;
@@ -65,6 +100,8 @@ constexpr Shown kShown[] = {
 double store(long double x) { return store_double(x); }
 
 } // namespace
+
+std::span<const declare::Entry> statistics_fields() { return kPage; }
 
 void declare_statistics(WindowModel& m)
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/formula.h"
+#include "model/declare.h"
 #include "model/model.h"
 #include "model/registry.h"
 
@@ -17,6 +18,8 @@ inline constexpr char kStatisticsPage[] = "stat";
 // The page "Statistika": the characteristics of a data set.
 inline constexpr char kStatisticsStop[] = "statistics"; // stop flag of the run
 void declare_statistics(WindowModel& model);
+// The page's descriptor: its fields, their places on the page.
+std::span<const declare::Entry> statistics_fields();
 void register_statistics(Registry& registry);
 
 void stat_vyresClick(WindowModel& model);

@@ -160,6 +160,11 @@ TEST(QuadraticFormula, DecimalAndText)
 TEST(CubicFormula, DecimalAndText)
 {
     EXPECT_EQ(cubic_shift<long double>(1, -6), 2);
+    // The double root's signs follow q.
+    EXPECT_EQ(double_root_x1<long double>(1, 2, 0), -2);
+    EXPECT_EQ(double_root_x2<long double>(1, 2, 0), 1);
+    EXPECT_EQ(double_root_x1<long double>(1, -2, 0), 2);
+    EXPECT_EQ(double_root_x2<long double>(1, -2, 0), -1);
     const auto n = [](const char* name) { return Sym::name(QString::fromUtf8(name)); };
     const Sym a = n("a"), b = n("b"), c = n("c"), d = n("d"), s = n("s"), p = n("p"), q = n("q"), D = n("D"),
               u = n("u"), v = n("v"), phi = n("φ"), y = n("y");
@@ -177,6 +182,8 @@ TEST(CubicFormula, DecimalAndText)
         {cardano_re(u, v, s), "(−(u + v))/2 + s"},
         {cardano_im(u, v), "|√3 · (u − v)/2|"},
         {double_root_t(q), "∛(|q|/2)"},
+        {double_root_x1(n("t"), q, s), "(−2) · t · sgn q + s"},
+        {double_root_x2(n("t"), q, s), "t · sgn q + s"},
         {trig_angle(p, q), "arccos ((−q/2)/√(|p|/3 · (|p|/3) · (|p|/3)))"},
         {trig_x1(p, phi, s), "2 · √(|p|/3) · cos (φ/3) + s"},
         {trig_x2(p, phi, s), "(−2) · √(|p|/3) · cos ((φ − π)/3) + s"},

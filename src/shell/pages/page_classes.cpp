@@ -12,7 +12,7 @@
 #include "shell/pages/angles_page.h"
 #include "shell/pages/bases_page.h"
 #include "shell/pages/cubic_page.h"
-#include "shell/pages/divisors_page.h"
+#include "shell/pages/fields.h"
 #include "shell/pages/fractions_page.h"
 #include "shell/pages/page_classes.h"
 #include "shell/pages/plane_sheets.h"
@@ -41,6 +41,15 @@ template <typename P>
 QWidget* build(const WindowModel& model, double scale)
 {
     return new P(model, scale);
+}
+
+// A page of its descriptor's fields alone.
+template <std::span<const declare::Entry> (*Fields)()>
+QWidget* fields_page(const WindowModel& model, double scale)
+{
+    auto* page = new QWidget;
+    build_fields(page, model, Fields(), scale);
+    return page;
 }
 
 // The figure sheets share one class, laid out by the sheet's name.
@@ -104,7 +113,7 @@ const PageClass kPageClasses[] = {
     {numbers::kPrimesPage, build<PrimesPage>},
     {numbers::kBasesPage, build<BasesPage>},
     {numbers::kFractionsPage, build<FractionsPage>},
-    {numbers::kDivisorsPage, build<DivisorsPage>},
+    {numbers::kDivisorsPage, fields_page<numbers::divisors_fields>},
     {numbers::kAnglesPage, build<AnglesPage>},
     {statistics::kStatisticsPage, build<StatisticsPage>},
     {kRightTriangle, sheet<kRightTriangle>},

@@ -1,12 +1,11 @@
 #include "shell/pages/plane_sheets.h"
 #include "planimetry/plane.h"
 #include "shell/geometry.h"
+#include "shell/pages/fields.h"
 #include "shell/widgets.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace qvk::shell {
 
@@ -19,7 +18,8 @@ struct Caption {
     const char* label; // the caption field; null: the field's caption
     const char* hint;
 };
-constexpr Caption kCaptions[] = {{"kru_alfa", nullptr, "průměr"}, {"kru_o", "kru_oa", ""}};
+constexpr Caption kCaptions[] = {{planimetry::kCircleAngle, nullptr, "průměr"},
+                                   {planimetry::kCircleArc, planimetry::kCircleArcCaption, ""}};
 
 const Caption* caption_of(const char* field)
 {
@@ -60,17 +60,13 @@ void add_slot(QWidget* sheet, const WindowModel& model, const declare::Entry& sl
 FigureSheet::FigureSheet(const char* name, const WindowModel& model, double s, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QString::fromLatin1(name));
-    // The quantities in the order they are declared, which is the tab order.
-    for (const declare::Entry& field : planimetry::sheet_fields(objectName()))
+    // The quantities in the order they are declared, which is the tab order,
+    // then the sheet's other fields at their places.
+    const std::span<const declare::Entry> fields = planimetry::sheet_fields(objectName());
+    for (const declare::Entry& field : fields)
         if (field.col >= 0)
             add_slot(this, model, field, s);
-    if (objectName() == u"trojuhelnik_desk") {
-        // Never shown; the solver always takes the acute solution.
-        place(make<QCheckBox>(this, "troj_tup"), kLeft + 2 * kColumn, kTop + 3 * kRow, kColumn - 6, 22, s);
-    } else if (objectName() == u"kruh_desk") {
-        place(make<QRadioButton>(this, "kru_kru_vys"), kLeft + kColumn + 16, kTop, 140, 22, s);
-        place(make<QRadioButton>(this, "kru_usec"), kLeft + kColumn + 16, kTop + kRow, 140, 22, s);
-    }
+    build_fields(this, model, fields, s);
 }
 
 } // namespace qvk::shell

@@ -1,36 +1,30 @@
 #include "shell/pages/system_page.h"
+#include "equations/system.h"
 #include "shell/geometry.h"
 #include "shell/grid_view.h"
+#include "shell/pages/fields.h"
 #include "shell/widgets.h"
 
-#include <QAbstractSpinBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 
 namespace qvk::shell {
 
-SystemPage::SystemPage(const WindowModel&, double s, QWidget* parent) : QWidget(parent)
+SystemPage::SystemPage(const WindowModel& m, double s, QWidget* parent) : QWidget(parent)
 {
-    place(text_label(this, QStringLiteral("Počet rovnic :")), 6, 8, 84, 20, s);
-    auto* count = make<QSpinBox>(this, "pocet_rovnic");
-    // Changed with the arrows only.
-    if (auto* text = count->findChild<QLineEdit*>())
+    build_fields(this, m, equations::system_fields(), s);
+    // The number of equations is changed with the arrows only.
+    if (auto* text = findChild<QSpinBox*>()->findChild<QLineEdit*>())
         text->setReadOnly(true);
-    place(count, 92, 6, 48, 22, s);
-    auto* solve = make<QPushButton>(this, "sous_rov_vyres");
-    solve->setIcon(picture(QStringLiteral("vypocti")));
-    place(solve, 284, 4, 76, 26, s);
 
     auto* input = new PubStrGridView(s, this);
-    input->setObjectName(QStringLiteral("soustavarov"));
+    input->setObjectName(QString::fromLatin1(equations::kSystemInput));
     set_accessible(input, QStringLiteral("Soustava rovnic"), QStringLiteral("Zadejte soustavu rovnic"));
     input->setRowMoving(true);
     place(input, 6, 34, 242, 134, s);
 
     auto* results = new PubStrGridView(s, this);
-    results->setObjectName(QStringLiteral("reseni_rovnic"));
+    results->setObjectName(QString::fromLatin1(equations::kSystemResults));
     set_accessible(results, QStringLiteral("Řešení soustavy rovnic"), QStringLiteral("Řešení soustavy rovnic"));
     results->setInfoColours();
     results->setRangeSelection(true);
