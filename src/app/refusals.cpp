@@ -18,7 +18,7 @@ const Advice kAdvice[] = {
     {"Nepřípustné zadání", "Z daných hodnot útvar nevznikne: zkontrolujte je (například součet dvou stran musí být větší než třetí, součet úhlů menší než 180°)."},
     {"Začátek intervalu", "Zadejte začátek intervalu menší nebo rovný jeho konci."},
     {"Maximální rozpětí", "Zvolte interval kratší než 20000."},
-    {"Musí být minimálně 2", "Zadejte alespoň dvě čísla, každé na samostatný řádek."},
+    {"Musí být minimálně 2", "Zadejte alespoň dvě celá čísla oddělená čárkou (například 10,15,20)."},
     {"Žádné číslo nemůže být <= 0", "Zadejte kladná celá čísla."},
     {"Žádné číslo nemůže být větší", "Zadejte celá čísla od 1 do 999999999."},
     {"Úhel nemůže být", "Zadejte úhel menší než 360°."},

@@ -93,6 +93,12 @@ inline Exact rounded(const Exact& x, int) { return x; }
 inline Exact sq(const Exact& x) { return x * x; }
 inline Exact real_cube_root(const Exact& x) { return cube_root(x); }
 inline Exact within_unit(const Exact& x) { return x; }
+// -1 below zero, else 1, as the decimal's sign().
+inline Exact sign(const Exact& x)
+{
+    const auto s = x.sign();
+    return s ? Exact(*s < 0 ? -1 : 1) : Exact();
+}
 
 // A written form longer than this is left out of the worked solution.
 inline constexpr int kReadableLength = 60;

@@ -61,6 +61,7 @@ QVK_WORKED_UNARY(tan_rad)
 QVK_WORKED_UNARY(acos_rad)
 QVK_WORKED_UNARY(real_cube_root)
 QVK_WORKED_UNARY(within_unit)
+QVK_WORKED_UNARY(sign)
 #undef QVK_WORKED_UNARY
 inline Worked rounded(const Worked& a, int places)
 {
