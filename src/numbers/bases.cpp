@@ -148,6 +148,7 @@ void preved_soustavyClick(WindowModel& m)
     m.setText(QStringLiteral("cislo2"), r.digits);
     m.setText(QStringLiteral("delka2"), digit_count(r.digits));
     m.publish(QLatin1String(kBasesPage), r);
+    m.explain([r] { return explain_base(r); });
 }
 
 } // namespace qvk::numbers

@@ -48,4 +48,7 @@ struct BaseConversion {
 
 BaseConversion convert_base(const BaseInput& in);
 
+// The worked solution (bases_explain.cpp).
+Postup explain_base(const BaseConversion& r);
+
 } // namespace qvk::numbers

@@ -39,4 +39,7 @@ struct Divisors {
 
 Divisors solve_divisors(const DivisorsInput& in);
 
+// The worked solution (divisors_explain.cpp).
+Postup explain_divisors(const Divisors& r);
+
 } // namespace qvk::numbers

@@ -182,6 +182,7 @@ void fraction_compute(WindowModel& m)
     m.setText(QStringLiteral("z6"), denominator);
     m.setWidth(QStringLiteral("cara1"), bar_width(numerator, denominator));
     m.publish(QLatin1String(kFractionsPage), r);
+    m.explain([r] { return explain_fraction(r); });
 }
 
 void prevedClick(WindowModel& m)
@@ -206,6 +207,7 @@ void prevedClick(WindowModel& m)
     m.setText(QStringLiteral("jmenovatel"), denominator);
     m.setWidth(QStringLiteral("cara2"), bar_width(numerator, denominator));
     m.publish(QLatin1String(kFractionsPage), r);
+    m.explain([r] { return explain_decimal(r); });
 }
 
 } // namespace qvk::numbers

@@ -257,6 +257,7 @@ void rozlozClick(WindowModel& m)
     m.setText(QStringLiteral("stav"), kDone);
     run.idle();
     m.publish(QLatin1String(kPrimesPage), r);
+    m.explain([r] { return explain_factorization(r); });
 }
 
 void vypisClick(WindowModel& m)
@@ -293,6 +294,7 @@ void vypisClick(WindowModel& m)
     finish();
     run.idle();
     m.publish(QLatin1String(kPrimesPage), r);
+    m.explain([r] { return explain_listing(r); });
 }
 
 } // namespace qvk::numbers

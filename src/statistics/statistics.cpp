@@ -229,7 +229,8 @@ void stat_vyresClick(WindowModel& m)
 
     for (const Shown& shown : kShown)
         m.setText(QString::fromUtf8(shown.field), statistic_text(res.*shown.value, m.settings().zaokrouhleni));
-    m.publish(QLatin1String(kStatisticsPage), std::move(res));
+    m.publish(QLatin1String(kStatisticsPage), res);
+    m.explain([res = std::move(res), places = m.settings().zaokrouhleni] { return explain_statistics(res, places); });
     run.idle();
 }
 

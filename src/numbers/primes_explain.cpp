@@ -1,0 +1,95 @@
+// The worked solution of the page "Prvočísla", from its typed results.
+#include "exact/worked.h"
+#include "numbers/notation.h"
+#include "numbers/primes.h"
+
+namespace qvk::numbers {
+
+namespace {
+
+constexpr int kMostLines = 20;
+
+QString number(std::uint64_t v) { return QString::number(v); }
+
+Exact exact_of(std::uint64_t v) { return Exact::fraction(static_cast<long long>(v), 1); }
+
+std::uint64_t power_of(const PrimeFactor& f)
+{
+    std::uint64_t v = 1;
+    for (int k = 0; k < f.power; ++k)
+        v *= f.prime;
+    return v;
+}
+
+} // namespace
+
+Postup explain_factorization(const Factorization& r)
+{
+    Explainer e(QStringLiteral("Prvočíselný rozklad"));
+    e.given(QStringLiteral("n"), number(r.in.n));
+    // The field's numbers in reading order: each prime, then its power where
+    // it is written.
+    int k = 0;
+    for (const PrimeFactor& f : r.factors) {
+        e.exact(QStringLiteral("rozklad[%1]").arg(k++), exact_of(f.prime));
+        if (f.power > 1)
+            e.exact(QStringLiteral("rozklad[%1]").arg(k++), Exact(f.power));
+    }
+    if (r.prime) {
+        e.note(QStringLiteral("Číslo není dělitelné žádným prvočíslem p, pro které p² ≤ ") + number(r.in.n) +
+               QStringLiteral("."));
+        e.result(number(r.in.n) + QStringLiteral(" je prvočíslo"));
+        return e.take();
+    }
+
+    e.section(QStringLiteral("Dělení prvočísly od nejmenšího:"));
+    QStringList divisions;
+    std::uint64_t n = r.in.n;
+    for (const PrimeFactor& f : r.factors)
+        for (int j = 0; j < f.power; ++j) {
+            divisions << number(n) + QStringLiteral(" : ") + number(f.prime) + QStringLiteral(" = ") +
+                             number(n / f.prime);
+            n /= f.prime;
+        }
+    for (const QString& line : shortened(divisions, kMostLines))
+        e.line(line);
+
+    QStringList powers, values;
+    for (const PrimeFactor& f : r.factors) {
+        powers << number(f.prime) + (f.power > 1 ? superscript(f.power) : QString());
+        values << number(power_of(f));
+    }
+    e.result(number(r.in.n) + QStringLiteral(" = ") + powers.join(QStringLiteral(" · ")));
+    e.result(QStringLiteral("Zkouška: ") + values.join(QStringLiteral(" · ")) + QStringLiteral(" = ") +
+             number(r.in.n));
+    return e.take();
+}
+
+Postup explain_listing(const PrimeListing& r)
+{
+    Explainer e(QStringLiteral("Výpis prvočísel"));
+    e.given(QStringLiteral("od"), QString::number(r.in.from));
+    e.given(QStringLiteral("do"), QString::number(r.in.to));
+    e.note(QStringLiteral("Prvočíslo je číslo větší než 1 dělitelné jen 1 a sebou samým."));
+    e.note(QStringLiteral("Každé číslo n se dělí čísly 2, 3, 5, 7, … až do √n; "
+                          "nemá-li žádného dělitele, je prvočíslo."));
+    QStringList items;
+    for (std::size_t i = 0; i < r.primes.size(); ++i) {
+        // Enough of a long listing to read: the first ones and the last ones.
+        if (i == 12 && r.primes.size() > 16)
+            i = r.primes.size() - 4;
+        items << number(r.primes[i]);
+    }
+    if (r.primes.size() > 16)
+        items.insert(12, QStringLiteral("…"));
+    // Of the listing's numbers only the count: the primes themselves are
+    // whole numbers as listed, and a listing may hold thousands.
+    e.exact(QStringLiteral("rozklad[%1]").arg(r.primes.size()),
+            Exact::fraction(static_cast<long long>(r.primes.size()), 1));
+    if (!items.isEmpty())
+        e.line(QStringLiteral("Prvočísla: ") + items.join(QStringLiteral(", ")));
+    e.result(QStringLiteral("Počet prvočísel: ") + QString::number(r.primes.size()));
+    return e.take();
+}
+
+} // namespace qvk::numbers
