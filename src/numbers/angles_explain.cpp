@@ -99,11 +99,11 @@ Postup explain_angle(const AngleResult& r)
         };
         e.line(QStringLiteral("st = ") + pupil(format_number(r.st)) + QStringLiteral(" (celá část α)"));
         e.line(QStringLiteral("(α − st) · 60 = ") + in_brackets(a - whole_exact(*st)) + QStringLiteral(" · 60 = ") +
-               minutes.written() + QStringLiteral(", min = ") + pupil(format_number(r.min)));
-        QString line = in_brackets(minutes - whole_exact(*min)) + QStringLiteral(" · 60 = ") + seconds.written();
-        if (Exact::decimal(r.vt) != seconds)
-            line += QStringLiteral(" ≈ ") + pupil(format_number(r.vt));
-        e.line(line + QStringLiteral(" = vt"));
+               minutes.written() + QStringLiteral(" → min = ") + pupil(format_number(r.min)));
+        QString line = u'(' + minutes.written() + QStringLiteral(" − min) · 60 = ") + in_brackets(minutes - whole_exact(*min)) +
+                       QStringLiteral(" · 60 = ") + seconds.written();
+        e.line(line + (Exact::decimal(r.vt) != seconds ? QStringLiteral(" → vt ≈ ") : QStringLiteral(" → vt = ")) +
+               pupil(format_number(r.vt)));
         e.exact(QStringLiteral("uhly_st"), Exact::decimal(r.st));
         e.exact(QStringLiteral("uhly_min"), Exact::decimal(r.min));
         // Seconds rounded up to a full sixty were carried into the minutes.

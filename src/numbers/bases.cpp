@@ -143,6 +143,7 @@ void preved_soustavyClick(WindowModel& m)
     if (r.status == BaseReading::OutOfRange) {
         m.setText(QStringLiteral("cislo2"), kOutOfRange);
         m.beep();
+        m.explain(explain_base_out_of_range);
         return;
     }
     m.setText(QStringLiteral("cislo2"), r.digits);

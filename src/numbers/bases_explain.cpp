@@ -65,4 +65,13 @@ Postup explain_base(const BaseConversion& r)
     return e.take();
 }
 
+Postup explain_base_out_of_range()
+{
+    Postup p;
+    p.add(PostupLine::Kind::Error, QStringLiteral("Číslo je mimo rozsah zadání"));
+    p.add(PostupLine::Kind::Note, QStringLiteral("Převést lze celá čísla od 0 do 2⁶³ − 1 = 9223372036854775807, "
+                                                 "zapsaná číslicemi dané soustavy."));
+    return p;
+}
+
 } // namespace qvk::numbers

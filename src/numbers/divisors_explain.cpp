@@ -71,7 +71,11 @@ Postup explain_divisors(const Divisors& r)
         std::vector<Powers> each;
         for (std::int64_t x : numbers) {
             each.push_back(powers_of(x));
-            e.line(QString::number(x) + QStringLiteral(" = ") + product_text(each.back()));
+            const Powers& p = each.back();
+            QString line = QString::number(x) + QStringLiteral(" = ") + product_text(p);
+            if (p.size() == 1 && p.begin()->second == 1)
+                line += QStringLiteral(" (prvočíslo)");
+            e.line(line);
         }
         Powers common = each.front(), all;
         for (const Powers& p : each) {
