@@ -250,6 +250,7 @@ void rozlozClick(WindowModel& m)
     if (!r.finished) {
         run.idle();
         m.setText(QStringLiteral("stav"), kUnfinished);
+        m.explain([r] { return explain_factorization(r); });
         return;
     }
     if (r.prime)
@@ -289,6 +290,7 @@ void vypisClick(WindowModel& m)
         run.idle();
         m.setText(QStringLiteral("xdo"), number(r.lastTested));
         finish();
+        m.explain([r] { return explain_listing(r); });
         return;
     }
     finish();

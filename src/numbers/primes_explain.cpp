@@ -35,6 +35,16 @@ Postup explain_factorization(const Factorization& r)
         if (f.power > 1)
             e.exact(QStringLiteral("rozklad[%1]").arg(k++), Exact(f.power));
     }
+    if (!r.finished) {
+        e.note(QStringLiteral("Výpočet byl přerušen."));
+        if (!r.factors.empty()) {
+            QStringList powers;
+            for (const PrimeFactor& f : r.factors)
+                powers << number(f.prime) + (f.power > 1 ? superscript(f.power) : QString());
+            e.line(QStringLiteral("Nalezení dělitelé: ") + powers.join(QStringLiteral(" · ")));
+        }
+        return e.take();
+    }
     if (r.prime) {
         e.note(QStringLiteral("Číslo není dělitelné žádným prvočíslem p, pro které p² ≤ ") + number(r.in.n) +
                QStringLiteral("."));
@@ -70,6 +80,8 @@ Postup explain_listing(const PrimeListing& r)
     Explainer e(QStringLiteral("Výpis prvočísel"));
     e.given(QStringLiteral("od"), QString::number(r.in.from));
     e.given(QStringLiteral("do"), QString::number(r.in.to));
+    if (!r.finished)
+        e.note(QStringLiteral("Výpočet byl přerušen po čísle ") + number(r.lastTested) + u'.');
     e.note(QStringLiteral("Prvočíslo je číslo větší než 1 dělitelné jen 1 a sebou samým."));
     e.note(QStringLiteral("Každé číslo n se dělí čísly 2, 3, 5, 7, … až do √n; "
                           "nemá-li žádného dělitele, je prvočíslo."));

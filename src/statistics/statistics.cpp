@@ -222,8 +222,14 @@ void stat_vyresClick(WindowModel& m)
     }
     m.setText(kProgress, QString());
     // A stopped run shows no results.
-    if (stop)
+    if (stop) {
+        m.explain([] {
+            StatisticsResult stopped;
+            stopped.stopped = true;
+            return explain_statistics(stopped, 0);
+        });
         return;
+    }
     if (res.failure)
         std::rethrow_exception(res.failure);
 

@@ -27,10 +27,11 @@ QString lowered(long long k)
 
 QString pupil(const QString& shown) { return shown.startsWith(u'-') ? u'−' + shown.mid(1) : shown; }
 
-// The page's text of a value, or nothing where it has none.
+// A value as the page writes its characteristics (the sums between them
+// may pass the range of a double), or nothing where it has none.
 QString shown_text(long double v, int places)
 {
-    if (!std::isfinite(v) || std::fabs(v) > 1e300L)
+    if (!std::isfinite(v))
         return {};
     return format_number(round_places(v, places));
 }
@@ -110,6 +111,10 @@ Sums exact_sums(const std::vector<double>& values)
 Postup explain_statistics(const StatisticsResult& r, int places)
 {
     Explainer e(QStringLiteral("Statistické charakteristiky"));
+    if (r.stopped) {
+        e.note(QStringLiteral("Výpočet byl přerušen: charakteristiky se nepočítají."));
+        return e.take();
+    }
     const long long count = static_cast<long long>(r.n);
     const Worked n{Sym::name(QStringLiteral("n")), Sym(static_cast<long double>(count)), Exact::fraction(count, 1)};
     e.given(QStringLiteral("n"), QString::number(count));
@@ -172,7 +177,7 @@ Postup explain_statistics(const StatisticsResult& r, int places)
     const QString first = r.sorted.empty() ? QString() : pupil(format_number(r.in.values.front()));
     const auto deviations = [&](const QString& open, const QString& close) {
         return open + first + QStringLiteral(" − ") + putMean + close + QStringLiteral(" + … (") + QString::number(count) +
-               QStringLiteral(" sčítanců)");
+               (count <= 4 ? QStringLiteral(" sčítance)") : QStringLiteral(" sčítanců)"));
     };
     const auto helper = [&](const QString& name, const QString& formula, const QString& open, const QString& close,
                             const Exact& x, long double approx) {
