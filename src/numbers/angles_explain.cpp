@@ -3,6 +3,7 @@
 #include "exact/worked.h"
 #include "numbers/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qvk::numbers {
@@ -106,8 +107,11 @@ Postup explain_angle(const AngleResult& r)
                pupil(format_number(r.vt)));
         e.exact(QStringLiteral("uhly_st"), Exact::decimal(r.st));
         e.exact(QStringLiteral("uhly_min"), Exact::decimal(r.min));
-        // Seconds rounded up to a full sixty were carried into the minutes.
-        const long double unit = std::pow(10.0L, -in.secondsPlaces);
+        // Seconds rounded up to a full sixty were carried into the minutes;
+        // and seconds that their own rounding moved further than the page's
+        // places are left to the line above.
+        const int finest = std::max(in.secondsPlaces, places);
+        const long double unit = std::pow(10.0L, -finest);
         if (std::fabs(seconds.approx() - r.vt) <= unit / 2 * (1 + 1e-9L))
             e.exact(QStringLiteral("uhly_vt"), seconds);
     } else {

@@ -1,4 +1,5 @@
-// The worked solution of the page "Prvočísla", from its typed results.
+// The worked solution of the page "Prvočísla", from its typed results. Its
+// one result field is a listing of lines, not a number: no exact values.
 #include "exact/worked.h"
 #include "numbers/notation.h"
 #include "numbers/primes.h"
@@ -10,8 +11,6 @@ namespace {
 constexpr int kMostLines = 20;
 
 QString number(std::uint64_t v) { return QString::number(v); }
-
-Exact exact_of(std::uint64_t v) { return Exact::fraction(static_cast<long long>(v), 1); }
 
 std::uint64_t power_of(const PrimeFactor& f)
 {
@@ -27,14 +26,6 @@ Postup explain_factorization(const Factorization& r)
 {
     Explainer e(QStringLiteral("Prvočíselný rozklad"));
     e.given(QStringLiteral("n"), number(r.in.n));
-    // The field's numbers in reading order: each prime, then its power where
-    // it is written.
-    int k = 0;
-    for (const PrimeFactor& f : r.factors) {
-        e.exact(QStringLiteral("rozklad[%1]").arg(k++), exact_of(f.prime));
-        if (f.power > 1)
-            e.exact(QStringLiteral("rozklad[%1]").arg(k++), Exact(f.power));
-    }
     if (!r.finished) {
         e.note(QStringLiteral("Výpočet byl přerušen."));
         if (!r.factors.empty()) {
@@ -94,10 +85,6 @@ Postup explain_listing(const PrimeListing& r)
     }
     if (r.primes.size() > 16)
         items.insert(12, QStringLiteral("…"));
-    // Of the listing's numbers only the count: the primes themselves are
-    // whole numbers as listed, and a listing may hold thousands.
-    e.exact(QStringLiteral("rozklad[%1]").arg(r.primes.size()),
-            Exact::fraction(static_cast<long long>(r.primes.size()), 1));
     if (!items.isEmpty())
         e.line(QStringLiteral("Prvočísla: ") + items.join(QStringLiteral(", ")));
     e.result(QStringLiteral("Počet prvočísel: ") + QString::number(r.primes.size()));
