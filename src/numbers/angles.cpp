@@ -195,6 +195,7 @@ void uhly_vypocetClick(WindowModel& m)
     m.setText(kMinutes, format_number(r.min));
     m.setText(kSeconds, format_number(r.vt));
     m.publish(QLatin1String(kAnglesPage), r);
+    m.explain([r] { return explain_angle(r); });
 }
 
 } // namespace qvk::numbers

@@ -77,6 +77,9 @@ struct AngleResult {
 
 AngleResult convert_angle(const AngleInput& in);
 
+// The worked solution (angles_explain.cpp).
+Postup explain_angle(const AngleResult& r);
+
 // The repeat of a Dms input: "Původní zadání: 12 st. 0 min 30 vt.".
 QString typed_text(const AngleInput& in);
 

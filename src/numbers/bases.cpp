@@ -149,11 +149,13 @@ void preved_soustavyClick(WindowModel& m)
     if (r.status == BaseReading::OutOfRange) {
         m.setText(QStringLiteral("cislo2"), kOutOfRange);
         m.beep();
+        m.explain(explain_base_out_of_range);
         return;
     }
     m.setText(QStringLiteral("cislo2"), r.digits);
     m.setText(QStringLiteral("delka2"), digit_count(r.digits));
     m.publish(QLatin1String(kBasesPage), r);
+    m.explain([r] { return explain_base(r); });
 }
 
 } // namespace qvk::numbers

@@ -51,4 +51,9 @@ struct BaseConversion {
 
 BaseConversion convert_base(const BaseInput& in);
 
+// The worked solution (bases_explain.cpp).
+Postup explain_base(const BaseConversion& r);
+// A value the conversion refused: why, and what it takes.
+Postup explain_base_out_of_range();
+
 } // namespace qvk::numbers

@@ -87,6 +87,7 @@ void dvecislaClick(WindowModel& m)
     m.setText(QStringLiteral("nsd"), QString::number(r.divisor));
     m.setText(QStringLiteral("nsn"), r.multipleInRange ? QString::number(r.multiple) : QStringLiteral("Mimo rozsah"));
     m.publish(QLatin1String(kDivisorsPage), r);
+    m.explain([r] { return explain_divisors(r); });
 }
 
 } // namespace qvk::numbers

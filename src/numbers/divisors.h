@@ -42,4 +42,7 @@ struct Divisors {
 
 Divisors solve_divisors(const DivisorsInput& in);
 
+// The worked solution (divisors_explain.cpp).
+Postup explain_divisors(const Divisors& r);
+
 } // namespace qvk::numbers

@@ -202,6 +202,7 @@ void fraction_compute(WindowModel& m)
     const QString denominator = QString::number(r.shown.denominator);
     write_stacked(m, kFractionResult, numerator, denominator);
     m.publish(QLatin1String(kFractionsPage), r);
+    m.explain([r] { return explain_fraction(r); });
 }
 
 void prevedClick(WindowModel& m)
@@ -224,6 +225,7 @@ void prevedClick(WindowModel& m)
     const QString denominator = zero ? QStringLiteral("1") : format_number(r.denominator);
     write_stacked(m, kFractionConverted, numerator, denominator);
     m.publish(QLatin1String(kFractionsPage), r);
+    m.explain([r] { return explain_decimal(r); });
 }
 
 } // namespace qvk::numbers

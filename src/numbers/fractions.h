@@ -78,4 +78,8 @@ struct DecimalFraction {
 
 DecimalFraction solve_decimal(const DecimalInput& in);
 
+// The worked solutions (fractions_explain.cpp).
+Postup explain_fraction(const FractionResult& r);
+Postup explain_decimal(const DecimalFraction& r);
+
 } // namespace qvk::numbers

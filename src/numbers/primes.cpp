@@ -260,6 +260,7 @@ void rozlozClick(WindowModel& m)
     if (!r.finished) {
         run.idle();
         m.setText(QStringLiteral("stav"), kUnfinished);
+        m.explain([r] { return explain_factorization(r); });
         return;
     }
     if (r.prime)
@@ -267,6 +268,7 @@ void rozlozClick(WindowModel& m)
     m.setText(QStringLiteral("stav"), kDone);
     run.idle();
     m.publish(QLatin1String(kPrimesPage), r);
+    m.explain([r] { return explain_factorization(r); });
 }
 
 void vypisClick(WindowModel& m)
@@ -298,11 +300,13 @@ void vypisClick(WindowModel& m)
         run.idle();
         m.setText(QStringLiteral("xdo"), number(r.lastTested));
         finish();
+        m.explain([r] { return explain_listing(r); });
         return;
     }
     finish();
     run.idle();
     m.publish(QLatin1String(kPrimesPage), r);
+    m.explain([r] { return explain_listing(r); });
 }
 
 } // namespace qvk::numbers

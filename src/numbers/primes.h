@@ -60,4 +60,8 @@ struct PrimeListing {
 
 PrimeListing list_primes(const ListingInput& in);
 
+// The worked solutions (primes_explain.cpp).
+Postup explain_factorization(const Factorization& r);
+Postup explain_listing(const PrimeListing& r);
+
 } // namespace qvk::numbers

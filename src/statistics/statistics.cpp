@@ -259,14 +259,21 @@ void stat_vyresClick(WindowModel& m)
     }
     m.setText(kProgress, QString());
     // A stopped run shows no results.
-    if (stop)
+    if (stop) {
+        m.explain([] {
+            StatisticsResult stopped;
+            stopped.stopped = true;
+            return explain_statistics(stopped, 0);
+        });
         return;
+    }
     if (res.failure)
         std::rethrow_exception(res.failure);
 
     for (const Shown& shown : kShown)
         m.setText(QString::fromUtf8(shown.field), statistic_text(res.*shown.value, m.settings().zaokrouhleni));
-    m.publish(QLatin1String(kStatisticsPage), std::move(res));
+    m.publish(QLatin1String(kStatisticsPage), res);
+    m.explain([res = std::move(res), places = m.settings().zaokrouhleni] { return explain_statistics(res, places); });
     run.idle();
 }
 

@@ -148,6 +148,9 @@ inline StatisticsResult solve_statistics(const StatisticsInput& in)
     return solve_statistics(in, [] { return true; }, [](qsizetype) { return true; });
 }
 
+// The worked solution (statistics_explain.cpp); `places` as the page rounds.
+Postup explain_statistics(const StatisticsResult& r, int places);
+
 // A characteristic as the page shows it.
 QString statistic_text(double value, int places);
 
