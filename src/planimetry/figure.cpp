@@ -136,6 +136,10 @@ Postup explain_figure(const Figure& figure, const Solved& solved)
     if (figure.naming)
         figure.naming(solved, title, captions);
     Tracer tracer(title, solved, captions, keys);
+    Mask written = 0;
+    for (int i : figure.written)
+        written |= Mask{1} << i;
+    tracer.writes(written, figure.writing == Writing::Positive);
     try {
         fpu_clear();
         RunOf<Traced> run(tracer, solved);

@@ -60,9 +60,18 @@ Traced Tracer::found(int field, const Traced& x)
         e_.note(rule_line(x.rule));
     // Kept as a double, as the page keeps it.
     const double d = static_cast<double>(x.d);
-    Traced carried{d, e_.step(captions_[i], x.w, shown(d), keys_[i])};
-    carried.w.exact = x.w.exact;
-    found_[field] = carried;
+    const bool written = ((written_ >> field) & 1u) && (!positive_ || d > 0);
+    Traced carried{d, e_.step(captions_[i], x.w, shown(d), written ? keys_[i] : QString())};
+    if (x.rounded && !(Exact::decimal(d) == x.w.exact)) {
+        // The page goes on from the rounded value, and so does the postup.
+        e_.note(QStringLiteral("Dále se počítá se zaokrouhlenou hodnotou ") + captions_[i] + QStringLiteral(" = ") +
+                shown(d).replace(u'-', u'−') + u'.');
+        carried = {d, given(captions_[i], d)};
+    }
+    if (written)
+        found_[field] = Traced{d, Worked(carried.w.named, carried.w.put, x.w.exact)};
+    else
+        found_.erase(field);
     return carried;
 }
 
@@ -70,9 +79,7 @@ Traced Tracer::let(const QString& name, const Traced& x)
 {
     if (x.rule)
         e_.note(rule_line(x.rule));
-    Traced carried{x.d, e_.step(name, x.w, shown(x.d))};
-    carried.w.exact = x.w.exact;
-    return carried;
+    return {x.d, e_.step(name, x.w, shown(x.d))};
 }
 
 Postup Tracer::finish()

@@ -17,6 +17,8 @@ struct Traced {
     Worked w{0};
     // The rule of the formula that gave this value (named in the postup).
     const char* rule = nullptr;
+    // Rounded by the page: what follows goes on from the rounded decimal.
+    bool rounded = false;
 
     Traced() = default;
     Traced(int n) : d(n), w(n) {}
@@ -64,6 +66,7 @@ inline Traced keep(Traced a)
 inline Traced rounded(Traced a, int places)
 {
     a.d = rounded(a.d, places);
+    a.rounded = true;
     return a;
 }
 template <>
@@ -86,6 +89,13 @@ public:
     // `captions`: the fields' names as the pupil reads them ("a", "α"),
     // `keys`: the fields' names in the model.
     Tracer(const QString& heading, const Solved& solved, std::vector<QString> captions, std::vector<QString> keys);
+    // Which fields the page writes (only values above 0: `positive`); the
+    // others are steps without a recorded exact value.
+    void writes(Mask fields, bool positive)
+    {
+        written_ = fields;
+        positive_ = positive;
+    }
 
     // A given field's value, named by its caption.
     Traced input(int field) const;
@@ -106,6 +116,8 @@ private:
     const Solved& solved_;
     std::vector<QString> captions_, keys_;
     std::map<int, Traced> found_;
+    Mask written_ = ~Mask{0};
+    bool positive_ = false;
 };
 
 // A field of a case run again: assigning it records the step. A formula

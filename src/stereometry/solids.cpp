@@ -72,6 +72,7 @@ Postup explain_solid(const Solid& solid, const Solved& solved)
         keys.push_back(name_of(e));
     }
     Tracer tracer(QString::fromUtf8(solid.title), solved, captions, keys);
+    tracer.writes(~solid.asTyped, false);
     try {
         fpu_clear();
         ValuesOf<Traced> v(tracer, solved);
