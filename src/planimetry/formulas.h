@@ -52,7 +52,7 @@ N half_product(const N& a, const N& b)
 template <typename N>
 N height_of_area(const N& s, const N& base)
 {
-    return 2 * s / base;
+    return by_rule("obsah trojúhelníku", 2 * s / base);
 }
 // The leg opposite `angle` from the other leg and its opposite angle; in any
 // triangle, a side by the law of sines.

@@ -69,30 +69,30 @@ int other(const RunOf<N>& r)
 constexpr auto sides = []<typename N>(RunOf<N>& r) {
     const N a = r[A], b = r[B];
     r[U] = hypotenuse(a, b);
-    r[O] = parallelogram_perimeter(a, b);
-    r[S] = parallelogram_area(a, b);
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter(a, b));
+    r[S] = by_rule("obsah obdélníku", parallelogram_area(a, b));
 };
 
 constexpr auto side_and_diagonal = []<typename N>(RunOf<N>& r) {
     if (r[side(r)] >= r[U])
         report_error(QStringLiteral("Strany obdelníku nemohou být delší než úhlopříčka"));
     r[other(r)] = r.rounded(other_leg<N>(r[U], r[side(r)]));
-    r[O] = parallelogram_perimeter<N>(r[A], r[B]);
-    r[S] = parallelogram_area<N>(r[A], r[B]);
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter<N>(r[A], r[B]));
+    r[S] = by_rule("obsah obdélníku", parallelogram_area<N>(r[A], r[B]));
 };
 
 constexpr auto side_and_perimeter = []<typename N>(RunOf<N>& r) {
     if (r[O] <= 2 * N(r[A]) || r[O] <= 2 * N(r[B]))
         report_error(QStringLiteral("Obvod nemůže být <= než dvojnásobek délky jedné strany"));
-    r[other(r)] = r.rounded(parallelogram_side_of_perimeter<N>(r[O], r[side(r)]));
+    r[other(r)] = r.rounded(by_rule("obvod obdélníku", parallelogram_side_of_perimeter<N>(r[O], r[side(r)])));
     r[U] = hypotenuse<N>(r[A], r[B]);
-    r[S] = parallelogram_area<N>(r[A], r[B]);
+    r[S] = by_rule("obsah obdélníku", parallelogram_area<N>(r[A], r[B]));
 };
 
 constexpr auto side_and_area = []<typename N>(RunOf<N>& r) {
-    r[other(r)] = r.rounded(parallelogram_height_of_area<N>(r[S], r[side(r)]));
+    r[other(r)] = r.rounded(by_rule("obsah obdélníku", parallelogram_height_of_area<N>(r[S], r[side(r)])));
     r[U] = hypotenuse<N>(r[A], r[B]);
-    r[O] = parallelogram_perimeter<N>(r[A], r[B]);
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter<N>(r[A], r[B]));
 };
 
 const Row kRows[] = {
