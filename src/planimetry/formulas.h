@@ -110,13 +110,13 @@ N heron(const N& s, const N& a, const N& b, const N& c)
 template <typename N>
 N angle_of_area(const N& s, const N& x, const N& y)
 {
-    return by_rule("obsah trojúhelníku S = x · y · sin φ/2", asin_deg(2 * s / (x * y)));
+    return by_rule("obsah trojúhelníku ze dvou stran a úhlu mezi nimi", asin_deg(2 * s / (x * y)));
 }
 // The other side next to `angle` from the area and the side x.
 template <typename N>
 N side_of_area(const N& s, const N& angle, const N& x)
 {
-    return by_rule("obsah trojúhelníku S = x · y · sin φ/2", 2 * s / (sin_deg(angle) * x));
+    return by_rule("obsah trojúhelníku ze dvou stran a úhlu mezi nimi", 2 * s / (sin_deg(angle) * x));
 }
 
 // --- square of side a; rectangle and parallelogram of sides a, b (a
