@@ -4,14 +4,20 @@
 // exactly that set, and the typed result of a solve.
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace qvk {
+
+// A decimal with its worked form beside it (see planimetry/traced.h): the
+// value type a taken case is run on again for the worked solution.
+struct Traced;
 
 // A set of fields of one page, bit i for the page's field i.
 using Mask = std::uint32_t;
@@ -36,6 +42,35 @@ struct Combination {
     Step check = nullptr;
     // The read block's message; null: the page's.
     const char* message = nullptr;
+};
+
+// A computation of a table, written once as a stateless generic lambda over
+// the value type and kept as one function per value type it runs on: the
+// page's decimals (long double) and the worked solution's Traced values.
+// `Values<N>` is what it works on, `Args` what it takes besides.
+template <template <typename> class Values, typename... Args>
+class Twofold {
+public:
+    constexpr Twofold() = default;
+    constexpr Twofold(std::nullptr_t) {}
+    template <typename F>
+        requires(std::is_empty_v<F> && !std::is_same_v<F, std::nullptr_t>)
+    constexpr Twofold(F) : decimal_(&run<F, long double>), traced_(&run<F, Traced>)
+    {
+    }
+
+    explicit operator bool() const { return decimal_ != nullptr; }
+    void operator()(Values<long double>& v, Args... args) const { decimal_(v, args...); }
+    void operator()(Values<Traced>& v, Args... args) const { traced_(v, args...); }
+
+private:
+    template <typename F, typename N>
+    static void run(Values<N>& v, Args... args)
+    {
+        F{}(v, args...);
+    }
+    void (*decimal_)(Values<long double>&, Args...) = nullptr;
+    void (*traced_)(Values<Traced>&, Args...) = nullptr;
 };
 
 // The first case whose `given` is exactly `given`, or null.
@@ -64,6 +99,8 @@ struct Solved {
     std::vector<QString> names; // the fields, by index
     std::vector<double> values; // every value by field, as computed (not rounded for display)
     bool option = false;        // the sheet's check box, when its computation has one
+    int places = 0;             // the places values are rounded to
+    std::vector<QString> typed; // every field's text as typed, by index
 
     double operator[](int field) const { return values[static_cast<std::size_t>(field)]; }
     // The value of the named field; NaN when the page has no such field.

@@ -1,4 +1,6 @@
 #include "planimetry/figure.h"
+#include "planimetry/explain.h"
+#include "planimetry/plane.h"
 #include "core/errors.h"
 #include "core/fpu.h"
 #include "core/numeric.h"
@@ -17,7 +19,7 @@ int field_count(const Figure& f) { return static_cast<int>(f.fields.size()); }
 
 } // namespace
 
-Run::Run(const Figure& figure, std::vector<QString> texts, int places, bool option)
+Run::RunOf(const Figure& figure, std::vector<QString> texts, int places, bool option)
     : figure_(figure), texts_(std::move(texts)), places_(places), values_(figure.fields.size(), 0.0),
       option_(option), input_message_(QString::fromUtf8(figure.input_message))
 {
@@ -114,11 +116,39 @@ void solve(WindowModel& model, const Figure& figure)
         model.setText(name(figure, i), text);
 
     Solved solved{QString::fromUtf8(figure.page), index_of(figure.rows, row), run.given_fields(), {}, run.values_,
-                  run.option()};
+                  run.option(), places, run.texts_};
     for (const char* f : figure.fields)
         solved.names.push_back(QString::fromUtf8(f));
     const QString page = solved.page;
-    model.publish(page, std::move(solved));
+    model.publish(page, solved);
+    model.explain([f = &figure, solved] { return explain_figure(*f, solved); });
+}
+
+Postup explain_figure(const Figure& figure, const Solved& solved)
+{
+    std::vector<QString> captions, keys;
+    for (const declare::Entry& e : sheet_fields(solved.page))
+        if (e.col >= 0) {
+            captions.push_back(caption_name(e.caption));
+            keys.push_back(QString::fromUtf8(e.name));
+        }
+    QString title = QString::fromUtf8(figure.title);
+    if (figure.naming)
+        figure.naming(solved, title, captions);
+    Tracer tracer(title, solved, captions, keys);
+    Mask written = 0;
+    for (int i : figure.written)
+        written |= Mask{1} << i;
+    tracer.writes(written, figure.writing == Writing::Positive);
+    try {
+        fpu_clear();
+        RunOf<Traced> run(tracer, solved);
+        figure.rows[static_cast<std::size_t>(solved.row)].compute(run);
+    } catch (...) {
+        // Whatever the run again cannot do, the results still stand.
+        tracer.note(QStringLiteral("Další postup nelze vypsat."));
+    }
+    return tracer.finish();
 }
 
 } // namespace qvk::planimetry

@@ -12,8 +12,13 @@
 
 namespace qvk::planimetry {
 
-class Run;
-using Compute = void (*)(Run&);
+// A run of a solver over values of type N: long double on the page, Traced
+// for the worked solution (see planimetry/explain.h).
+template <typename N>
+class RunOf;
+using Run = RunOf<long double>;
+// A row's computation, written once over N.
+using Compute = Twofold<RunOf>;
 
 // One accepted combination of the figure's given fields.
 using Row = Combination<Compute>;
@@ -34,6 +39,7 @@ enum class Writing {
 
 struct Figure {
     const char* page;                // its sheet; the typed result is published under it
+    const char* title;               // the figure's name, heading its worked solution
     std::vector<const char*> fields; // the figure's quantities; index = bit (see quantities())
     Reading reading = Reading::ByValue;
     std::span<const Row> rows;       // tried in order; the first exact match runs
@@ -49,18 +55,22 @@ struct Figure {
     // of its sector), read with the fields; null: none.
     const char* option = nullptr;
     // Runs after reading, before the rows are matched (may report an error).
-    Compute before_match = nullptr;
+    void (*before_match)(Run&) = nullptr;
     // Runs after a successful computation, just before the fields are written
     // (captions and hints; nothing may fail here).
     void (*before_write)(WindowModel&, const Run&) = nullptr;
+    // Names the worked solution by the values (the circle's arc, its sector
+    // or segment); null: the title and the captions as they are.
+    void (*naming)(const Solved&, QString& title, std::vector<QString>& captions) = nullptr;
 };
 
 // The values of one run of a solver, one double per field, each 0 at start.
-class Run {
+template <>
+class RunOf<long double> {
 public:
     // The texts of the figure's fields as typed, by index; the places the
     // values are rounded to.
-    Run(const Figure& figure, std::vector<QString> texts, int places, bool option);
+    RunOf(const Figure& figure, std::vector<QString> texts, int places, bool option);
 
     double& operator[](int field) { return values_[static_cast<std::size_t>(field)]; }
     double operator[](int field) const { return values_[static_cast<std::size_t>(field)]; }
@@ -76,6 +86,8 @@ public:
     // A value rounded to the configured places, for a derived value that the
     // solver rounds before further use.
     double rounded(long double x) const;
+    // A value found on the way (named in the worked solution).
+    long double let(const char*, long double x) const { return x; }
 
 private:
     friend void solve(WindowModel&, const Figure&);

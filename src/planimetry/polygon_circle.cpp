@@ -1,5 +1,6 @@
 // The regular polygon and the circle with its sector and segment.
 #include "core/errors.h"
+#include "planimetry/explain.h"
 #include "planimetry/formulas.h"
 #include "planimetry/plane.h"
 #include "planimetry/solvers.h"
@@ -18,63 +19,66 @@ enum { N, A, R, P, O, S, PHI };
 
 // The interior angle, set first by every row; the formulas take half of it
 // in radians.
-L half_angle(Run& r)
+template <typename T>
+T half_angle(RunOf<T>& r)
 {
-    r[PHI] = interior_angle<L>(r[N]);
-    return polygon_half_angle<L>(r[PHI]);
+    r[PHI] = interior_angle<T>(r[N]);
+    return polygon_half_angle<T>(r[PHI]);
 }
 
-void area_from_side(Run& r, L half)
+template <typename T>
+void area_from_side(RunOf<T>& r, T half)
 {
-    const L a = r[A], n = r[N];
+    const T a = r[A], n = r[N];
     r[S] = polygon_area(a, n, half);
-    r[P] = height_of_area<L>(r[S], a * n);
+    r[P] = height_of_area<T>(r[S], a * n);
 }
 
-void circumradius(Run& r) { r[R] = formulas::circumradius<L>(r[A], r[P]); }
-
-void from_side(Run& r)
+template <typename T>
+void circumradius(RunOf<T>& r)
 {
+    r[R] = formulas::circumradius<T>(r[A], r[P]);
+}
+
+constexpr auto from_side = []<typename T>(RunOf<T>& r) {
     area_from_side(r, half_angle(r));
     circumradius(r);
-    r[O] = polygon_perimeter<L>(r[N], r[A]);
-}
+    r[O] = polygon_perimeter<T>(r[N], r[A]);
+};
 
-void from_circumradius(Run& r)
-{
-    const L half = half_angle(r);
-    r[A] = r.rounded(polygon_side_of_circumradius<L>(r[R], half));
+constexpr auto from_circumradius = []<typename T>(RunOf<T>& r) {
+    const T half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_circumradius<T>(r[R], half));
     area_from_side(r, half);
-    r[O] = polygon_perimeter<L>(r[N], r[A]);
-}
+    r[O] = polygon_perimeter<T>(r[N], r[A]);
+};
 
-void from_inradius(Run& r)
-{
-    const L half = half_angle(r);
-    r[A] = r.rounded(polygon_side_of_inradius<L>(r[P], half));
-    r[S] = polygon_area_of_inradius<L>(r[N], r[A], r[P]);
+constexpr auto from_inradius = []<typename T>(RunOf<T>& r) {
+    const T half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_inradius<T>(r[P], half));
+    r[S] = polygon_area_of_inradius<T>(r[N], r[A], r[P]);
     circumradius(r);
-    r[O] = polygon_perimeter<L>(r[N], r[A]);
-}
+    r[O] = polygon_perimeter<T>(r[N], r[A]);
+};
 
-void from_perimeter(Run& r)
-{
-    const L half = half_angle(r);
-    r[A] = r.rounded(polygon_side_of_perimeter<L>(r[O], r[N]));
+constexpr auto from_perimeter = []<typename T>(RunOf<T>& r) {
+    const T half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_perimeter<T>(r[O], r[N]));
     area_from_side(r, half);
     circumradius(r);
-}
+};
 
-void from_area(Run& r)
-{
-    const L half = half_angle(r);
-    r[A] = r.rounded(polygon_side_of_area<L>(r[S], r[N], half));
-    r[O] = polygon_perimeter<L>(r[N], r[A]);
-    r[P] = height_of_area<L>(r[S], r[O]);
+constexpr auto from_area = []<typename T>(RunOf<T>& r) {
+    const T half = half_angle(r);
+    r[A] = r.rounded(polygon_side_of_area<T>(r[S], r[N], half));
+    r[O] = polygon_perimeter<T>(r[N], r[A]);
+    r[P] = height_of_area<T>(r[S], r[O]);
     circumradius(r);
-}
+};
 
-void angle_only(Run& r) { half_angle(r); }
+constexpr auto angle_only = []<typename T>(RunOf<T>& r) {
+    half_angle(r);
+};
 
 void at_least_three(Run& r)
 {
@@ -93,58 +97,82 @@ namespace circ {
 
 enum { R, ALFA, O, S };
 
-bool segment(const Run& r) { return r.option(); }
+template <typename T>
+bool segment(const RunOf<T>& r)
+{
+    return r.option();
+}
 
 // The whole circle is 360; more is refused.
-void check_angle(const Run& r)
+template <typename T>
+void check_angle(const RunOf<T>& r)
 {
     if (r[ALFA] > 360)
         report_error(QStringLiteral("Úhel nemůže být >= 360 st."));
 }
 
-L theta(const Run& r) { return radians<L>(r[ALFA]); }
-
-void area_from_radius(Run& r)
+template <typename T>
+T theta(const RunOf<T>& r)
 {
-    const L rr = r[R];
+    return radians<T>(r[ALFA]);
+}
+
+// The angle as typed says whether it is the whole circle.
+bool whole_circle(const QString& angle) { return angle == u"360"; }
+
+// The sector of the whole circle is the circle: its rule is named so.
+template <typename T>
+T whole(const RunOf<T>& r, const char* rule, const T& x)
+{
+    return whole_circle(r.text(ALFA)) ? by_rule(rule, x) : x;
+}
+
+template <typename T>
+void area_from_radius(RunOf<T>& r)
+{
+    const T rr = r[R];
     if (segment(r))
         r[S] = segment_area(rr, theta(r));
     else
-        r[S] = sector_area<L>(rr, r[ALFA]);
+        r[S] = whole(r, "obsah kruhu", sector_area<T>(rr, r[ALFA]));
 }
 
-void radius_and_angle(Run& r)
-{
+constexpr auto radius_and_angle = []<typename T>(RunOf<T>& r) {
     check_angle(r);
-    r[O] = sector_arc<L>(r[R], r[ALFA]);
+    r[O] = whole(r, "obvod kruhu", sector_arc<T>(r[R], r[ALFA]));
     area_from_radius(r);
-}
+};
 
-void angle_and_arc(Run& r)
-{
+constexpr auto angle_and_arc = []<typename T>(RunOf<T>& r) {
     check_angle(r);
-    r[R] = sector_radius_of_arc<L>(r[O], r[ALFA]);
+    r[R] = whole(r, "obvod kruhu", sector_radius_of_arc<T>(r[O], r[ALFA]));
     area_from_radius(r);
-}
+};
 
-void angle_and_area(Run& r)
-{
+constexpr auto angle_and_area = []<typename T>(RunOf<T>& r) {
     check_angle(r);
     if (segment(r))
-        r[R] = segment_radius<L>(r[S], theta(r));
+        r[R] = segment_radius<T>(r[S], theta(r));
     else
-        r[R] = sector_radius_of_area<L>(r[S], r[ALFA]);
-    r[O] = arc_of_radius<L>(r[R], r[ALFA]);
-}
+        r[R] = whole(r, "obsah kruhu", sector_radius_of_area<T>(r[S], r[ALFA]));
+    r[O] = whole(r, "obvod kruhu", arc_of_radius<T>(r[R], r[ALFA]));
+};
 
 // The caption beside O says whether it is the perimeter or an arc.
 void caption(WindowModel& m, const Run& r)
 {
-    const bool whole = r.text(ALFA) == u"360";
+    const bool whole = whole_circle(r.text(ALFA));
     m.setText(QString::fromLatin1(kCircleArcCaption), whole ? QStringLiteral("O =") : QStringLiteral("a ="));
     const QString hint = whole ? QStringLiteral("obvod") : QStringLiteral("oblouk");
     m.setHint(QString::fromLatin1(kCircleArcCaption), hint);
     m.setHint(QString::fromLatin1(kCircleArc), hint);
+}
+
+void naming(const Solved& s, QString& title, std::vector<QString>& captions)
+{
+    const bool whole = whole_circle(s.typed[ALFA]);
+    title = whole ? QStringLiteral("Kruh") : s.option ? QStringLiteral("Kruhová úseč") : QStringLiteral("Kruhová výseč");
+    captions[O] = whole ? QStringLiteral("O") : QStringLiteral("a");
 }
 
 const Row kRows[] = {
@@ -162,6 +190,7 @@ const Figure& regular_polygon()
     using namespace poly;
     static const Figure f{
         .page = "n_uhelnik_desk",
+        .title = "Pravidelný n-úhelník",
         .fields = quantities("n_uhelnik_desk"),
         .rows = poly::kRows,
         .written = {N, A, P, R, PHI, S, O},
@@ -179,11 +208,13 @@ const Figure& circle()
     using namespace circ;
     static const Figure f{
         .page = "kruh_desk",
+        .title = "Kruh",
         .fields = quantities("kruh_desk"),
         .rows = circ::kRows,
         .written = {R, O, S},
         .option = "kru_usec",
         .before_write = caption,
+        .naming = naming,
     };
     return f;
 }

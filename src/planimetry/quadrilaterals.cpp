@@ -1,5 +1,6 @@
 // Square, rectangle and parallelogram. The trapezoid has fields only.
 #include "core/errors.h"
+#include "planimetry/explain.h"
 #include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
@@ -16,34 +17,30 @@ namespace sq {
 
 enum { A, U, O, S };
 
-void from_side(Run& r)
-{
-    const L a = r[A];
+constexpr auto from_side = []<typename N>(RunOf<N>& r) {
+    const N a = r[A];
     r[U] = square_diagonal(a);
     r[O] = square_perimeter(a);
     r[S] = square_area(a);
-}
+};
 
-void from_diagonal(Run& r)
-{
-    r[A] = r.rounded(square_side_of_diagonal<L>(r[U]));
-    r[O] = square_perimeter<L>(r[A]);
-    r[S] = square_area<L>(r[A]);
-}
+constexpr auto from_diagonal = []<typename N>(RunOf<N>& r) {
+    r[A] = r.rounded(square_side_of_diagonal<N>(r[U]));
+    r[O] = square_perimeter<N>(r[A]);
+    r[S] = square_area<N>(r[A]);
+};
 
-void from_perimeter(Run& r)
-{
-    r[A] = r.rounded(square_side_of_perimeter<L>(r[O]));
-    r[U] = square_diagonal<L>(r[A]);
-    r[S] = square_area<L>(r[A]);
-}
+constexpr auto from_perimeter = []<typename N>(RunOf<N>& r) {
+    r[A] = r.rounded(square_side_of_perimeter<N>(r[O]));
+    r[U] = square_diagonal<N>(r[A]);
+    r[S] = square_area<N>(r[A]);
+};
 
-void from_area(Run& r)
-{
-    r[A] = r.rounded(square_side_of_area<L>(r[S]));
-    r[O] = square_perimeter<L>(r[A]);
-    r[U] = square_diagonal<L>(r[A]);
-}
+constexpr auto from_area = []<typename N>(RunOf<N>& r) {
+    r[A] = r.rounded(square_side_of_area<N>(r[S]));
+    r[O] = square_perimeter<N>(r[A]);
+    r[U] = square_diagonal<N>(r[A]);
+};
 
 const Row kRows[] = {
     {of({A}), from_side},
@@ -58,41 +55,45 @@ namespace rect {
 
 enum { A, B, U, O, S };
 
-int side(const Run& r) { return r.given(A) ? A : B; }
-int other(const Run& r) { return r.given(A) ? B : A; }
-
-void sides(Run& r)
+template <typename N>
+int side(const RunOf<N>& r)
 {
-    const L a = r[A], b = r[B];
-    r[U] = hypotenuse(a, b);
-    r[O] = parallelogram_perimeter(a, b);
-    r[S] = parallelogram_area(a, b);
+    return r.given(A) ? A : B;
+}
+template <typename N>
+int other(const RunOf<N>& r)
+{
+    return r.given(A) ? B : A;
 }
 
-void side_and_diagonal(Run& r)
-{
+constexpr auto sides = []<typename N>(RunOf<N>& r) {
+    const N a = r[A], b = r[B];
+    r[U] = hypotenuse(a, b);
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter(a, b));
+    r[S] = by_rule("obsah obdélníku", parallelogram_area(a, b));
+};
+
+constexpr auto side_and_diagonal = []<typename N>(RunOf<N>& r) {
     if (r[side(r)] >= r[U])
         report_error(QStringLiteral("Strany obdelníku nemohou být delší než úhlopříčka"));
-    r[other(r)] = r.rounded(other_leg<L>(r[U], r[side(r)]));
-    r[O] = parallelogram_perimeter<L>(r[A], r[B]);
-    r[S] = parallelogram_area<L>(r[A], r[B]);
-}
+    r[other(r)] = r.rounded(other_leg<N>(r[U], r[side(r)]));
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter<N>(r[A], r[B]));
+    r[S] = by_rule("obsah obdélníku", parallelogram_area<N>(r[A], r[B]));
+};
 
-void side_and_perimeter(Run& r)
-{
-    if (r[O] <= 2 * L(r[A]) || r[O] <= 2 * L(r[B]))
+constexpr auto side_and_perimeter = []<typename N>(RunOf<N>& r) {
+    if (r[O] <= 2 * N(r[A]) || r[O] <= 2 * N(r[B]))
         report_error(QStringLiteral("Obvod nemůže být <= než dvojnásobek délky jedné strany"));
-    r[other(r)] = r.rounded(parallelogram_side_of_perimeter<L>(r[O], r[side(r)]));
-    r[U] = hypotenuse<L>(r[A], r[B]);
-    r[S] = parallelogram_area<L>(r[A], r[B]);
-}
+    r[other(r)] = r.rounded(by_rule("obvod obdélníku", parallelogram_side_of_perimeter<N>(r[O], r[side(r)])));
+    r[U] = hypotenuse<N>(r[A], r[B]);
+    r[S] = by_rule("obsah obdélníku", parallelogram_area<N>(r[A], r[B]));
+};
 
-void side_and_area(Run& r)
-{
-    r[other(r)] = r.rounded(parallelogram_height_of_area<L>(r[S], r[side(r)]));
-    r[U] = hypotenuse<L>(r[A], r[B]);
-    r[O] = parallelogram_perimeter<L>(r[A], r[B]);
-}
+constexpr auto side_and_area = []<typename N>(RunOf<N>& r) {
+    r[other(r)] = r.rounded(by_rule("obsah obdélníku", parallelogram_height_of_area<N>(r[S], r[side(r)])));
+    r[U] = hypotenuse<N>(r[A], r[B]);
+    r[O] = by_rule("obvod obdélníku", parallelogram_perimeter<N>(r[A], r[B]));
+};
 
 const Row kRows[] = {
     {of({A, B}), sides},
@@ -111,9 +112,11 @@ namespace par {
 // α lies between a and b; va = b sin α, vb = a sin α.
 enum { A, B, VA, VB, ALFA, BETA, O, S };
 
-bool open_angle(double angle) { return angle > 0 && angle < 180; }
+template <typename N>
+bool open_angle(const N& angle) { return angle > 0 && angle < 180; }
 
-void other_angle(Run& r)
+template <typename N>
+void other_angle(RunOf<N>& r)
 {
     if (r.given(ALFA))
         r[BETA] = supplement(r[ALFA]);
@@ -121,167 +124,161 @@ void other_angle(Run& r)
         r[ALFA] = supplement(r[BETA]);
 }
 
-void perimeter(Run& r) { r[O] = parallelogram_perimeter<L>(r[A], r[B]); }
+template <typename N>
+void perimeter(RunOf<N>& r)
+{
+    r[O] = parallelogram_perimeter<N>(r[A], r[B]);
+}
 
 // The angle from the heights, once both sides and heights are known.
-void angles_from_heights(Run& r)
+template <typename N>
+void angles_from_heights(RunOf<N>& r)
 {
-    r[ALFA] = parallelogram_angle<L>(r[VA], r[B]);
+    r[ALFA] = parallelogram_angle<N>(r[VA], r[B]);
     r[BETA] = supplement(r[ALFA]);
 }
 
-void side_and_its_height(Run& r)
-{
+constexpr auto side_and_its_height = []<typename N>(RunOf<N>& r) {
     if (r.given(A)) {
         r.check(r[A] > 0 && r[VA] > 0);
-        r[S] = parallelogram_area<L>(r[A], r[VA]);
+        r[S] = parallelogram_area<N>(r[A], r[VA]);
     } else {
         r.check(r[B] > 0 && r[VB] > 0);
-        r[S] = parallelogram_area<L>(r[B], r[VB]);
+        r[S] = parallelogram_area<N>(r[B], r[VB]);
     }
-}
+};
 
-void two_sides(Run& r)
-{
+constexpr auto two_sides = []<typename N>(RunOf<N>& r) {
     r.check(r[A] > 0 && r[B] > 0);
     perimeter(r);
-}
+};
 
-void two_sides_and_height(Run& r)
-{
+constexpr auto two_sides_and_height = []<typename N>(RunOf<N>& r) {
     if (r.given(VA)) {
         r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VA] <= r[B]);
-        r[S] = parallelogram_area<L>(r[VA], r[A]);
-        r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
-        r[ALFA] = parallelogram_angle<L>(r[VA], r[B]);
+        r[S] = parallelogram_area<N>(r[VA], r[A]);
+        r[VB] = parallelogram_height_of_area<N>(r[S], r[B]);
+        r[ALFA] = parallelogram_angle<N>(r[VA], r[B]);
     } else {
         r.check(r[A] > 0 && r[B] > 0 && r[VB] > 0 && r[VB] <= r[A]);
-        r[S] = parallelogram_area<L>(r[VB], r[B]);
-        r[VA] = parallelogram_height_of_area<L>(r[S], r[A]);
-        r[ALFA] = parallelogram_angle<L>(r[VB], r[A]);
+        r[S] = parallelogram_area<N>(r[VB], r[B]);
+        r[VA] = parallelogram_height_of_area<N>(r[S], r[A]);
+        r[ALFA] = parallelogram_angle<N>(r[VB], r[A]);
     }
     r[BETA] = supplement(r[ALFA]);
     perimeter(r);
-}
+};
 
-void two_sides_and_angle(Run& r)
-{
+constexpr auto two_sides_and_angle = []<typename N>(RunOf<N>& r) {
     other_angle(r);
     r.check(r[A] > 0 && r[B] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
-    r[VA] = parallelogram_height_of_angle<L>(r[B], r[ALFA]);
-    r[S] = parallelogram_area<L>(r[A], r[VA]);
+    r[VA] = parallelogram_height_of_angle<N>(r[B], r[ALFA]);
+    r[S] = parallelogram_area<N>(r[A], r[VA]);
     perimeter(r);
-    r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
-}
+    r[VB] = parallelogram_height_of_area<N>(r[S], r[B]);
+};
 
-void side_height_angle(Run& r)
-{
+constexpr auto side_height_angle = []<typename N>(RunOf<N>& r) {
     other_angle(r);
     const bool onA = r.given(A);
     const int side = onA ? A : B, height = onA ? VA : VB, otherSide = onA ? B : A, otherHeight = onA ? VB : VA;
     r.check(r[side] > 0 && r[height] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
-    r[S] = parallelogram_area<L>(r[side], r[height]);
-    r[otherSide] = parallelogram_side_of_angle<L>(r[height], r[ALFA]);
+    r[S] = parallelogram_area<N>(r[side], r[height]);
+    r[otherSide] = parallelogram_side_of_angle<N>(r[height], r[ALFA]);
     perimeter(r);
-    r[otherHeight] = parallelogram_height_of_area<L>(r[S], r[otherSide]);
-}
+    r[otherHeight] = parallelogram_height_of_area<N>(r[S], r[otherSide]);
+};
 
-void side_angle_perimeter(Run& r)
-{
+constexpr auto side_angle_perimeter = []<typename N>(RunOf<N>& r) {
     r.check(r[O] > 0);
     const int side = r.given(A) ? A : B;
-    r[side == A ? B : A] = parallelogram_side_of_perimeter<L>(r[O], r[side]);
+    r[side == A ? B : A] = parallelogram_side_of_perimeter<N>(r[O], r[side]);
     other_angle(r);
-    r.check(r[A] > 0 && 2 * L(r[A]) < r[O] && r[B] > 0 && 2 * L(r[B]) < r[O] && open_angle(r[ALFA]) &&
+    r.check(r[A] > 0 && 2 * N(r[A]) < r[O] && r[B] > 0 && 2 * N(r[B]) < r[O] && open_angle(r[ALFA]) &&
             open_angle(r[BETA]));
-    r[VA] = parallelogram_height_of_angle<L>(r[B], r[ALFA]);
-    r[VB] = parallelogram_height_of_angle<L>(r[A], r[ALFA]);
-    r[S] = parallelogram_area_of_angle<L>(r[A], r[B], r[ALFA]);
-}
+    r[VA] = parallelogram_height_of_angle<N>(r[B], r[ALFA]);
+    r[VB] = parallelogram_height_of_angle<N>(r[A], r[ALFA]);
+    r[S] = parallelogram_area_of_angle<N>(r[A], r[B], r[ALFA]);
+};
 
-void side_height_perimeter(Run& r)
-{
+constexpr auto side_height_perimeter = []<typename N>(RunOf<N>& r) {
     r.check(r[O] > 0);
     const int side = r.given(A) ? A : B;
-    r[side == A ? B : A] = parallelogram_side_of_perimeter<L>(r[O], r[side]);
+    r[side == A ? B : A] = parallelogram_side_of_perimeter<N>(r[O], r[side]);
     if (r.given(VA)) {
-        r[S] = parallelogram_area<L>(r[A], r[VA]);
-        r[VB] = parallelogram_height_of_area<L>(r[S], r[B]);
+        r[S] = parallelogram_area<N>(r[A], r[VA]);
+        r[VB] = parallelogram_height_of_area<N>(r[S], r[B]);
     } else {
-        r[S] = parallelogram_area<L>(r[B], r[VB]);
-        r[VA] = parallelogram_height_of_area<L>(r[S], r[A]);
+        r[S] = parallelogram_area<N>(r[B], r[VB]);
+        r[VA] = parallelogram_height_of_area<N>(r[S], r[A]);
     }
-    r.check(r[A] > 0 && r[B] > 0 && 2 * L(r[A]) < r[O] && 2 * L(r[B]) < r[O] && r[VA] > 0 && r[VA] <= r[B] &&
+    r.check(r[A] > 0 && r[B] > 0 && 2 * N(r[A]) < r[O] && 2 * N(r[B]) < r[O] && r[VA] > 0 && r[VA] <= r[B] &&
             r[VB] > 0 && r[VB] <= r[A]);
-    r[ALFA] = parallelogram_angle<L>(r[VB], r[A]);
+    r[ALFA] = parallelogram_angle<N>(r[VB], r[A]);
     r[BETA] = supplement(r[ALFA]);
-}
+};
 
-void area_angle_and_one(Run& r)
-{
+constexpr auto area_angle_and_one = []<typename N>(RunOf<N>& r) {
     r.check(r[S] > 0 && open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]));
     other_angle(r);
-    const L s = r[S];
+    const N s = r[S];
     if (r.given(A)) {
-        r[VA] = parallelogram_height_of_area(s, L(r[A]));
-        r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
-        r[VB] = parallelogram_height_of_area(s, L(r[B]));
+        r[VA] = parallelogram_height_of_area(s, N(r[A]));
+        r[B] = parallelogram_side_of_angle<N>(r[VA], r[ALFA]);
+        r[VB] = parallelogram_height_of_area(s, N(r[B]));
     } else if (r.given(B)) {
-        r[VB] = parallelogram_height_of_area(s, L(r[B]));
-        r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
-        r[VA] = parallelogram_height_of_area(s, L(r[A]));
+        r[VB] = parallelogram_height_of_area(s, N(r[B]));
+        r[A] = parallelogram_side_of_angle<N>(r[VB], r[ALFA]);
+        r[VA] = parallelogram_height_of_area(s, N(r[A]));
     } else if (r.given(VA)) {
-        r[A] = parallelogram_height_of_area(s, L(r[VA]));
-        r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
-        r[VB] = parallelogram_height_of_area(s, L(r[B]));
+        r[A] = parallelogram_height_of_area(s, N(r[VA]));
+        r[B] = parallelogram_side_of_angle<N>(r[VA], r[ALFA]);
+        r[VB] = parallelogram_height_of_area(s, N(r[B]));
     } else {
-        r[B] = parallelogram_height_of_area(s, L(r[VB]));
-        r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
-        r[VA] = parallelogram_height_of_area(s, L(r[A]));
+        r[B] = parallelogram_height_of_area(s, N(r[VB]));
+        r[A] = parallelogram_side_of_angle<N>(r[VB], r[ALFA]);
+        r[VA] = parallelogram_height_of_area(s, N(r[A]));
     }
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0);
     perimeter(r);
-}
+};
 
-void side_and_heights(Run& r)
-{
+constexpr auto side_and_heights = []<typename N>(RunOf<N>& r) {
     if (r.given(A)) {
-        r[S] = parallelogram_area<L>(r[A], r[VA]);
-        r[B] = parallelogram_height_of_area<L>(r[S], r[VB]);
+        r[S] = parallelogram_area<N>(r[A], r[VA]);
+        r[B] = parallelogram_height_of_area<N>(r[S], r[VB]);
     } else {
-        r[S] = parallelogram_area<L>(r[B], r[VB]);
-        r[A] = parallelogram_height_of_area<L>(r[S], r[VA]);
+        r[S] = parallelogram_area<N>(r[B], r[VB]);
+        r[A] = parallelogram_height_of_area<N>(r[S], r[VA]);
     }
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
     angles_from_heights(r);
     perimeter(r);
-}
+};
 
-void heights_and_angle(Run& r)
-{
+constexpr auto heights_and_angle = []<typename N>(RunOf<N>& r) {
     other_angle(r);
     r.check(open_angle(r.given(ALFA) ? r[ALFA] : r[BETA]) && r[VA] > 0 && r[VB] > 0);
-    r[A] = parallelogram_side_of_angle<L>(r[VB], r[ALFA]);
-    r[B] = parallelogram_side_of_angle<L>(r[VA], r[ALFA]);
-    r[S] = parallelogram_area<L>(r[VA], r[A]);
+    r[A] = parallelogram_side_of_angle<N>(r[VB], r[ALFA]);
+    r[B] = parallelogram_side_of_angle<N>(r[VA], r[ALFA]);
+    r[S] = parallelogram_area<N>(r[VA], r[A]);
     perimeter(r);
-}
+};
 
-void area_and_pair(Run& r)
-{
-    const L s = r[S];
+constexpr auto area_and_pair = []<typename N>(RunOf<N>& r) {
+    const N s = r[S];
     if (!r.given(VA) && r.given(A))
-        r[VA] = parallelogram_height_of_area(s, L(r[A]));
+        r[VA] = parallelogram_height_of_area(s, N(r[A]));
     if (!r.given(VB) && r.given(B))
-        r[VB] = parallelogram_height_of_area(s, L(r[B]));
+        r[VB] = parallelogram_height_of_area(s, N(r[B]));
     if (!r.given(A))
-        r[A] = parallelogram_height_of_area(s, L(r[VA]));
+        r[A] = parallelogram_height_of_area(s, N(r[VA]));
     if (!r.given(B))
-        r[B] = parallelogram_height_of_area(s, L(r[VB]));
+        r[B] = parallelogram_height_of_area(s, N(r[VB]));
     r.check(r[A] > 0 && r[B] > 0 && r[VA] > 0 && r[VB] > 0 && r[VB] <= r[A] && r[VA] <= r[B]);
     angles_from_heights(r);
     perimeter(r);
-}
+};
 
 // Rows 1 to 6 have their own spelling of the input message.
 const char* const kOld = "Nepřípůstné zadání";
@@ -332,6 +329,7 @@ const Figure& square()
 {
     static const Figure f{
         .page = "ctverec_desk",
+        .title = "Čtverec",
         .fields = quantities("ctverec_desk"),
         .rows = sq::kRows,
         .written = {sq::A, sq::U, sq::O, sq::S},
@@ -343,6 +341,7 @@ const Figure& rectangle()
 {
     static const Figure f{
         .page = "obdelnik_desk",
+        .title = "Obdélník",
         .fields = quantities("obdelnik_desk"),
         .rows = rect::kRows,
         .written = {rect::A, rect::B, rect::U, rect::O, rect::S},
@@ -355,6 +354,7 @@ const Figure& parallelogram()
     using namespace par;
     static const Figure f{
         .page = "rovnobeznik_desk",
+        .title = "Rovnoběžník",
         .fields = quantities("rovnobeznik_desk"),
         .reading = Reading::ByText,
         .rows = par::kRows,

@@ -3,6 +3,7 @@
 // angle at ALFA + i and its height at VA + i.
 #include "core/errors.h"
 #include "core/fpu.h"
+#include "planimetry/explain.h"
 #include "planimetry/formulas.h"
 #include "planimetry/solvers.h"
 
@@ -30,7 +31,8 @@ struct Pair {
     int x = -1, y = -1;
 };
 
-Pair given_of(const Run& r, int first)
+template <typename N>
+Pair given_of(const RunOf<N>& r, int first)
 {
     Pair p;
     for (int i = first; i < first + 3; ++i)
@@ -39,21 +41,23 @@ Pair given_of(const Run& r, int first)
     return p;
 }
 
-void sides_test(const Run& r)
+template <typename N>
+void sides_test(const RunOf<N>& r)
 {
-    const L a = r[A], b = r[B], c = r[C];
+    const N a = r[A], b = r[B], c = r[C];
     if (!(a + b > c) || !(b < a + c && b + c > a))
         report(kSides);
 }
 
 // Sides x < y and the angle between them known: the third side, the angle
 // opposite y, the last angle.
-void two_sides_and_between(Run& r, int x, int y)
+template <typename N>
+void two_sides_and_between(RunOf<N>& r, int x, int y)
 {
     const int z = third(x, y);
-    r[z] = law_of_cosines<L>(r[x], r[y], r[angle(z)]);
-    r[angle(y)] = alpha_of_sides<L>(r[y], r[x], r[z]);
-    r[angle(x)] = third_angle<L>(r[angle(y)], r[angle(z)]);
+    r[z] = law_of_cosines<N>(r[x], r[y], r[angle(z)]);
+    r[angle(y)] = alpha_of_sides<N>(r[y], r[x], r[z]);
+    r[angle(x)] = third_angle<N>(r[angle(y)], r[angle(z)]);
 }
 
 void sorted(int& x, int& y)
@@ -63,23 +67,25 @@ void sorted(int& x, int& y)
 }
 
 // O, S by Heron's formula (or as given or derived) and the heights not given.
-void complete(Run& r, bool by_heron)
+template <typename N>
+void complete(RunOf<N>& r, bool by_heron)
 {
     if (!r.given(O))
-        r[O] = perimeter<L>(r[A], r[B], r[C]);
+        r[O] = perimeter<N>(r[A], r[B], r[C]);
     if (by_heron)
-        r[S] = heron<L>(semiperimeter<L>(r[O]), r[A], r[B], r[C]);
+        r[S] = heron<N>(r.let("s", semiperimeter<N>(r[O])), r[A], r[B], r[C]);
     for (int i = A; i <= C; ++i)
         if (!r.given(height(i)))
-            r[height(i)] = height_of_area<L>(r[S], r[i]);
+            r[height(i)] = height_of_area<N>(r[S], r[i]);
 }
 
 // Every full solution passes this before anything is written; a fault of the
 // completion comes first.
-void final_check(Run& r)
+template <typename N>
+void final_check(RunOf<N>& r)
 {
     fpu_check();
-    const L a = r[A], b = r[B], c = r[C];
+    const N a = r[A], b = r[B], c = r[C];
     if (!(a + b > c && b < a + c && a < b + c))
         report(kSides);
     if (!(a > 0 && b > 0 && c > 0))
@@ -92,149 +98,149 @@ void final_check(Run& r)
 
 // Rows whose area comes from Heron's formula: the input stage ends once the
 // sides and angles are known.
-void finish_by_heron(Run& r)
+template <typename N>
+void finish_by_heron(RunOf<N>& r)
 {
     r.check(true);
     complete(r, true);
     final_check(r);
 }
 
-bool open_angle(double x) { return x > 0 && x < 180; }
+template <typename N>
+bool open_angle(const N& x) { return x > 0 && x < 180; }
 
 // --- partial rows
 
-void two_angles(Run& r)
-{
+constexpr auto two_angles = []<typename N>(RunOf<N>& r) {
     const Pair p = given_of(r, ALFA);
     const int k1 = angle(p.x), k2 = angle(p.y);
     // A triangle has no angle of 0 or less, nor of 180 or more.
     r.check(open_angle(r[k1]) && open_angle(r[k2]));
-    const L sum = L(r[k1]) + r[k2];
+    const N sum = N(r[k1]) + r[k2];
     if (sum > 180)
         report("Součet úhlů činí maximálně 180 stupňů");
     r[angle(third(p.x, p.y))] = supplement(sum);
-}
+};
 
-void side_and_its_height(Run& r)
-{
+constexpr auto side_and_its_height = []<typename N>(RunOf<N>& r) {
     const int x = given_of(r, A).x;
     r.check(r[x] > 0 && r[height(x)] > 0);
-    r[S] = half_product<L>(r[x], r[height(x)]);
-}
+    r[S] = half_product<N>(r[x], r[height(x)]);
+};
 
 // --- full rows, by sides and angles
 
-void from_three_sides(Run& r)
+template <typename N>
+void from_three_sides(RunOf<N>& r)
 {
-    const L a = r[A], b = r[B], c = r[C];
+    const N a = r[A], b = r[B], c = r[C];
     r[GAMA] = alpha_of_sides(c, a, b);
     r[BETA] = alpha_of_sides(b, a, c);
-    r[ALFA] = third_angle<L>(r[BETA], r[GAMA]);
+    r[ALFA] = third_angle<N>(r[BETA], r[GAMA]);
 }
 
-void three_sides(Run& r)
-{
+constexpr auto three_sides = []<typename N>(RunOf<N>& r) {
     sides_test(r);
     from_three_sides(r);
     finish_by_heron(r);
-}
+};
 
-void two_sides_and_perimeter(Run& r)
-{
+constexpr auto two_sides_and_perimeter = []<typename N>(RunOf<N>& r) {
     const Pair p = given_of(r, A);
     const int z = third(p.x, p.y);
-    r[z] = third_side<L>(r[O], r[p.x], r[p.y]);
+    r[z] = third_side<N>(r[O], r[p.x], r[p.y]);
     sides_test(r);
     from_three_sides(r);
     finish_by_heron(r);
-}
+};
 
-void two_sides_and_included_angle(Run& r)
-{
+constexpr auto two_sides_and_included_angle = []<typename N>(RunOf<N>& r) {
     const Pair p = given_of(r, A);
     two_sides_and_between(r, p.x, p.y);
     finish_by_heron(r);
-}
+};
 
-void two_sides_and_opposite_angle(Run& r)
-{
+constexpr auto two_sides_and_opposite_angle = []<typename N>(RunOf<N>& r) {
     const Pair sides = given_of(r, A);
     const int given_angle = given_of(r, ALFA).x;
     const int p = given_angle, q = p == sides.x ? sides.y : sides.x, z = third(sides.x, sides.y);
     // The acute value only; an argument above 1 means no such triangle.
-    r[angle(q)] = angle_of_sines<L>(r[q], r[p], r[angle(p)]);
-    r[angle(z)] = third_angle<L>(r[angle(p)], r[angle(q)]);
+    r[angle(q)] = angle_of_sines<N>(r[q], r[p], r[angle(p)]);
+    r[angle(z)] = third_angle<N>(r[angle(p)], r[angle(q)]);
     if (z == C)
-        r[C] = leg_of_angles<L>(r[A], r[ALFA], r[GAMA]);
+        r[C] = leg_of_angles<N>(r[A], r[ALFA], r[GAMA]);
     else if (z == B)
-        r[B] = law_of_cosines<L>(r[A], r[C], r[BETA]);
+        r[B] = law_of_cosines<N>(r[A], r[C], r[BETA]);
     else
-        r[A] = law_of_cosines<L>(r[B], r[C], r[ALFA]);
+        r[A] = law_of_cosines<N>(r[B], r[C], r[ALFA]);
     finish_by_heron(r);
-}
+};
 
-void two_angles_and_side(Run& r)
-{
+constexpr auto two_angles_and_side = []<typename N>(RunOf<N>& r) {
     const Pair p = given_of(r, ALFA);
-    r[angle(third(p.x, p.y))] = third_angle<L>(r[angle(p.x)], r[angle(p.y)]);
+    r[angle(third(p.x, p.y))] = third_angle<N>(r[angle(p.x)], r[angle(p.y)]);
     if (r.given(A)) {
-        r[B] = leg_of_angles<L>(r[A], r[ALFA], r[BETA]);
-        r[C] = law_of_cosines<L>(r[A], r[B], r[GAMA]);
+        r[B] = leg_of_angles<N>(r[A], r[ALFA], r[BETA]);
+        r[C] = law_of_cosines<N>(r[A], r[B], r[GAMA]);
     } else if (r.given(B)) {
-        r[A] = leg_of_angles<L>(r[B], r[BETA], r[ALFA]);
-        r[C] = law_of_cosines<L>(r[A], r[B], r[GAMA]);
+        r[A] = leg_of_angles<N>(r[B], r[BETA], r[ALFA]);
+        r[C] = law_of_cosines<N>(r[A], r[B], r[GAMA]);
     } else {
-        r[B] = leg_of_angles<L>(r[C], r[GAMA], r[BETA]);
-        r[A] = law_of_cosines<L>(r[B], r[C], r[ALFA]);
+        r[B] = leg_of_angles<N>(r[C], r[GAMA], r[BETA]);
+        r[A] = law_of_cosines<N>(r[B], r[C], r[ALFA]);
     }
     finish_by_heron(r);
-}
+};
 
 // --- full rows by the area: its checks close the input stage
 
-bool heights_positive(const Run& r) { return r[VA] > 0 && r[VB] > 0 && r[VC] > 0; }
+template <typename N>
+bool heights_positive(const RunOf<N>& r)
+{
+    return r[VA] > 0 && r[VB] > 0 && r[VC] > 0;
+}
 
 // Sides x and y and S: the angle between them is the acute one.
-void two_sides_and_area_of(Run& r, int x, int y)
+template <typename N>
+void two_sides_and_area_of(RunOf<N>& r, int x, int y)
 {
     sorted(x, y);
-    r[angle(third(x, y))] = angle_of_area<L>(r[S], r[x], r[y]);
+    r[angle(third(x, y))] = angle_of_area<N>(r[S], r[x], r[y]);
     two_sides_and_between(r, x, y);
     complete(r, false);
 }
 
-void side_height_and_second(Run& r)
-{
+constexpr auto side_height_and_second = []<typename N>(RunOf<N>& r) {
     int x = 0;
     while (!(r.given(x) && r.given(height(x))))
         ++x;
-    r[S] = half_product<L>(r[x], r[height(x)]);
+    r[S] = half_product<N>(r[x], r[height(x)]);
     int y = 0;
     while (y == x || !(r.given(y) || r.given(height(y))))
         ++y;
     if (!r.given(y))
-        r[y] = height_of_area<L>(r[S], r[height(y)]);
+        r[y] = height_of_area<N>(r[S], r[height(y)]);
     two_sides_and_area_of(r, x, y);
     r.check(heights_positive(r));
     final_check(r);
-}
+};
 
-void two_sides_and_area(Run& r)
-{
+constexpr auto two_sides_and_area = []<typename N>(RunOf<N>& r) {
     const Pair p = given_of(r, A);
     two_sides_and_area_of(r, p.x, p.y);
     r.check(r[S] > 0);
     final_check(r);
-}
+};
 
 // The angle k with the area and the side x next to it (given or from its
 // height): the other side next to k follows from the area.
-void angle_area_and_side_of(Run& r, int k, int x)
+template <typename N>
+void angle_area_and_side_of(RunOf<N>& r, int k, int x)
 {
     if (!r.given(x))
-        r[x] = height_of_area<L>(r[S], r[height(x)]);
+        r[x] = height_of_area<N>(r[S], r[height(x)]);
     int y = third(k, x);
-    r[y] = side_of_area<L>(r[S], r[angle(k)], r[x]);
+    r[y] = side_of_area<N>(r[S], r[angle(k)], r[x]);
     sorted(x, y);
     two_sides_and_between(r, x, y);
     complete(r, false);
@@ -242,7 +248,8 @@ void angle_area_and_side_of(Run& r, int k, int x)
     final_check(r);
 }
 
-int the_side_next_to(const Run& r, int k)
+template <typename N>
+int the_side_next_to(const RunOf<N>& r, int k)
 {
     for (int i = A; i <= C; ++i)
         if (i != k && (r.given(i) || r.given(height(i))))
@@ -250,29 +257,26 @@ int the_side_next_to(const Run& r, int k)
     return -1;
 }
 
-void angle_area_and_side(Run& r)
-{
+constexpr auto angle_area_and_side = []<typename N>(RunOf<N>& r) {
     const int k = given_of(r, ALFA).x;
     angle_area_and_side_of(r, k, the_side_next_to(r, k));
-}
+};
 
-void side_height_of_other_and_area(Run& r)
-{
+constexpr auto side_height_of_other_and_area = []<typename N>(RunOf<N>& r) {
     const int x = given_of(r, A).x;
     const int h = given_of(r, VA).x;
-    r[h] = height_of_area<L>(r[S], r[height(h)]);
+    r[h] = height_of_area<N>(r[S], r[height(h)]);
     two_sides_and_area_of(r, x, h);
     r.check(heights_positive(r) && r[S] > 0);
     final_check(r);
-}
+};
 
-void angle_side_and_its_height(Run& r)
-{
+constexpr auto angle_side_and_its_height = []<typename N>(RunOf<N>& r) {
     const int k = given_of(r, ALFA).x;
     const int x = given_of(r, A).x;
-    r[S] = half_product<L>(r[x], r[height(x)]);
+    r[S] = half_product<N>(r[x], r[height(x)]);
     angle_area_and_side_of(r, k, x);
-}
+};
 
 const Row kRows[] = {
     // 1: two angles
@@ -362,6 +366,7 @@ const Figure& general_triangle()
 {
     static const Figure f{
         .page = "trojuhelnik_desk",
+        .title = "Obecný trojúhelník",
         .fields = quantities("trojuhelnik_desk"),
         .reading = Reading::ByText,
         .rows = kRows,

@@ -1,6 +1,7 @@
 // Cone, page `kuzel_desk`: two of radius, height, slant height and volume;
 // the surface is never a given value. Intermediates are not rounded.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -20,43 +21,47 @@ const declare::Entry kFields[] = {
     declare::quantity("kuz_vv", "V =", "objem", 1, 1, "³"),
 };
 
-void surface(Values& v) { v[S] = keep(cone_surface<L>(v[R], v[SL])); }
+template <typename T>
+void surface(ValuesOf<T>& v)
+{
+    v[S] = keep(cone_surface<T>(v[R], v[SL]));
+}
 
 // The slant height is the hypotenuse over the radius and the height.
-void slant_over_radius(Values& v, int) { require(v[SL] > v[R]); }
-void slant_over_height(Values& v, int) { require(v[SL] > v[H]); }
+constexpr auto slant_over_radius = []<typename T>(ValuesOf<T>& v, int) { require(v[SL] > v[R]); };
+constexpr auto slant_over_height = []<typename T>(ValuesOf<T>& v, int) { require(v[SL] > v[H]); };
 
 const Case kCases[] = {
     {bits(R, H),
-     [](Values& v, int) {
-         v[SL] = keep(cone_slant<L>(v[R], v[H]));
-         v[V] = keep(cone_volume<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[SL] = keep(cone_slant<T>(v[R], v[H]));
+         v[V] = keep(cone_volume<T>(v[R], v[H]));
          surface(v);
      }},
     {bits(R, SL),
-     [](Values& v, int) {
-         v[H] = keep(cone_leg<L>(v[SL], v[R]));
-         v[V] = keep(cone_volume<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[H] = keep(cone_leg<T>(v[SL], v[R]));
+         v[V] = keep(cone_volume<T>(v[R], v[H]));
          surface(v);
      },
      slant_over_radius},
     {bits(H, SL),
-     [](Values& v, int) {
-         v[R] = keep(cone_leg<L>(v[SL], v[H]));
-         v[V] = keep(cone_volume<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[R] = keep(cone_leg<T>(v[SL], v[H]));
+         v[V] = keep(cone_volume<T>(v[R], v[H]));
          surface(v);
      },
      slant_over_height},
     {bits(R, V),
-     [](Values& v, int) {
-         v[H] = keep(cone_height<L>(v[R], v[V]));
-         v[SL] = keep(cone_slant<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[H] = keep(cone_height<T>(v[R], v[V]));
+         v[SL] = keep(cone_slant<T>(v[R], v[H]));
          surface(v);
      }},
     {bits(H, V),
-     [](Values& v, int) {
-         v[R] = keep(cone_radius<L>(v[H], v[V]));
-         v[SL] = keep(cone_slant<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[R] = keep(cone_radius<T>(v[H], v[V]));
+         v[SL] = keep(cone_slant<T>(v[R], v[H]));
          surface(v);
      }},
 };
@@ -65,7 +70,7 @@ const Case kCases[] = {
 
 const Solid& cone()
 {
-    static const Solid s{"kuzel_desk", kFields, kCases};
+    static const Solid s{"kuzel_desk", "Kužel", kFields, kCases};
     return s;
 }
 

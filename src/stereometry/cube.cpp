@@ -1,5 +1,6 @@
 // Cube, page `krychle_desk`: one given value, every other field from the edge.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -19,31 +20,43 @@ const declare::Entry kFields[] = {
 };
 
 // The other three from the edge, in the order each case needs them.
-void diagonal(Values& v) { v[U] = keep(cube_diagonal<L>(v[A])); }
-void volume(Values& v) { v[V] = keep(cube_volume<L>(v[A])); }
-void surface(Values& v) { v[S] = keep(cube_surface<L>(v[A])); }
+template <typename T>
+void diagonal(ValuesOf<T>& v)
+{
+    v[U] = keep(cube_diagonal<T>(v[A]));
+}
+template <typename T>
+void volume(ValuesOf<T>& v)
+{
+    v[V] = keep(cube_volume<T>(v[A]));
+}
+template <typename T>
+void surface(ValuesOf<T>& v)
+{
+    v[S] = keep(cube_surface<T>(v[A]));
+}
 
 const Case kCases[] = {
-    {bits(A), [](Values& v, int) {
+    {bits(A), []<typename T>(ValuesOf<T>& v, int) {
          diagonal(v);
          volume(v);
          surface(v);
      }},
     {bits(U),
-     [](Values& v, int n) {
-         v[A] = rounded(cube_edge_of_diagonal<L>(v[U]), n);
+     []<typename T>(ValuesOf<T>& v, int n) {
+         v[A] = rounded(cube_edge_of_diagonal<T>(v[U]), n);
          volume(v);
          surface(v);
      }},
     {bits(V),
-     [](Values& v, int n) {
-         v[A] = rounded(cube_edge_of_volume<L>(v[V]), n);
+     []<typename T>(ValuesOf<T>& v, int n) {
+         v[A] = rounded(cube_edge_of_volume<T>(v[V]), n);
          diagonal(v);
          surface(v);
      }},
     {bits(S),
-     [](Values& v, int n) {
-         v[A] = rounded(cube_edge_of_surface<L>(v[S]), n);
+     []<typename T>(ValuesOf<T>& v, int n) {
+         v[A] = rounded(cube_edge_of_surface<T>(v[S]), n);
          volume(v);
          diagonal(v);
      }},
@@ -53,7 +66,7 @@ const Case kCases[] = {
 
 const Solid& cube()
 {
-    static const Solid s{"krychle_desk", kFields, kCases};
+    static const Solid s{"krychle_desk", "Krychle", kFields, kCases};
     return s;
 }
 

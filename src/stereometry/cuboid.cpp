@@ -1,6 +1,7 @@
 // Cuboid, page `kvadr_desk`: three edges, or two edges with the diagonal or
 // the volume.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -21,12 +22,21 @@ const declare::Entry kFields[] = {
     declare::quantity("kva_v", "V =", "objem", 1, 2, "³"),
 };
 
-void volume(Values& v) { v[V] = keep(cuboid_volume<L>(v[A], v[B], v[C])); }
-void surface(Values& v)
+template <typename T>
+void volume(ValuesOf<T>& v)
 {
-    v[S] = keep(cuboid_surface<L>(v[A], v[B], v[C]));
+    v[V] = keep(cuboid_volume<T>(v[A], v[B], v[C]));
 }
-void diagonal(Values& v) { v[U] = keep(cuboid_diagonal<L>(v[A], v[B], v[C])); }
+template <typename T>
+void surface(ValuesOf<T>& v)
+{
+    v[S] = keep(cuboid_surface<T>(v[A], v[B], v[C]));
+}
+template <typename T>
+void diagonal(ValuesOf<T>& v)
+{
+    v[U] = keep(cuboid_diagonal<T>(v[A], v[B], v[C]));
+}
 
 // The two edges given beside `Missing`.
 template <int Missing>
@@ -37,39 +47,35 @@ constexpr int second_other = Missing == C ? B : C;
 // The diagonal must be longer than every face diagonal; a diagonal shorter
 // than the given face already fails in the square root.
 template <int Missing>
-void edge_from_diagonal(Values& v, int places)
-{
+constexpr auto edge_from_diagonal = []<typename T>(ValuesOf<T>& v, int places) {
     constexpr int x = first_other<Missing>, y = second_other<Missing>;
-    v[Missing] = rounded(cuboid_edge_of_diagonal<L>(v[U], v[x], v[y]), places);
+    v[Missing] = rounded(cuboid_edge_of_diagonal<T>(v[U], v[x], v[y]), places);
     require(v[A] > 0 && v[B] > 0 && v[C] > 0);
-    require(face_diagonal<L>(v[A], v[B]) < v[U]);
-    require(face_diagonal<L>(v[A], v[C]) < v[U]);
-    require(face_diagonal<L>(v[B], v[C]) < v[U]);
-}
+    require(face_diagonal<T>(v[A], v[B]) < v[U]);
+    require(face_diagonal<T>(v[A], v[C]) < v[U]);
+    require(face_diagonal<T>(v[B], v[C]) < v[U]);
+};
 
 template <int Missing>
-void edge_from_volume(Values& v, int places)
-{
+constexpr auto edge_from_volume = []<typename T>(ValuesOf<T>& v, int places) {
     constexpr int x = first_other<Missing>, y = second_other<Missing>;
-    v[Missing] = rounded(cuboid_edge_of_volume<L>(v[V], v[x], v[y]), places);
+    v[Missing] = rounded(cuboid_edge_of_volume<T>(v[V], v[x], v[y]), places);
     require(v[Missing] > 0);
-}
+};
 
-void from_diagonal(Values& v, int)
-{
+constexpr auto from_diagonal = []<typename T>(ValuesOf<T>& v, int) {
     volume(v);
     surface(v);
-}
+};
 
-void from_volume(Values& v, int)
-{
+constexpr auto from_volume = []<typename T>(ValuesOf<T>& v, int) {
     surface(v);
     diagonal(v);
-}
+};
 
 const Case kCases[] = {
     {bits(A, B, C),
-     [](Values& v, int) {
+     []<typename T>(ValuesOf<T>& v, int) {
          volume(v);
          surface(v);
          diagonal(v);
@@ -86,7 +92,7 @@ const Case kCases[] = {
 
 const Solid& cuboid()
 {
-    static const Solid s{"kvadr_desk", kFields, kCases};
+    static const Solid s{"kvadr_desk", "Kvádr", kFields, kCases};
     return s;
 }
 

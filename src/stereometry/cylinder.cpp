@@ -1,6 +1,7 @@
 // Cylinder, page `valec_desk`: two of radius, height and volume; the surface
 // is never a given value. Intermediates are not rounded.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -21,19 +22,19 @@ const declare::Entry kFields[] = {
 
 const Case kCases[] = {
     {bits(R, H),
-     [](Values& v, int) {
-         v[V] = keep(cylinder_volume<L>(v[R], v[H]));
-         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[V] = keep(cylinder_volume<T>(v[R], v[H]));
+         v[S] = keep(cylinder_surface<T>(v[R], v[H]));
      }},
     {bits(R, V),
-     [](Values& v, int) {
-         v[H] = keep(cylinder_height<L>(v[R], v[V]));
-         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[H] = keep(cylinder_height<T>(v[R], v[V]));
+         v[S] = keep(cylinder_surface<T>(v[R], v[H]));
      }},
     {bits(H, V),
-     [](Values& v, int) {
-         v[R] = keep(cylinder_radius<L>(v[H], v[V]));
-         v[S] = keep(cylinder_surface<L>(v[R], v[H]));
+     []<typename T>(ValuesOf<T>& v, int) {
+         v[R] = keep(cylinder_radius<T>(v[H], v[V]));
+         v[S] = keep(cylinder_surface<T>(v[R], v[H]));
      }},
 };
 
@@ -41,7 +42,7 @@ const Case kCases[] = {
 
 const Solid& cylinder()
 {
-    static const Solid s{"valec_desk", kFields, kCases};
+    static const Solid s{"valec_desk", "Válec", kFields, kCases};
     return s;
 }
 

@@ -1,6 +1,7 @@
 // Pyramid over a regular n-gon, page `jehlan_desk`: n and the base edge with
 // one of the height, the face height and the volume. n is read as typed.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -22,57 +23,68 @@ const declare::Entry kFields[] = {
 };
 
 // n must be a whole number of vertices, at least a triangle.
-void whole_n(Values& v, int)
-{
-    require(v[N] == static_cast<double>(trunc_int64(v[N])));
+constexpr auto whole_n = []<typename T>(ValuesOf<T>& v, int) {
+    require(decimal(v[N]) == static_cast<double>(trunc_int64(decimal(v[N]))));
     require(v[N] > 2);
-}
-
-struct Base {
-    double area;     // P
-    double inradius; // rho
 };
 
-Base base(const Values& v)
+template <typename T>
+struct Base {
+    T area;     // P
+    T inradius; // rho
+};
+
+// Each kept as a double, as the page keeps it.
+template <typename T>
+Base<T> base(ValuesOf<T>& v)
 {
-    const long double n = v[N], a = v[A];
-    const double beta = keep(pyramid_half_angle(n));
-    const double area = keep(polygon_area<L>(a, n, beta));
-    const double inradius = keep(height_of_area<L>(area, a * n));
+    const T n = v[N], a = v[A];
+    const T beta = v.let("β", keep(pyramid_half_angle(n)));
+    const T area = v.let("Sp", keep(polygon_area<T>(a, n, beta)));
+    const T inradius = v.let("ρ", keep(height_of_area<T>(area, a * n)));
     return {area, inradius};
 }
 
-void volume(Values& v, const Base& b) { v[V] = keep(pyramid_volume<L>(v[H], b.area)); }
-void face_height(Values& v, const Base& b) { v[SF] = keep(pyramid_face_height<L>(b.inradius, v[H])); }
-void surface(Values& v, const Base& b)
+template <typename T>
+void volume(ValuesOf<T>& v, const Base<T>& b)
 {
-    v[S] = keep(pyramid_surface<L>(b.area, v[N], v[A], v[SF]));
+    v[V] = keep(pyramid_volume<T>(v[H], b.area));
+}
+template <typename T>
+void face_height(ValuesOf<T>& v, const Base<T>& b)
+{
+    v[SF] = keep(pyramid_face_height<T>(b.inradius, v[H]));
+}
+template <typename T>
+void surface(ValuesOf<T>& v, const Base<T>& b)
+{
+    v[S] = keep(pyramid_surface<T>(b.area, v[N], v[A], v[SF]));
 }
 
 const Case kCases[] = {
     {bits(N, A, H),
-     [](Values& v, int) {
-         const Base b = base(v);
+     []<typename T>(ValuesOf<T>& v, int) {
+         const Base<T> b = base(v);
          volume(v, b);
          face_height(v, b);
          surface(v, b);
      },
      whole_n},
     {bits(N, A, SF),
-     [](Values& v, int places) {
-         const Base b = base(v);
+     []<typename T>(ValuesOf<T>& v, int places) {
+         const Base<T> b = base(v);
          // A face lower than the inradius has no height; one equal to it gives 0.
          guarded_read(kRefused, [&] {
-             v[H] = rounded(pyramid_height_of_face<L>(v[SF], b.inradius), places);
+             v[H] = rounded(pyramid_height_of_face<T>(v[SF], b.inradius), places);
          });
          volume(v, b);
          surface(v, b);
      },
      whole_n},
     {bits(N, A, V),
-     [](Values& v, int) {
-         const Base b = base(v);
-         v[H] = keep(pyramid_height_of_volume<L>(v[V], b.area));
+     []<typename T>(ValuesOf<T>& v, int) {
+         const Base<T> b = base(v);
+         v[H] = keep(pyramid_height_of_volume<T>(v[V], b.area));
          face_height(v, b);
          surface(v, b);
      },
@@ -83,7 +95,7 @@ const Case kCases[] = {
 
 const Solid& pyramid()
 {
-    static const Solid s{"jehlan_desk", kFields, kCases, bits(N)};
+    static const Solid s{"jehlan_desk", "Jehlan", kFields, kCases, bits(N)};
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "stereometry/solids.h"
 #include "model/declare.h"
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 
 #include <vector>
 
@@ -52,12 +53,38 @@ void compute_solid(WindowModel& m, const Solid& solid)
             m.setText(name_of(solid.fields[i]), texts[i]);
 
     Solved solved{QString::fromUtf8(solid.page), index_of(solid.cases, match), filled, {}, {}};
+    solved.places = places;
     for (std::size_t i = 0; i < count; ++i) {
         solved.names.push_back(name_of(solid.fields[i]));
-        solved.values.push_back(v[i]);
+        solved.values.push_back(v[static_cast<int>(i)]);
+        solved.typed.push_back(text(i));
     }
     const QString page = solved.page;
-    m.publish(page, std::move(solved));
+    m.publish(page, solved);
+    m.explain([s = &solid, solved] { return explain_solid(*s, solved); });
+}
+
+Postup explain_solid(const Solid& solid, const Solved& solved)
+{
+    std::vector<QString> captions, keys;
+    for (const declare::Entry& e : solid.fields) {
+        captions.push_back(caption_name(e.caption));
+        keys.push_back(name_of(e));
+    }
+    Tracer tracer(QString::fromUtf8(solid.title), solved, captions, keys);
+    tracer.writes(~solid.asTyped, false);
+    try {
+        fpu_clear();
+        ValuesOf<Traced> v(tracer, solved);
+        const Case& c = solid.cases[static_cast<std::size_t>(solved.row)];
+        if (c.check)
+            c.check(v, solved.places);
+        c.compute(v, solved.places);
+    } catch (...) {
+        // Whatever the run again cannot do, the results still stand.
+        tracer.note(QStringLiteral("Další postup nelze vypsat."));
+    }
+    return tracer.finish();
 }
 
 std::span<const Solid> solids()

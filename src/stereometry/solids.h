@@ -13,18 +13,34 @@
 namespace qvk::stereometry {
 
 inline constexpr int kMaxFields = 6;
-// The values of a solid's fields, by field position.
-using Values = std::array<double, kMaxFields>;
+// The values of a solid's fields, by field position, of type N: long double
+// on the page, Traced for the worked solution (see stereometry/explain.h).
+template <typename N>
+class ValuesOf;
+template <>
+class ValuesOf<long double> {
+public:
+    double& operator[](int field) { return v_[static_cast<std::size_t>(field)]; }
+    double operator[](int field) const { return v_[static_cast<std::size_t>(field)]; }
+    // A value found on the way (named in the worked solution).
+    long double let(const char*, long double x) const { return x; }
+
+private:
+    std::array<double, kMaxFields> v_{};
+};
+using Values = ValuesOf<long double>;
 
 // One accepted combination of filled fields (bit i: field i is filled).
 // `compute` finds the unknowns from the rounded given values; `check`, run
 // after every given value has passed "> 0", holds the case's own checks and
-// whatever they need computed first.
-using Step = void (*)(Values& values, int places);
+// whatever they need computed first. Both are written once over N and take
+// the places values are rounded to.
+using Step = Twofold<ValuesOf, int>;
 using Case = Combination<Step>;
 
 struct Solid {
     const char* page;                 // the page widget in `d3_page`
+    const char* title;                // the solid's name, heading its worked solution
     // Its quantities, declared, cleared and placed on its sheet's two columns
     // from here; bit i of a case is field i.
     std::span<const declare::Entry> fields;

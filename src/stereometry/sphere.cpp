@@ -1,6 +1,7 @@
 // Sphere, page `koule_desk`: one given value, everything else from the
 // rounded radius. A given volume is recomputed from it.
 #include "stereometry/cases.h"
+#include "stereometry/explain.h"
 #include "stereometry/formulas.h"
 
 namespace qvk::stereometry {
@@ -19,32 +20,44 @@ const declare::Entry kFields[] = {
 using namespace formulas;
 using L = long double;
 
-void diameter(Values& v) { v[D] = keep(sphere_diameter<L>(v[R])); }
-void surface(Values& v) { v[S] = keep(sphere_surface<L>(v[R])); }
-void volume(Values& v) { v[V] = keep(sphere_volume<L>(v[R])); }
+template <typename T>
+void diameter(ValuesOf<T>& v)
+{
+    v[D] = keep(sphere_diameter<T>(v[R]));
+}
+template <typename T>
+void surface(ValuesOf<T>& v)
+{
+    v[S] = keep(sphere_surface<T>(v[R]));
+}
+template <typename T>
+void volume(ValuesOf<T>& v)
+{
+    v[V] = keep(sphere_volume<T>(v[R]));
+}
 
 const Case kCases[] = {
     {bits(R),
-     [](Values& v, int) {
+     []<typename T>(ValuesOf<T>& v, int) {
          diameter(v);
          surface(v);
          volume(v);
      }},
     {bits(D),
-     [](Values& v, int places) {
-         v[R] = rounded(sphere_radius_of_diameter<L>(v[D]), places);
+     []<typename T>(ValuesOf<T>& v, int places) {
+         v[R] = rounded(sphere_radius_of_diameter<T>(v[D]), places);
          surface(v);
          volume(v);
      }},
     {bits(S),
-     [](Values& v, int places) {
-         v[R] = rounded(sphere_radius_of_surface<L>(v[S]), places);
+     []<typename T>(ValuesOf<T>& v, int places) {
+         v[R] = rounded(sphere_radius_of_surface<T>(v[S]), places);
          diameter(v);
          volume(v);
      }},
     {bits(V),
-     [](Values& v, int places) {
-         v[R] = rounded(sphere_radius_of_volume<L>(v[V]), places);
+     []<typename T>(ValuesOf<T>& v, int places) {
+         v[R] = rounded(sphere_radius_of_volume<T>(v[V]), places);
          diameter(v);
          volume(v);
          surface(v);
@@ -55,7 +68,7 @@ const Case kCases[] = {
 
 const Solid& sphere()
 {
-    static const Solid s{"koule_desk", kFields, kCases};
+    static const Solid s{"koule_desk", "Koule", kFields, kCases};
     return s;
 }
 
