@@ -401,8 +401,10 @@ const Postup& WindowModel::postup()
     if (postupMaker_) {
         auto make = std::move(postupMaker_);
         postupMaker_ = nullptr;
-        // Not part of any calculation: its flags and faults stay its own.
+        // Not part of any calculation: its flags and faults stay its own,
+        // and what was pending (a view's painting) is not its fault.
         FpuFlagsKept kept;
+        fpu_clear();
         try {
             postup_ = make();
         } catch (...) {
