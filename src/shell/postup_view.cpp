@@ -82,7 +82,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 } // namespace
 
 PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
-    : QWidget(parent), model_(model), scale_(s), chooser_(choose_pdf), printerSetup_(choose_printer)
+    : QWidget(parent), model_(model), chooser_(choose_pdf), printerSetup_(choose_printer)
 {
     setObjectName(QStringLiteral("postup_panel"));
     text_ = new QTextBrowser(this);

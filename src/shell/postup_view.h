@@ -66,7 +66,6 @@ private:
     void addErrorIcon(QTextDocument* document) const;
 
     WindowModel& model_;
-    double scale_;
     QTextBrowser* text_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* pdf_ = nullptr;
