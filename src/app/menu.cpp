@@ -18,6 +18,8 @@ void declare_menu(WindowModel& m)
 {
     item(m, "Aplikace1", "Aplikace");
     item(m, "Kalkulakawin1", "Kalkulačka");
+    // The window's own panel: a button field, so the batch answers list no value for it.
+    item(m, "zobraz_postup", "Postup");
     item(m, "N2", "-");
     item(m, "nastav", "Nastavení ...");
     item(m, "Dal1", "Další nastavení");

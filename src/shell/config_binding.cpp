@@ -44,7 +44,10 @@ ConfigBinding::ConfigBinding(Thlavni& window, config::Locations locations, Resta
         c.load_configuration();
         if (settings_)
             settings_->setDisplaySize(c.displaySize());
+        if (c.postupShown())
+            window_.setPostupShown(true);
     });
+    connect(&window, &Thlavni::postupShownChanged, this, [&c](bool shown) { c.setPostupShown(shown); });
     connect(&window, &Thlavni::applicationMenuAboutToShow, this, [&c] { c.prepare_menu(); });
     for (const Command& command : kCommands)
         window.addCommand(QString::fromLatin1(command.item), [&c, run = command.run] { (c.*run)(); });

@@ -51,6 +51,7 @@ MainMenu build_main_menu(QMainWindow* window)
 
     m.application = submenu(window, m, "Aplikace1", "Aplikace");
     item(window, m.application, m, "Kalkulakawin1", "Kalkulačka", QKeySequence(Qt::CTRL | Qt::Key_K));
+    item(window, m.application, m, "zobraz_postup", "Postup", QKeySequence(Qt::CTRL | Qt::Key_P))->setCheckable(true);
     separator(m.application, m, "N2");
     item(window, m.application, m, "nastav", "Nastavení ...", QKeySequence(Qt::CTRL | Qt::Key_N));
     m.more = submenu(window, m, "Dal1", "Další nastavení");

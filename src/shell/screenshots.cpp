@@ -13,6 +13,7 @@
 #include "shell/settings_dialog.h"
 #include "shell/thlavni.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 
@@ -135,6 +136,44 @@ int main(int argc, char** argv)
     shot(3, {{"zadani_a", "999999999,999999998"}}, "dvecislaClick", "cisla-nsnnsd-vypocteno");
     shot(4, {{"uhly_stupne", ""}, {"uhly_st", "-99999"}, {"uhly_min", "-99999"}, {"uhly_vt", "-99999"}},
          "uhly_vypocetClick", "cisla-uhly-prevedeno");
+
+    // The worked solution beside the pages, on every page after its first
+    // calculate button (a refusal shows as one); the quadratic as it starts.
+    model.setIndex(QStringLiteral("rovnice"), 0);
+    model.listing_close();
+    window.setPostupShown(true);
+    // The solution is drawn after the page, its scroll bar a few rounds later.
+    const auto drawn = [] {
+        for (int round = 0; round < 4; ++round)
+            QApplication::processEvents();
+    };
+    {
+        qvk::RecordingHost quiet; // no message box waits for an answer
+        model.setHost(&quiet);
+        for (const qvk::app::Page& page : qvk::app::page_table()) {
+            if (page.holds || !page.declare)
+                continue;
+            const QString name = QString::fromLatin1(page.name);
+            qvk::app::show_page(model, registry, name);
+            QApplication::processEvents();
+            const qvk::app::Page* holder = qvk::app::holder_of(page);
+            QString button = holder && holder->frame ? QString::fromLatin1(holder->frame->compute) : QString();
+            if (QWidget* shown = button.isEmpty() ? window.findChild<QWidget*>(name) : nullptr)
+                for (const QAbstractButton* b : shown->findChildren<QAbstractButton*>())
+                    if (model.has(b->objectName()) && model.field(b->objectName()).calculates) {
+                        button = b->objectName();
+                        break;
+                    }
+            if (button.isEmpty())
+                continue;
+            window.binding().fire(button + QStringLiteral("Click"));
+            drawn();
+            ok &= save(&window, out, QStringLiteral("postup-") + name);
+        }
+        model.setHost(&window.host());
+        model.listing_close();
+    }
+    window.setPostupShown(false);
 
     window.settingsDialog()->setDisplaySize(size);
     window.settingsDialog()->load();

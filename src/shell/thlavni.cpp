@@ -7,6 +7,7 @@
 #include "shell/help_window.h"
 #include "shell/listing_window.h"
 #include "shell/pages/page_classes.h"
+#include "shell/postup_view.h"
 #include "shell/settings_dialog.h"
 #include "shell/widgets.h"
 
@@ -30,6 +31,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
 #include <iterator>
 #include <stdexcept>
 #include <type_traits>
@@ -85,13 +87,16 @@ Thlavni::Thlavni(WindowModel& model, Registry& registry, QWidget* parent)
     if (const QScreen* s = screen())
         workArea_ = edges(s->availableVirtualGeometry());
 
-    druh_ = new QTabWidget(this);
+    // The pages stay where they are when the panel beside them shows.
+    client_ = new QWidget(this);
+    druh_ = new QTabWidget(client_);
     druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
     // The pages not on show are built when first chosen, and bound then.
     add_pages(druh_, model_, scale_, [this](QWidget* page) { binding_.bindTree(page); });
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
-    setCentralWidget(druh_);
+    client_->setFixedSize(druh_->size());
+    setCentralWidget(client_);
     buildMenu();
     binding_.bindTree(druh_);
     new EquationPaste(model_, this);
@@ -117,6 +122,18 @@ Thlavni::Thlavni(WindowModel& model, Registry& registry, QWidget* parent)
             self->followPage();
     });
 
+    model_.observe([self = QPointer<Thlavni>(this)](const QString& name) {
+        if (!self)
+            return;
+        if (name == WindowModel::kPostup) {
+            const app::Page* page = app::page_on_show(self->model_);
+            self->postupPage_ = page ? QString::fromLatin1(page->name) : QString();
+            self->followPostup();
+        } else if (self->postup_ && self->model_.has(name) && self->model_.field(name).kind == Kind::Pages) {
+            self->followPostup();
+        }
+    });
+
     // Menu keys take precedence over the keys of the focused field (Ctrl+X, Ctrl+K).
     qApp->installEventFilter(this);
 }
@@ -139,6 +156,7 @@ void Thlavni::buildMenu()
     addCommand(QStringLiteral("Konec1"), [this] { close(); });
     addCommand(QStringLiteral("oprog_button"), [this] { aboutBox()->show_about(); });
     connect(menu_.application, &QMenu::aboutToShow, this, &Thlavni::applicationMenuAboutToShow);
+    addCommand(QString::fromLatin1(kPostupItem), [this] { setPostupShown(model_.checked(QString::fromLatin1(kPostupItem))); });
 
     // The graph is the shell's own: no field of the page, no handler.
     graphAction_ = new QAction(QStringLiteral("Graf"), this);
@@ -205,6 +223,78 @@ void Thlavni::followSolve(const QString& event)
         g.good = scene;
     if (graphOf_ == page)
         graphWindow()->showScene(scene);
+}
+
+bool Thlavni::postupShown() const { return postup_ && !postup_->isHidden(); }
+
+PostupView* Thlavni::postupView()
+{
+    if (!postup_) {
+        postup_ = new PostupView(model_, scale_, client_);
+        postup_->setGeometry(druh_->width(), 0, scaled(PostupView::kWidth, scale_), druh_->height());
+        postup_->hide();
+    }
+    return postup_;
+}
+
+void Thlavni::setPostupShown(bool shown)
+{
+    const QString item = QString::fromLatin1(kPostupItem);
+    if (shown == postupShown()) {
+        model_.setChecked(item, shown);
+        return;
+    }
+    const int before = width();
+    if (shown) {
+        PostupView* view = postupView();
+        client_->setFixedSize(druh_->width() + view->width(), druh_->height());
+        view->show();
+    } else {
+        postup_->hide();
+        client_->setFixedSize(druh_->size());
+    }
+    const QRect frame = frameGeometry();
+    setFixedSize(client_->width(), height());
+    // Widened by the panel, the window stays on the screen; the pages move
+    // only when it would not.
+    const int right = frame.left() + frame.width() + width() - before;
+    if (shown && isVisible() && workArea_.right > workArea_.left && right > workArea_.right)
+        place(QPoint(std::max(workArea_.left, frame.left() - (right - workArea_.right)), placedPosition().y()));
+    model_.setChecked(item, shown);
+    followPostup();
+    emit postupShownChanged(shown);
+}
+
+void Thlavni::followPostup()
+{
+    if (!postupShown() || postupPending_)
+        return;
+    // After the page's own fields have painted.
+    postupPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        postupPending_ = false;
+        drawPostup();
+    });
+}
+
+void Thlavni::drawPostup()
+{
+    if (!postupShown())
+        return;
+    const app::Page* page = app::page_on_show(model_);
+    const bool own = page && model_.postupSerial() != 0 && postupPage_ == QLatin1String(page->name);
+    const std::uint64_t drawn = own ? model_.postupSerial() : 0;
+    if (drawn == postupDrawn_ && (drawn != 0 || !postup_->hasPostup()))
+        return;
+    postupDrawn_ = drawn;
+    // The toolkit's painting leaves its own flags: the exact work must not
+    // take them for a fault of its own.
+    FpuFlagsKept kept;
+    fpu_clear();
+    if (own)
+        postup_->showPostup(model_.postup());
+    else
+        postup_->showNothing();
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -22,6 +23,7 @@ namespace qvk::shell {
 
 class GraphWindow;
 class HelpWindow;
+class PostupView;
 class TOprog;
 class Tnastaveni;
 class Tvypis_reseni;
@@ -51,6 +53,13 @@ public:
     // Opens the graph of the page on show, when it has one.
     void showGraph();
 
+    // The "Postup" panel beside the pages: shown, the window is wider by it;
+    // hidden, the window is as it was. Built when first shown.
+    static constexpr const char* kPostupItem = "zobraz_postup";
+    bool postupShown() const;
+    void setPostupShown(bool shown);
+    PostupView* postupView();
+
     // The desktop work area, read when the window was created.
     EdgeRect workArea() const { return workArea_; }
 
@@ -78,6 +87,7 @@ signals:
     void applicationMenuAboutToShow(); // before "Aplikace" opens
     void destroying();                 // when the window goes, before anything is torn down
     void settingsDialogBuilt(Tnastaveni* dialog); // once, when it is first asked for
+    void postupShownChanged(bool shown);
 
 protected:
     bool event(QEvent* event) override;
@@ -98,6 +108,7 @@ private:
     double scale_ = 1.0;
     EdgeRect workArea_;
     MainMenu menu_;
+    QWidget* client_ = nullptr; // the pages, and the panel beside them
     QTabWidget* druh_ = nullptr;
     Tvypis_reseni* listing_ = nullptr;
     Tnastaveni* settings_ = nullptr;
@@ -119,6 +130,14 @@ private:
     void showGraphOf(int page);
     void followSolve(const QString& event);
     void followPage();
+    // The worked solution is made and drawn only while the panel is on show,
+    // after the page has painted its results.
+    PostupView* postup_ = nullptr;
+    QString postupPage_;            // the page whose calculation the model explains
+    std::uint64_t postupDrawn_ = 0; // the explanation on show (0: none)
+    bool postupPending_ = false;
+    void followPostup();
+    void drawPostup();
     ProgramFinder find_ = find_on_path;
     ProgramStarter start_ = start_detached;
     bool activated_ = false;

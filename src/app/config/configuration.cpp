@@ -23,6 +23,7 @@ const QString kSaveAtExit = QStringLiteral("saveconf_end");
 const QString kTitle = kAppTitle;
 const QString kNotDeleted = QStringLiteral("Konfiguraci se nepodařilo odstranit");
 const QString kDisplaySizeKey = QStringLiteral("velikost_zobrazeni");
+const QString kPostupKey = QStringLiteral("zobrazit_postup");
 
 // Page sets restored from the file: key, page set.
 struct PageKey {
@@ -147,6 +148,7 @@ void Configuration::load_configuration()
     model_.setSettings(s);
     model_.setChecked(kSaveAtExit, ini.readBool(kSettings, QStringLiteral("ukladat_konf"), true));
     displaySize_ = display_size_in(ini);
+    postupShown_ = ini.readBool(kSettings, kPostupKey, false);
 
     for (const QString& event : loaded_handlers())
         run_required(model_, registry_, event);
@@ -212,6 +214,8 @@ void Configuration::save_configuration()
     // The plain size needs no key: files of older copies stay as they were.
     if (displaySize_ != kDisplaySizes[0] || ini.value(kSettings, kDisplaySizeKey))
         ini.writeInteger(kSettings, kDisplaySizeKey, displaySize_);
+    if (postupShown_ || ini.value(kSettings, kPostupKey))
+        ini.writeBool(kSettings, kPostupKey, postupShown_);
     ini.save(path); // a failure is silent and leaves the old file
 }
 

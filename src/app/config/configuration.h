@@ -73,6 +73,11 @@ public:
     // a new start, offered at once, with the configuration saved first.
     void choose_display_size(int percent);
 
+    // Whether the "Postup" panel is on show; kept in the file, hidden when
+    // the file does not say.
+    bool postupShown() const { return postupShown_; }
+    void setPostupShown(bool shown) { postupShown_ = shown; }
+
 private:
     WindowModel& model_;
     const Registry& registry_;
@@ -82,6 +87,7 @@ private:
     bool multiUser_ = false;
     bool activated_ = false;
     int displaySize_ = kDisplaySizes[0];
+    bool postupShown_ = false;
 };
 
 // At window creation: an old installation's files beside the program are

@@ -111,6 +111,36 @@ TEST_F(ConfigInWindow, FirstStartWritesTheDefaults)
     EXPECT_TRUE(boxes.seen.isEmpty()) << boxes.seen.join(u'\n').toStdString();
 }
 
+// The "Postup" panel shows as the file keeps it, and the file keeps what the
+// menu item last chose.
+TEST_F(ConfigInWindow, ThePostupPanelIsRememberedFromStartToStart)
+{
+    BoxAnswerer boxes;
+    int narrow = 0;
+    {
+        Start s(where);
+        EXPECT_FALSE(s.window->postupShown()); // a file without the key: hidden
+        narrow = s.window->width();
+        s.trigger("zobraz_postup");
+        EXPECT_TRUE(s.window->postupShown());
+    }
+    EXPECT_EQ(ini(where.normalFile()).value(QStringLiteral("nastaveni"), QStringLiteral("zobrazit_postup")),
+              std::optional(QStringLiteral("1")));
+    {
+        Start s(where);
+        EXPECT_TRUE(s.window->postupShown());
+        EXPECT_TRUE(s.window->binding().action(QStringLiteral("zobraz_postup"))->isChecked());
+        EXPECT_GT(s.window->width(), narrow);
+        s.trigger("zobraz_postup");
+        EXPECT_FALSE(s.window->postupShown());
+        EXPECT_EQ(s.window->width(), narrow);
+    }
+    EXPECT_EQ(ini(where.normalFile()).value(QStringLiteral("nastaveni"), QStringLiteral("zobrazit_postup")),
+              std::optional(QStringLiteral("0")));
+    Start s(where);
+    EXPECT_FALSE(s.window->postupShown());
+}
+
 TEST_F(ConfigInWindow, RestoresPagesPositionAndSettings)
 {
     write(where.normalFile(), "[nastaveni]\r\nhlavni=1\r\ncisla=2\r\nzaokrouhleni=5\r\nvypis_reseni=0\r\n"

@@ -241,7 +241,7 @@ TEST(Names, TheShellsCommandsAreHandlersOfTheWindow)
     const QStringList own = {QStringLiteral("nastavClick"),      QStringLiteral("Konec1Click"),
                              QStringLiteral("oprog_buttonClick"), QStringLiteral("uloz_konfClick"),
                              QStringLiteral("delete_konfClick"), QStringLiteral("moreuser_onClick"),
-                             QStringLiteral("moreuser_offClick")};
+                             QStringLiteral("moreuser_offClick"), QStringLiteral("zobraz_postupClick")};
     WindowModel model;
     Registry registry;
     app::assemble(model, registry);

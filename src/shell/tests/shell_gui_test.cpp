@@ -311,7 +311,8 @@ TEST(Menu, ItemsShortcutsAndSeparators)
         return list;
     };
     EXPECT_EQ(items(m.application),
-              (QStringList{QStringLiteral("Kalkulakawin1=Kalkulačka Ctrl+K"), QStringLiteral("N2=-"),
+              (QStringList{QStringLiteral("Kalkulakawin1=Kalkulačka Ctrl+K"), QStringLiteral("zobraz_postup=Postup Ctrl+P"),
+                           QStringLiteral("N2=-"),
                            QStringLiteral("nastav=Nastavení ... Ctrl+N"), QStringLiteral("Dal1=Další nastavení"),
                            QStringLiteral("uloz_konf=Uložit konfiguraci"), QStringLiteral("N1=-"),
                            QStringLiteral("Konec1=Konec"), QStringLiteral("graf=Graf Ctrl+G")}));
@@ -329,6 +330,10 @@ TEST(Menu, ItemsShortcutsAndSeparators)
     ASSERT_TRUE(save);
     EXPECT_TRUE(save->isCheckable());
     EXPECT_TRUE(save->isChecked());
+    QAction* postup = s.action("zobraz_postup");
+    ASSERT_TRUE(postup);
+    EXPECT_TRUE(postup->isCheckable());
+    EXPECT_FALSE(postup->isChecked());
 }
 
 TEST(Menu, ItemsFollowTheirModelFields)

@@ -903,6 +903,61 @@ TEST_F(ConfigTest, DisplaySizeAlreadyOnShowOrUnchangedAsksNothing)
     EXPECT_TRUE(run.platform.calls.isEmpty());
 }
 
+// The "Postup" panel: key "zobrazit_postup" in "nastaveni"; a file without it
+// (of an older copy) means hidden.
+
+struct StoredPostup {
+    const char* line; // nullptr: a file without the key
+    bool shown;
+};
+
+class PostupShown : public ConfigTest, public ::testing::WithParamInterface<StoredPostup> {};
+
+TEST_P(PostupShown, IsReadAtTheFirstActivation)
+{
+    const StoredPostup c = GetParam();
+    QByteArray file = "[nastaveni]\r\nzaokrouhleni=4\r\n";
+    if (c.line)
+        file += QByteArray(c.line) + "\r\n";
+    write_bytes(normal(), file);
+    Session run(where);
+    EXPECT_FALSE(run.config->postupShown());
+    run.config->load_configuration();
+    EXPECT_EQ(run.config->postupShown(), c.shown);
+    EXPECT_EQ(run.model.settings().zaokrouhleni, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PostupShown,
+                         ::testing::Values(StoredPostup{nullptr, false}, StoredPostup{"zobrazit_postup=1", true},
+                                           StoredPostup{"zobrazit_postup=0", false},
+                                           StoredPostup{"ZOBRAZIT_POSTUP = 1 ", true},
+                                           StoredPostup{"zobrazit_postup=", false},
+                                           StoredPostup{"zobrazit_postup=ano", false}));
+
+TEST_F(ConfigTest, PostupShownIsSavedAndReadBackAndHiddenLeavesOlderFilesAsTheyWere)
+{
+    {
+        Session run(where);
+        run.config->load_configuration();
+        EXPECT_FALSE(read_bytes(normal()).contains("zobrazit_postup"));
+        run.config->setPostupShown(true);
+        run.config->save_at_exit();
+    }
+    EXPECT_TRUE(read_bytes(normal()).contains("ukladat_konf=1\nzobrazit_postup=1\n"));
+    {
+        Session run(where);
+        run.config->load_configuration();
+        EXPECT_TRUE(run.config->postupShown());
+        // Hidden again: the key stays, with its new value.
+        run.config->setPostupShown(false);
+        run.config->save_configuration();
+    }
+    EXPECT_EQ(stored(normal()).value(kNastaveni, QStringLiteral("zobrazit_postup")), QStringLiteral("0"));
+    Session run(where);
+    run.config->load_configuration();
+    EXPECT_FALSE(run.config->postupShown());
+}
+
 TEST(Locations, PathsAndSeparators)
 {
     const QString sep = QDir::separator();
