@@ -10,6 +10,11 @@ Sym sym_of(const Exact& x)
         return Sym::of(t, Sym::Atom);
     if (t.contains(u' ') || t.startsWith(u'−'))
         return Sym::of(t, Sym::Sum);
+    // A lone root or π needs no parentheses in a product: 2 · √3/2.
+    if (t == u"π")
+        return Sym::of(t, Sym::Atom);
+    if (t.startsWith(u'√') && !t.contains(u'/') && !t.contains(u'π') && !t.contains(u'·'))
+        return Sym::of(t, Sym::Power);
     return Sym::of(t, Sym::Product);
 }
 

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QDir>
 
+#include <map>
+
 namespace {
 
 bool save(QWidget* w, const QDir& dir, const QString& name)
@@ -147,6 +149,22 @@ int main(int argc, char** argv)
         for (int round = 0; round < 4; ++round)
             QApplication::processEvents();
     };
+    // A figure or solid is shown solved from a typical set of values.
+    const std::map<QString, std::vector<std::pair<const char*, const char*>>> sample = {
+        {QStringLiteral("trojuhelnik_p_desk"), {{"tp_a", "3"}, {"tp_b", "4"}}},
+        {QStringLiteral("trojuhelnik_desk"), {{"troj_a", "3"}, {"troj_b", "5"}, {"troj_c", "7"}}},
+        {QStringLiteral("ctverec_desk"), {{"ctv_u", "10"}}},
+        {QStringLiteral("obdelnik_desk"), {{"obd_a", "3"}, {"obd_b", "4"}}},
+        {QStringLiteral("rovnobeznik_desk"), {{"rov_a", "4"}, {"rov_b", "2"}, {"rov_alfa", "30"}}},
+        {QStringLiteral("n_uhelnik_desk"), {{"uhe_n", "6"}, {"uhe_a", "1"}}},
+        {QStringLiteral("kruh_desk"), {{"kru_r", "5"}}},
+        {QStringLiteral("krychle_desk"), {{"kry_a", "3"}}},
+        {QStringLiteral("kvadr_desk"), {{"kva_a", "1"}, {"kva_b", "2"}, {"kva_c", "2"}}},
+        {QStringLiteral("jehlan_desk"), {{"jeh_n", "4"}, {"jeh_a", "6"}, {"jeh_v", "4"}}},
+        {QStringLiteral("koule_desk"), {{"kou_r", "3"}}},
+        {QStringLiteral("valec_desk"), {{"val_r", "3"}, {"val_v", "4"}}},
+        {QStringLiteral("kuzel_desk"), {{"kuz_r", "3"}, {"kuz_v", "4"}}},
+    };
     {
         qvk::RecordingHost quiet; // no message box waits for an answer
         model.setHost(&quiet);
@@ -166,6 +184,9 @@ int main(int argc, char** argv)
                     }
             if (button.isEmpty())
                 continue;
+            if (const auto it = sample.find(name); it != sample.end())
+                for (const auto& [field, value] : it->second)
+                    model.setValueText(QString::fromUtf8(field), QString::fromUtf8(value));
             window.binding().fire(button + QStringLiteral("Click"));
             drawn();
             ok &= save(&window, out, QStringLiteral("postup-") + name);
