@@ -3,6 +3,7 @@
 // in milliseconds against the bound of about 50 ms.
 #include "equations/quadratic.h"
 #include "equations/system.h"
+#include "statistics/statistics.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,31 +34,10 @@ void timed(benchmark::State& state, Solve solve, Explain explain)
     state.counters["ratio"] = explaining / solving;
 }
 
-// 26 equations of 12-digit decimals: exact elimination gives up at its bound.
-void BM_ExplainSystem26Decimals(benchmark::State& state)
+// A system of 26 equations with every number drawn by `draw`.
+template <typename Draw>
+qvk::equations::SystemInput system_of(Draw draw)
 {
-    std::mt19937 gen(1);
-    std::uniform_int_distribution<int> whole(-9999, 9999), part(0, 999999);
-    qvk::equations::SystemInput in;
-    const int n = 26;
-    in.given.n = n;
-    in.given.a.assign(n + 1, std::vector<long double>(n + 1, 0));
-    in.given.b.assign(n + 1, 0);
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n + 1; ++j) {
-            const double v = whole(gen) + part(gen) / 1e6;
-            (j <= n ? in.given.a[i][j] : in.given.b[i]) = v;
-        }
-    in.places = 2;
-    timed(state, [&] { return qvk::equations::solve_system(in); },
-          [](const auto& r) { return qvk::equations::explain_system(r); });
-}
-
-// 26 equations of small whole numbers: exact all the way.
-void BM_ExplainSystem26Whole(benchmark::State& state)
-{
-    std::mt19937 gen(2);
-    std::uniform_int_distribution<int> small(-9, 9);
     qvk::equations::SystemInput in;
     const int n = 26;
     in.given.n = n;
@@ -65,10 +45,43 @@ void BM_ExplainSystem26Whole(benchmark::State& state)
     in.given.b.assign(n + 1, 0);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n + 1; ++j)
-            (j <= n ? in.given.a[i][j] : in.given.b[i]) = small(gen);
+            (j <= n ? in.given.a[i][j] : in.given.b[i]) = draw();
     in.places = 2;
+    return in;
+}
+
+void explain_system(benchmark::State& state, const qvk::equations::SystemInput& in)
+{
     timed(state, [&] { return qvk::equations::solve_system(in); },
           [](const auto& r) { return qvk::equations::explain_system(r); });
+}
+
+// 26 equations of 12-digit decimals: exact elimination gives up at its bound.
+void BM_ExplainSystem26Decimals(benchmark::State& state)
+{
+    std::mt19937 gen(1);
+    std::uniform_int_distribution<int> whole(-9999, 9999), part(0, 999999);
+    explain_system(state, system_of([&] { return whole(gen) + part(gen) / 1e6; }));
+}
+
+// 26 equations of small whole numbers: exact as far as the bound allows.
+void BM_ExplainSystem26Whole(benchmark::State& state)
+{
+    std::mt19937 gen(2);
+    std::uniform_int_distribution<int> small(-9, 9);
+    explain_system(state, system_of([&] { return small(gen); }));
+}
+
+// 10,000 values of two decimals (the sort is the page's exchange sort).
+void BM_ExplainStatistics10000(benchmark::State& state)
+{
+    std::mt19937 gen(3);
+    std::uniform_int_distribution<int> hundredths(-999999, 999999);
+    qvk::statistics::StatisticsInput in;
+    for (int i = 0; i < 10000; ++i)
+        in.values.push_back(hundredths(gen) / 100.0);
+    timed(state, [&] { return qvk::statistics::solve_statistics(in); },
+          [](const auto& r) { return qvk::statistics::explain_statistics(r, 2); });
 }
 
 void BM_ExplainQuadratic(benchmark::State& state)
@@ -82,4 +95,5 @@ void BM_ExplainQuadratic(benchmark::State& state)
 
 BENCHMARK(BM_ExplainSystem26Decimals)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExplainSystem26Whole)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExplainStatistics10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExplainQuadratic)->Unit(benchmark::kMicrosecond);

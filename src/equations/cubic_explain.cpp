@@ -79,23 +79,6 @@ std::optional<std::array<long long, 4>> whole_terms(const std::array<Exact, 4>& 
     return out;
 }
 
-QString signed_term(const Exact& k, const QString& x, bool first)
-{
-    if (k == Exact(0))
-        return {};
-    QString w = k.written();
-    const bool negative = w.startsWith(u'−');
-    if (negative)
-        w = w.mid(1);
-    if (w.contains(u' '))
-        w = u'(' + w + u')';
-    if (!x.isEmpty() && w == QLatin1String("1"))
-        w.clear();
-    const QString sign = first ? (negative ? QStringLiteral("−") : QString())
-                               : (negative ? QStringLiteral(" − ") : QStringLiteral(" + "));
-    return sign + w + x;
-}
-
 QString polynomial(const std::vector<Exact>& k)
 {
     static const char* const kPowers[] = {"", "x", "x²", "x³"};

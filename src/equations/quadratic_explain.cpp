@@ -8,28 +8,15 @@ namespace {
 
 const char* const kRelationSigns[] = {"=", "≤", "<", ">", "≥"};
 
-QString term(const Exact& k, const QString& x, bool first)
-{
-    const QString w = k.written();
-    const bool negative = w.startsWith(u'−');
-    QString magnitude = negative ? w.mid(1) : w;
-    if (magnitude.contains(u' '))
-        magnitude = u'(' + magnitude + u')';
-    if (!x.isEmpty() && magnitude == QLatin1String("1"))
-        magnitude.clear();
-    QString sign = first ? (negative ? QStringLiteral("−") : QString()) : (negative ? QStringLiteral(" − ") : QStringLiteral(" + "));
-    return sign + magnitude + x;
-}
-
 // a x² + b x + c with the terms as typed.
 QString problem_text(const QuadraticResult& r)
 {
     const Exact a = Exact::decimal(r.in.a), b = Exact::decimal(r.in.b), c = Exact::decimal(r.in.c);
-    QString t = term(a, QStringLiteral("x²"), true);
+    QString t = signed_term(a, QStringLiteral("x²"), true);
     if (r.in.b != 0)
-        t += term(b, QStringLiteral("x"), false);
+        t += signed_term(b, QStringLiteral("x"), false);
     if (r.in.c != 0)
-        t += term(c, {}, false);
+        t += signed_term(c, {}, false);
     const int rel = r.in.relation;
     return t + u' ' + QString::fromUtf8(rel >= 0 && rel < 5 ? kRelationSigns[rel] : "=") + QStringLiteral(" 0");
 }
@@ -76,7 +63,7 @@ Postup explain_quadratic(const QuadraticResult& r)
             e.step(QStringLiteral("x2"), x2, fmt(r.x2), QStringLiteral("x2res"));
         }
         if (readable(x1.exact) && readable(x2.exact))
-            e.line(QStringLiteral("Rozklad: ") + term(Exact::decimal(r.in.a), QStringLiteral("·"), true).chopped(1) +
+            e.line(QStringLiteral("Rozklad: ") + signed_term(Exact::decimal(r.in.a), QStringLiteral("·"), true).chopped(1) +
                    factor_of(x1.exact) + factor_of(x2.exact));
     } else {
         e.note(QStringLiteral("D < 0: rovnice nemá reálné kořeny; komplexní kořeny:"));

@@ -20,22 +20,8 @@ QString var(int j) { return u'x' + QString::number(j); }
 QString equation(const Row& row, int n)
 {
     QString t;
-    for (int j = 0; j < n; ++j) {
-        if (row[j] == Exact(0))
-            continue;
-        QString w = row[j].written();
-        const bool negative = w.startsWith(u'−');
-        if (negative)
-            w = w.mid(1);
-        if (w.contains(u' '))
-            w = u'(' + w + u')';
-        if (w == QLatin1String("1"))
-            w.clear();
-        else if (w.contains(u'/'))
-            w += u'·';
-        t += (t.isEmpty() ? (negative ? QStringLiteral("−") : QString()) : (negative ? QStringLiteral(" − ") : QStringLiteral(" + "))) +
-             w + var(j + 1);
-    }
+    for (int j = 0; j < n; ++j)
+        t += signed_term(row[j], var(j + 1), t.isEmpty());
     return (t.isEmpty() ? QStringLiteral("0") : t) + QStringLiteral(" = ") + row[n].written();
 }
 
@@ -126,23 +112,10 @@ Postup explain_system(const SystemResult& res)
             continue;
         const Row& row = m[pivotOf[j]];
         QString t = row[n] == Exact(0) && !free.isEmpty() ? QString() : row[n].written();
-        for (int k = 0; k < n; ++k) {
-            if (pivotOf[k] >= 0 || row[k] == Exact(0))
-                continue;
-            // xj = b - sum of the free ones
-            QString w = (-row[k]).written();
-            const bool negative = w.startsWith(u'−');
-            if (negative)
-                w = w.mid(1);
-            if (w.contains(u' '))
-                w = u'(' + w + u')';
-            if (w == QLatin1String("1"))
-                w.clear();
-            else
-                w += u'·';
-            t += (t.isEmpty() ? (negative ? QStringLiteral("−") : QString()) : (negative ? QStringLiteral(" − ") : QStringLiteral(" + "))) +
-                 w + var(k + 1);
-        }
+        // xj = b - the free ones
+        for (int k = 0; k < n; ++k)
+            if (pivotOf[k] < 0)
+                t += signed_term(-row[k], var(k + 1), t.isEmpty());
         e.result(var(j + 1) + QStringLiteral(" = ") + t);
     }
     for (const QString& f : free)

@@ -20,6 +20,25 @@ Sym sym_of(const Exact& x)
 
 bool readable(const Exact& x) { return x.known() && x.written().size() <= kReadableLength; }
 
+QString signed_term(const Exact& k, const QString& x, bool first)
+{
+    if (k == Exact(0))
+        return {};
+    QString w = k.written();
+    const bool negative = w.startsWith(u'−');
+    if (negative)
+        w = w.mid(1);
+    if (w.contains(u' '))
+        w = u'(' + w + u')';
+    if (!x.isEmpty() && w == QLatin1String("1"))
+        w.clear();
+    else if (!x.isEmpty() && w.contains(u'/'))
+        w += u'·';
+    const QString sign = first ? (negative ? QStringLiteral("−") : QString())
+                               : (negative ? QStringLiteral(" − ") : QStringLiteral(" + "));
+    return sign + w + x;
+}
+
 Worked given(const QString& name, double value)
 {
     return {Sym::name(name), Sym(static_cast<long double>(value)), Exact::decimal(value)};

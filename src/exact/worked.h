@@ -80,6 +80,9 @@ Worked given(const QString& name, double value);
 Worked carried(const QString& name, const Exact& exact, const QString& shown);
 // A written form short enough to read.
 bool readable(const Exact& x);
+// One term k·x of a written polynomial or equation: "−" / " − " / " + "
+// before it, the coefficient 1 left out, a sum in parentheses; empty for 0.
+QString signed_term(const Exact& k, const QString& x, bool first);
 
 // Builds a postup line by line.
 class Explainer {
