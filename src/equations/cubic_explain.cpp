@@ -12,7 +12,8 @@ namespace qvk::equations {
 
 namespace {
 
-using Int = __int128;
+// Exact for the candidates of nine digits the search allows.
+__extension__ typedef __int128 Int;
 
 QString fmt(long double v) { return format_number(v); }
 

@@ -52,7 +52,10 @@ void compute_solid(WindowModel& m, const Solid& solid)
         if (!(solid.asTyped & (1u << i)))
             m.setText(name_of(solid.fields[i]), texts[i]);
 
-    Solved solved{QString::fromUtf8(solid.page), index_of(solid.cases, match), filled, {}, {}};
+    Solved solved;
+    solved.page = QString::fromUtf8(solid.page);
+    solved.row = index_of(solid.cases, match);
+    solved.given = filled;
     solved.places = places;
     for (std::size_t i = 0; i < count; ++i) {
         solved.names.push_back(name_of(solid.fields[i]));

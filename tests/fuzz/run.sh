@@ -16,6 +16,7 @@ for target in numeric ini batch numbers grid equation explain; do
   [ -f "$here/$target.dict" ] && dict="-dict=$here/$target.dict"
   # A small quarantine: ASan's default alone would fill the memory limit.
   ASAN_OPTIONS=quarantine_size_mb=16:malloc_context_size=10 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions="$here/../lsan.supp" \
   "$build/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=256 -malloc_limit_mb=256 \
     -timeout=10 -max_len=4096 -print_final_stats=1 $dict \
     -artifact_prefix="$work/findings/" "$work/corpus" "$here/$target/corpus" \
