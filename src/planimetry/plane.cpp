@@ -44,7 +44,7 @@ constexpr Entry kTriangle[] = {
     quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
     // Shown only while two triangles fit (see triangle.cpp).
     {.role = Entry::Switch, .name = kSecondTriangle, .caption = "Tupoúhlý trojúhelník",
-     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {250, 84, 116, 22}},
+     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {31, 112, 200, 22}},
 };
 
 constexpr Entry kSquare[] = {

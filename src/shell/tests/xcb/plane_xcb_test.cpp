@@ -219,6 +219,9 @@ TEST_F(PlanePage, TheSecondTriangleIsOneClickAway)
     ASSERT_TRUE(QTest::qWaitFor([second] { return second->isVisible(); }, 3000));
     EXPECT_FALSE(second->isChecked());
     EXPECT_EQ(second->text(), QStringLiteral("Tupoúhlý trojúhelník"));
+    // Its caption whole, inside the sheet.
+    EXPECT_GE(second->width(), second->sizeHint().width());
+    EXPECT_TRUE(second->parentWidget()->rect().contains(second->geometry()));
     EXPECT_EQ(p.find<QLineEdit>("troj_alfa")->text(), QStringLiteral("45,58"));
     EXPECT_EQ(p.find<QLineEdit>("troj_gama")->text(), QStringLiteral("104,42"));
     EXPECT_EQ(p.find<QLineEdit>("troj_c")->text(), QStringLiteral("13,56"));
