@@ -115,6 +115,7 @@ const Page kPages[] = {
      .caption = "Trojúhelník obecný",
      .anchor = "troj",
      .declare = planimetry::declare_triangle,
+     .handlers = planimetry::register_triangle,
      .item = 1,
      .picture = "troj_obec",
      .compute = planimetry::compute_triangle,

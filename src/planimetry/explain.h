@@ -32,6 +32,7 @@ public:
     void check(bool) const {}
     Traced rounded(const Traced& x) const { return qvk::rounded(x, places_); }
     Traced let(const char* name, const Traced& x) const { return tracer_->let(QString::fromUtf8(name), x); }
+    void note(const char* text) const { tracer_->note(QString::fromUtf8(text)); }
 
 private:
     const Solved& solved_;

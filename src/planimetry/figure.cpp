@@ -87,7 +87,9 @@ void solve(WindowModel& model, const Figure& figure)
     for (int i = 0; i < field_count(figure); ++i)
         texts.push_back(model.text(name(figure, i)));
     const int places = model.settings().zaokrouhleni;
-    Run run(figure, std::move(texts), places, figure.option && model.checked(QString::fromUtf8(figure.option)));
+    const QString option = QString::fromUtf8(figure.option ? figure.option : "");
+    Run run(figure, std::move(texts), places,
+            figure.option && model.checked(option) && model.visible(option));
     if (figure.reading == Reading::ByValue) {
         run.read_by_value();
     } else {

@@ -52,7 +52,8 @@ struct Figure {
     const char* no_match = "Nepřípustná kombinace zadání";        // no row matches
     const char* value_message = "Nejsou zadány číselné hodnoty"; // by value: a field does not convert
     // A check box the computation depends on (the circle's segment instead
-    // of its sector), read with the fields; null: none.
+    // of its sector), read with the fields; hidden, it has no effect. Null:
+    // none.
     const char* option = nullptr;
     // Runs after reading, before the rows are matched (may report an error).
     void (*before_match)(Run&) = nullptr;
@@ -88,6 +89,8 @@ public:
     double rounded(long double x) const;
     // A value found on the way (named in the worked solution).
     long double let(const char*, long double x) const { return x; }
+    // A line of the worked solution only.
+    void note(const char*) const {}
 
 private:
     friend void solve(WindowModel&, const Figure&);

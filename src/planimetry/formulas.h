@@ -85,6 +85,12 @@ N angle_of_sines(const N& x, const N& y, const N& angle_y)
 {
     return by_rule("sinová věta", asin_deg(x / (y / sin_deg(angle_y))));
 }
+// The same angle's obtuse value: the second triangle of the ambiguous case.
+template <typename N>
+N obtuse_angle_of_sines(const N& x, const N& y, const N& angle_y)
+{
+    return by_rule("sinová věta", 180 - asin_deg(x / (y / sin_deg(angle_y))));
+}
 template <typename N>
 N third_angle(const N& x, const N& y)
 {

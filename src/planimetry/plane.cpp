@@ -42,9 +42,9 @@ constexpr Entry kTriangle[] = {
     quantity("troj_gama", "γ", "úhel gama", 2, 2, kDeg),
     quantity("troj_obvod", "O =", "obvod", 0, 3),
     quantity("troj_obsah", "S =", "obsah", 1, 3, kSq),
-    // Never shown; the solver always takes the acute solution.
-    {.role = Entry::Switch, .name = "troj_tup", .caption = "Tupoúhlý trojúhelník",
-     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {250, 84, 116, 22}},
+    // Shown only while two triangles fit (see triangle.cpp).
+    {.role = Entry::Switch, .name = kSecondTriangle, .caption = "Tupoúhlý trojúhelník",
+     .hint = "Řešit jako tupoúhlý trojúhelník", .at = {31, 112, 200, 22}},
 };
 
 constexpr Entry kSquare[] = {
@@ -147,7 +147,12 @@ void declare_right_triangle(WindowModel& m) { declare::declare_all(m, kRightTria
 void declare_triangle(WindowModel& m)
 {
     declare::declare_all(m, kTriangle);
-    m.setVisible(QStringLiteral("troj_tup"), false);
+    m.setVisible(QString::fromLatin1(kSecondTriangle), false);
+}
+
+void register_triangle(Registry& r)
+{
+    r.add(QString::fromLatin1(kSecondTriangle) + QStringLiteral("Click"), second_triangle_clicked);
 }
 
 void declare_square(WindowModel& m) { declare::declare_all(m, kSquare); }
@@ -184,7 +189,11 @@ void compute_trapezoid(WindowModel& m)
 }
 
 void clear_right_triangle(WindowModel& m) { declare::clear_marked(m, kRightTriangle); }
-void clear_triangle(WindowModel& m) { declare::clear_marked(m, kTriangle); }
+void clear_triangle(WindowModel& m)
+{
+    declare::clear_marked(m, kTriangle);
+    clear_second_triangle(m);
+}
 void clear_square(WindowModel& m) { declare::clear_marked(m, kSquare); }
 void clear_rectangle(WindowModel& m) { declare::clear_marked(m, kRectangle); }
 void clear_parallelogram(WindowModel& m) { declare::clear_marked(m, kParallelogram); }

@@ -18,7 +18,12 @@ void declare_right_triangle(WindowModel& model);
 void compute_right_triangle(WindowModel& model);
 void clear_right_triangle(WindowModel& model);
 
+// The check box shown when two triangles fit the given values; checked, the
+// solver takes the one with the obtuse angle.
+inline constexpr char kSecondTriangle[] = "troj_tup";
+
 void declare_triangle(WindowModel& model);
+void register_triangle(Registry& registry);
 void compute_triangle(WindowModel& model);
 void clear_triangle(WindowModel& model);
 

@@ -12,4 +12,9 @@ const Figure& parallelogram();
 const Figure& regular_polygon();
 const Figure& circle();
 
+// The general triangle's check box of the second triangle (plane.h):
+// hidden by the clear; clicked, it solves the last triangle again.
+void clear_second_triangle(WindowModel& model);
+void second_triangle_clicked(WindowModel& model);
+
 } // namespace qvk::planimetry

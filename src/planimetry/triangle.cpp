@@ -5,8 +5,10 @@
 #include "core/fpu.h"
 #include "planimetry/explain.h"
 #include "planimetry/formulas.h"
+#include "planimetry/plane.h"
 #include "planimetry/solvers.h"
 
+#include <bit>
 #include <utility>
 
 namespace qvk::planimetry {
@@ -160,12 +162,38 @@ constexpr auto two_sides_and_included_angle = []<typename N>(RunOf<N>& r) {
     finish_by_heron(r);
 };
 
-constexpr auto two_sides_and_opposite_angle = []<typename N>(RunOf<N>& r) {
+// Row 6: p the given side opposite the given angle, q the other given side.
+struct Opposite {
+    int p = -1, q = -1, z = -1;
+};
+
+template <typename N>
+Opposite opposite_of(const RunOf<N>& r)
+{
     const Pair sides = given_of(r, A);
-    const int given_angle = given_of(r, ALFA).x;
-    const int p = given_angle, q = p == sides.x ? sides.y : sides.x, z = third(sides.x, sides.y);
-    // The acute value only; an argument above 1 means no such triangle.
-    r[angle(q)] = angle_of_sines<N>(r[q], r[p], r[angle(p)]);
+    const int p = given_of(r, ALFA).x;
+    return {p, p == sides.x ? sides.y : sides.x, third(sides.x, sides.y)};
+}
+
+// The law of sines gives the angle opposite q twice (θ and 180 − θ) when q is
+// the longer side and θ is no right angle.
+template <typename N>
+bool two_triangles(const RunOf<N>& r, const Opposite& o, const N& acute)
+{
+    return r[o.q] > r[o.p] && acute < 90;
+}
+
+constexpr auto two_sides_and_opposite_angle = []<typename N>(RunOf<N>& r) {
+    const Opposite o = opposite_of(r);
+    const int p = o.p, q = o.q, z = o.z;
+    // The acute value unless the pupil asked for the second triangle; an
+    // argument above 1 means no such triangle.
+    const N acute = angle_of_sines<N>(r[q], r[p], r[angle(p)]);
+    const bool two = two_triangles(r, o, acute);
+    if (two && r.option())
+        r[angle(q)] = obtuse_angle_of_sines<N>(r[q], r[p], r[angle(p)]);
+    else
+        r[angle(q)] = acute;
     r[angle(z)] = third_angle<N>(r[angle(p)], r[angle(q)]);
     if (z == C)
         r[C] = leg_of_angles<N>(r[A], r[ALFA], r[GAMA]);
@@ -174,6 +202,14 @@ constexpr auto two_sides_and_opposite_angle = []<typename N>(RunOf<N>& r) {
     else
         r[A] = law_of_cosines<N>(r[B], r[C], r[ALFA]);
     finish_by_heron(r);
+    if (!two)
+        return;
+    // The other triangle, for the worked solution only.
+    static const char* const kOther[] = {"a₂", "b₂", "c₂", "", "", "", "α₂", "β₂", "γ₂"};
+    r.note("Zadání vyhovují dva trojúhelníky:");
+    const N other_q = r.let(kOther[angle(q)], 180 - N(r[angle(q)]));
+    const N other_z = r.let(kOther[angle(z)], 180 - N(r[angle(p)]) - other_q);
+    r.let(kOther[z], leg_of_angles<N>(r[p], r[angle(p)], other_z));
 };
 
 constexpr auto two_angles_and_side = []<typename N>(RunOf<N>& r) {
@@ -360,7 +396,49 @@ const Row kRows[] = {
     {of({ALFA, C, VC}), angle_side_and_its_height},
 };
 
+// The check box of the second triangle is on show only while the last solve
+// found two.
+bool found_two(const Run& r)
+{
+    const Mask sides = (Mask{1} << A) | (Mask{1} << B) | (Mask{1} << C);
+    const Mask angles = (Mask{1} << ALFA) | (Mask{1} << BETA) | (Mask{1} << GAMA);
+    const Mask g = r.given_fields();
+    if (std::popcount(g & sides) != 2 || std::popcount(g & angles) != 1 || (g & ~(sides | angles)) != 0)
+        return false;
+    const Opposite o = opposite_of(r);
+    if (!r.given(angle(o.p)))
+        return false; // the angle between the two sides
+    const long double q_angle = r[angle(o.q)];
+    return two_triangles<long double>(r, o, q_angle > 90 ? 180 - q_angle : q_angle);
+}
+
+const QString kSecond = QString::fromLatin1(kSecondTriangle);
+
+void show_second(WindowModel& m, bool two)
+{
+    // Hidden, the box lets go of its mark, so that it shows up unchecked.
+    if (!two && m.visible(kSecond))
+        m.setChecked(kSecond, false);
+    m.setVisible(kSecond, two);
+}
+
+void before_write(WindowModel& m, const Run& r) { show_second(m, found_two(r)); }
+
 } // namespace
+
+void clear_second_triangle(WindowModel& m) { show_second(m, false); }
+
+// Switches between the two triangles of the last solve at once: its given
+// fields as they were typed, the others emptied, solved again.
+void second_triangle_clicked(WindowModel& m)
+{
+    const Solved* last = m.result<Solved>(QString::fromUtf8(general_triangle().page));
+    if (!m.visible(kSecond) || !last)
+        return;
+    for (std::size_t i = 0; i < last->names.size(); ++i)
+        m.setText(last->names[i], (last->given >> i) & 1u ? last->typed[i] : QString());
+    solve(m, general_triangle());
+}
 
 const Figure& general_triangle()
 {
@@ -373,6 +451,8 @@ const Figure& general_triangle()
         .written = {VA, VB, VC, A, B, C, ALFA, BETA, GAMA, O, S},
         .writing = Writing::Positive,
         .no_match = "Nepřípustné zadání",
+        .option = kSecondTriangle,
+        .before_write = before_write,
     };
     return f;
 }

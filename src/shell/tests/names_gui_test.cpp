@@ -52,7 +52,6 @@ const std::map<QString, const char*> kFieldsWithoutWidget = {
 
 // Buttons and check items that run no handler on purpose.
 const std::map<QString, const char*> kClicksWithoutHandler = {
-    {QStringLiteral("troj_tup"), "read when the triangle is computed"},
     {QStringLiteral("saveconf_end"), "the binding turns its mark over; read at exit"},
 };
 

@@ -5,6 +5,7 @@
 #include "shell/help_window.h"
 #include "shell/tests/xcb/x_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QLabel>
@@ -195,6 +196,52 @@ TEST_F(PlanePage, TypedSidesOfAGeneralTriangleAreSolved)
     click(p, compute);
     ASSERT_TRUE(QTest::qWaitFor([&p] { return !p.boxes.seen().isEmpty(); }, 3000));
     EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Nepřípustné zadání."));
+}
+
+// Two sides and an angle opposite the shorter one fit two triangles: the
+// check box shows up, and a click on it swaps the obtuse one in.
+TEST_F(PlanePage, TheSecondTriangleIsOneClickAway)
+{
+    Program p;
+    open_plane_page(p);
+    p.model.setIndex(QStringLiteral("d2_vyber"), 1);
+    p.window->binding().fire(QStringLiteral("d2_vyberChange"));
+    settle();
+    auto* second = p.find<QCheckBox>("troj_tup");
+    EXPECT_FALSE(second->isVisible());
+    click(p, p.find<QLineEdit>("troj_a"));
+    type_text(QStringLiteral("10"));
+    press({QStringLiteral("Tab")});
+    type_text(QStringLiteral("7"));
+    click(p, p.find<QLineEdit>("troj_beta"));
+    type_text(QStringLiteral("30"));
+    press({QStringLiteral("Return")});
+    ASSERT_TRUE(QTest::qWaitFor([second] { return second->isVisible(); }, 3000));
+    EXPECT_FALSE(second->isChecked());
+    EXPECT_EQ(second->text(), QStringLiteral("Tupoúhlý trojúhelník"));
+    // Its caption whole, inside the sheet.
+    EXPECT_GE(second->width(), second->sizeHint().width());
+    EXPECT_TRUE(second->parentWidget()->rect().contains(second->geometry()));
+    EXPECT_EQ(p.find<QLineEdit>("troj_alfa")->text(), QStringLiteral("45,58"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_gama")->text(), QStringLiteral("104,42"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_c")->text(), QStringLiteral("13,56"));
+
+    click(p, second);
+    ASSERT_TRUE(QTest::qWaitFor([&p] { return p.find<QLineEdit>("troj_c")->text() == u"3,76"; }, 3000));
+    EXPECT_TRUE(second->isChecked());
+    EXPECT_EQ(p.find<QLineEdit>("troj_alfa")->text(), QStringLiteral("134,42"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_gama")->text(), QStringLiteral("15,58"));
+    EXPECT_EQ(p.find<QLineEdit>("troj_beta")->text(), QStringLiteral("30"));
+
+    click(p, second);
+    ASSERT_TRUE(QTest::qWaitFor([&p] { return p.find<QLineEdit>("troj_c")->text() == u"13,56"; }, 3000));
+    EXPECT_EQ(p.find<QLineEdit>("troj_alfa")->text(), QStringLiteral("45,58"));
+    EXPECT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
+
+    click(p, p.find<QLineEdit>("troj_a"));
+    press({QStringLiteral("ctrl+x")});
+    EXPECT_EQ(p.find<QLineEdit>("troj_a")->text(), QString());
+    EXPECT_FALSE(second->isVisible());
 }
 
 TEST_F(PlanePage, TheTrapezoidAnswersWithItsInformationBox)
