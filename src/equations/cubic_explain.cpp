@@ -2,6 +2,7 @@
 // found exactly and the quadratic factor left by them, else Cardano's or the
 // trigonometric form with its decimals.
 #include "equations/cubic.h"
+#include "equations/quadratic.h"
 #include "exact/worked.h"
 
 #include <cmath>
@@ -132,10 +133,10 @@ Postup explain_cubic(const CubicResult& res)
         const QString linear = *x0 == Exact(0) ? QStringLiteral("x")
                                                : QStringLiteral("(x") + signed_term(-*x0, {}, false) + u')';
         e.line(QStringLiteral("Rozklad: ") + linear + QStringLiteral(" · (") + polynomial({k[0], b2, c2}) + u')');
-        const Exact disc = b2 * b2 - Exact(4) * k[0] * c2;
-        const Exact w = root(disc);
+        // The quadratic factor by the quadratic page's own formulas.
+        const Exact disc = discriminant(k[0], b2, c2);
         e.line(QStringLiteral("D₂ = b₂² − 4 · a · c₂ = ") + (readable(disc) ? disc.written() : QStringLiteral("…")));
-        const Exact y1 = (-b2 - w) / (Exact(2) * k[0]), y2 = (-b2 + w) / (Exact(2) * k[0]);
+        const Exact y1 = root_minus(k[0], b2, disc), y2 = root_plus(k[0], b2, disc);
         if (readable(y1) && readable(y2))
             e.line(QStringLiteral("x = (−b₂ ± √D₂)/(2 · a) = ") + y1.written() + QStringLiteral("; ") + y2.written());
         roots = {*x0, y1, y2};

@@ -49,12 +49,15 @@ Postup explain_quadratic(const QuadraticResult& r)
     const Worked D = e.step(QStringLiteral("D"), discriminant(a, b, c), fmt(r.D), QStringLiteral("dres"));
 
     e.section(QStringLiteral("Kořeny:"));
+    Exact lo, hi; // the real roots in the page's order, for the solution set
     if (r.realRoots) {
         e.step(QStringLiteral("√D"), root(D), {});
         Worked x1 = root_minus(a, b, D), x2 = root_plus(a, b, D);
         // The page lists the smaller root first.
         if (x1.exact.known() && x2.exact.known() && x1.exact.approx() > x2.exact.approx())
             std::swap(x1, x2);
+        lo = x1.exact;
+        hi = x2.exact;
         if (r.doubleRoot) {
             e.note(QStringLiteral("D = 0: jeden dvojnásobný kořen"));
             e.step(QStringLiteral("x1"), x1, fmt(r.x1), QStringLiteral("x1res"));
@@ -75,10 +78,6 @@ Postup explain_quadratic(const QuadraticResult& r)
     const Worked xv = e.step(QStringLiteral("xV"), vertex_x(a, b), fmt(r.xv), QStringLiteral("vres[0]"));
     const Worked yv = e.step(QStringLiteral("yV"), vertex_y(a, b, c), fmt(r.yv), QStringLiteral("vres[1]"));
 
-    const Exact x1 = r.realRoots ? root_minus(a, b, D).exact : Exact();
-    const Exact x2 = r.realRoots ? root_plus(a, b, D).exact : Exact();
-    const bool swapped = x1.known() && x2.known() && x1.approx() > x2.approx();
-    const Exact lo = swapped ? x2 : x1, hi = swapped ? x1 : x2;
     const QString L = readable(lo) ? lo.written() : fmt(r.x1), U = readable(hi) ? hi.written() : fmt(r.x2);
     e.result(QStringLiteral("Řešení: ") + solution_text(r, L, U));
     e.result(QStringLiteral("Vrchol paraboly: [") + xv.put.text() + QStringLiteral(", ") + yv.put.text() + u']');
