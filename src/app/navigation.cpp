@@ -88,8 +88,10 @@ void register_navigation(Registry& r)
                 sheet->compute(m);
         });
         r.add(name(p.frame->clear) + QStringLiteral("Click"), [holder](WindowModel& m) {
-            if (const Page* sheet = sheet_on_show(m, *holder); sheet && sheet->empty)
+            if (const Page* sheet = sheet_on_show(m, *holder); sheet && sheet->empty) {
                 sheet->empty(m);
+                m.undraw(name(sheet->name));
+            }
         });
     }
     // After a start every selector shows its sheet and picture.

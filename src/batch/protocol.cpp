@@ -289,6 +289,9 @@ QJsonObject run_request(QJsonObject&& taken)
             }
             answer[u"postup"] = QJsonArray::fromStringList(lines);
             answer[u"exact"] = exact;
+            if (m.postupSerial() != explained && !m.drawnNow().isEmpty())
+                if (const QString& svg = m.sketch(m.drawnNow()); !svg.isEmpty())
+                    answer[u"sketch"] = svg;
         }
         stepAnswers.append(answer);
     }

@@ -381,6 +381,7 @@ void WindowModel::explain(std::function<Postup()> make)
 {
     postupMaker_ = std::move(make);
     postup_ = {};
+    drawnNow_.clear();
     ++postupSerial_;
     notify(kPostup);
 }
@@ -389,6 +390,7 @@ void WindowModel::explainRefusal(const QString& message)
 {
     postupMaker_ = nullptr;
     postup_ = {};
+    drawnNow_.clear();
     postup_.add(PostupLine::Kind::Error, message);
     if (const QString advice = refusalAdvice_ ? refusalAdvice_(message) : QString(); !advice.isEmpty())
         postup_.add(PostupLine::Kind::Note, advice);
@@ -412,6 +414,43 @@ const Postup& WindowModel::postup()
         }
     }
     return postup_;
+}
+
+void WindowModel::draw(const QString& page, std::function<QString()> make)
+{
+    sketches_[page] = {std::move(make), {}};
+    drawnNow_ = page;
+    notify(kSketch);
+}
+
+void WindowModel::undraw(const QString& page)
+{
+    if (sketches_.erase(page) == 0)
+        return;
+    if (drawnNow_ == page)
+        drawnNow_.clear();
+    notify(kSketch);
+}
+
+const QString& WindowModel::sketch(const QString& page)
+{
+    static const QString none;
+    const auto it = sketches_.find(page);
+    if (it == sketches_.end())
+        return none;
+    Drawing& d = it->second;
+    if (d.make) {
+        auto make = std::move(d.make);
+        d.make = nullptr;
+        FpuFlagsKept kept;
+        fpu_clear();
+        try {
+            d.svg = make();
+        } catch (...) {
+            d.svg.clear();
+        }
+    }
+    return d.svg;
 }
 
 } // namespace qvk

@@ -287,6 +287,19 @@ public:
     // Counts every explanation given, so a caller can tell whether a step gave one.
     std::uint64_t postupSerial() const { return postupSerial_; }
 
+    // --- the picture of a calculation (an SVG document), per page, made
+    // lazily like the worked solution. A handler that solved calls draw()
+    // after explain(); the page's clear button undraws. A refusal leaves the
+    // page's last good picture, as it leaves its last result.
+    void draw(const QString& page, std::function<QString()> make);
+    void undraw(const QString& page);
+    // Made on first request, then kept; empty when the page has none.
+    const QString& sketch(const QString& page);
+    bool drawn(const QString& page) const { return sketches_.count(page) != 0; }
+    // The page the last calculation drew; empty when it drew nothing or was
+    // refused.
+    const QString& drawnNow() const { return drawnNow_; }
+
     // --- the input focus: views move it to the named field
     void setFocus(const QString& name);
     const QString& focusRequest() const { return focus_; }
@@ -304,6 +317,8 @@ public:
     static inline const QString kSettings = QStringLiteral("settings");
     static inline const QString kFocus = QStringLiteral("focus");
     static inline const QString kPostup = QStringLiteral("postup");
+    // A picture was drawn or undrawn.
+    static inline const QString kSketch = QStringLiteral("sketch");
 
 private:
     Field& mut(const QString& name);
@@ -325,6 +340,12 @@ private:
     std::function<QString(const QString&)> refusalAdvice_;
     Postup postup_;
     std::uint64_t postupSerial_ = 0;
+    struct Drawing {
+        std::function<QString()> make;
+        QString svg;
+    };
+    std::map<QString, Drawing> sketches_;
+    QString drawnNow_;
     QString focus_;
     QString focused_;
     RecordingHost fallback_;

@@ -124,6 +124,7 @@ void solve(WindowModel& model, const Figure& figure)
     const QString page = solved.page;
     model.publish(page, solved);
     model.explain([f = &figure, solved] { return explain_figure(*f, solved); });
+    model.draw(page, [solved] { return sketch_figure(solved); });
 }
 
 Postup explain_figure(const Figure& figure, const Solved& solved)

@@ -113,4 +113,8 @@ std::vector<const char*> quantities(const char* page);
 // model, writes the results and publishes its Solved under the figure's page.
 void solve(WindowModel& model, const Figure& figure);
 
+// The solved figure drawn to scale, as an SVG document (sketch/svg.h);
+// empty when it cannot be drawn.
+QString sketch_figure(const Solved& solved);
+
 } // namespace qvk::planimetry

@@ -145,6 +145,7 @@ void vymaz_statClick(WindowModel& m)
     dataChange(m);
     m.setText(kCount, QStringLiteral("0"));
     declare::clear_marked(m, kPage);
+    m.undraw(QLatin1String(kStatisticsPage));
     m.setFocus(kData);
 }
 
@@ -273,7 +274,10 @@ void stat_vyresClick(WindowModel& m)
     for (const Shown& shown : kShown)
         m.setText(QString::fromUtf8(shown.field), statistic_text(res.*shown.value, m.settings().zaokrouhleni));
     m.publish(QLatin1String(kStatisticsPage), res);
-    m.explain([res = std::move(res), places = m.settings().zaokrouhleni] { return explain_statistics(res, places); });
+    m.explain([res, places = m.settings().zaokrouhleni] { return explain_statistics(res, places); });
+    m.draw(QLatin1String(kStatisticsPage), [res = std::move(res), places = m.settings().zaokrouhleni] {
+        return statistics_chart(res, places);
+    });
     run.idle();
 }
 

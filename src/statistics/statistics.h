@@ -150,6 +150,9 @@ inline StatisticsResult solve_statistics(const StatisticsInput& in)
 
 // The worked solution (statistics_explain.cpp); `places` as the page rounds.
 Postup explain_statistics(const StatisticsResult& r, int places);
+// The histogram and the box plot of the values, as an SVG document
+// (sketch/svg.h); empty when there is nothing to draw.
+QString statistics_chart(const StatisticsResult& r, int places);
 
 // A characteristic as the page shows it.
 QString statistic_text(double value, int places);

@@ -42,5 +42,8 @@ private:
 
 // The worked solution of a solid's solve.
 Postup explain_solid(const Solid& solid, const Solved& solved);
+// The solved solid in projection, as an SVG document (sketch/svg.h); empty
+// when it cannot be drawn.
+QString sketch_solid(const Solved& solved);
 
 } // namespace qvk::stereometry

@@ -65,6 +65,7 @@ void compute_solid(WindowModel& m, const Solid& solid)
     const QString page = solved.page;
     m.publish(page, solved);
     m.explain([s = &solid, solved] { return explain_solid(*s, solved); });
+    m.draw(page, [solved] { return sketch_solid(solved); });
 }
 
 Postup explain_solid(const Solid& solid, const Solved& solved)
