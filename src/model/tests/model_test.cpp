@@ -188,3 +188,42 @@ TEST(Grid, ChangesReachTheObserversUnderTheGridName)
 }
 
 } // namespace
+
+// A picture is made once, on request, from clear FP flags; the page's last
+// good picture outlives a refusal, and only the calculation that drew it
+// counts as drawing now.
+TEST(Pictures, LazyPerPageAndTiedToTheirCalculation)
+{
+    WindowModel m;
+    int made = 0;
+    QStringList heard;
+    m.observe([&](const QString& name) { heard << name; });
+
+    m.explain([] { return Postup{}; });
+    m.draw(QStringLiteral("kruh"), [&] {
+        ++made;
+        return std::fetestexcept(FE_ALL_EXCEPT) ? QStringLiteral("dirty") : QStringLiteral("<svg/>");
+    });
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(m.drawnNow(), QStringLiteral("kruh"));
+    EXPECT_TRUE(heard.contains(WindowModel::kSketch));
+    std::feraiseexcept(FE_INVALID);
+    EXPECT_EQ(m.sketch(QStringLiteral("kruh")), QStringLiteral("<svg/>"));
+    EXPECT_TRUE(std::fetestexcept(FE_INVALID)) << "the caller's flags stay its own";
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_EQ(m.sketch(QStringLiteral("kruh")), QStringLiteral("<svg/>"));
+    EXPECT_EQ(made, 1);
+
+    // A maker that fails draws nothing, and nothing escapes.
+    m.draw(QStringLiteral("ctverec"), []() -> QString { throw std::runtime_error("no"); });
+    EXPECT_TRUE(m.sketch(QStringLiteral("ctverec")).isEmpty());
+
+    m.explainRefusal(QStringLiteral("Nepřípustné zadání"));
+    EXPECT_TRUE(m.drawnNow().isEmpty());
+    EXPECT_TRUE(m.drawn(QStringLiteral("kruh")));
+
+    m.undraw(QStringLiteral("kruh"));
+    EXPECT_FALSE(m.drawn(QStringLiteral("kruh")));
+    EXPECT_TRUE(m.sketch(QStringLiteral("kruh")).isEmpty());
+    EXPECT_TRUE(m.sketch(QStringLiteral("nikde")).isEmpty());
+}
