@@ -83,7 +83,7 @@ void leg_of_height(RunOf<N>& r, const Leg& l)
 template <typename N>
 void note_projections(RunOf<N>& r)
 {
-    r.note("Průměty ramen do základny a: x ramene d, y ramene b; a = c + x + y.");
+    r.note("Průměty ramen d, b do základny a jsou x, y:");
 }
 
 template <typename N>
