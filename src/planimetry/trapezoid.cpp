@@ -213,6 +213,25 @@ constexpr auto bases_leg_and_its_angle = []<typename N>(RunOf<N>& r) {
     finish(r);
 };
 
+// The bases, the height (or the area) and a leg: its projection by
+// Pythagoras, its angle at a taken acute (the obtuse one gives another
+// trapezoid of the same values).
+constexpr auto bases_height_and_leg = []<typename N>(RunOf<N>& r) {
+    bases(r);
+    height_from_area(r);
+    const Leg& l = r.given(D) ? kLegD : kLegB;
+    r.check(r[V] <= r[l.side]);
+    note_projections(r);
+    const N x = r.let(l.projection, other_leg<N>(r[l.side], r[V]));
+    if (x > 0)
+        r.note("Úhel při základně a je zde ostrý; s tupým by vyšel jiný lichoběžník.");
+    r[l.at_a] = angle_of_projection<N>(x, r[l.side]);
+    r[l.at_c] = angle_at_leg<N>(r[l.at_a]);
+    const N y = r.let(other(l).projection, other_projection<N>(r[A], r[C], x));
+    leg_of_projection(r, other(l), y);
+    finish(r);
+};
+
 // The bases and an angle at each leg: the legs by the law of sines in the
 // triangle of the legs.
 constexpr auto bases_and_two_angles = []<typename N>(RunOf<N>& r) {
@@ -290,6 +309,10 @@ std::vector<Row> rows()
         for (int h : {V, AREA})
             for (int k : every_angle)
                 t.push_back({p | of({h, k}), bases_height_and_angle});
+    for (Mask p : two_bases)
+        for (int h : {V, AREA})
+            for (int leg : {B, D})
+                t.push_back({p | of({h, leg}), bases_height_and_leg});
     for (Mask p : two_bases)
         for (int k : angles_d)
             for (int l : angles_b)
