@@ -305,4 +305,90 @@ N polygon_side_of_area(const N& s, const N& n, const N& half_angle)
     return by_rule("obsah pravidelného n-úhelníku", root(4 * s / (tan_rad(half_angle) * n)));
 }
 
+// --- trapezoid ABCD: bases a = AB and c = CD, legs b = BC and d = DA,
+// height v, median s; x and y are the projections of d and b onto a (each
+// negative where its angle at a is obtuse), so that a = c + x + y
+
+template <typename N>
+N trapezoid_median(const N& a, const N& c)
+{
+    return by_rule("střední příčka lichoběžníku", (a + c) / 2);
+}
+template <typename N>
+N trapezoid_base_of_median(const N& s, const N& other)
+{
+    return by_rule("střední příčka lichoběžníku", 2 * s - other);
+}
+template <typename N>
+N trapezoid_perimeter(const N& a, const N& b, const N& c, const N& d)
+{
+    return by_rule("obvod lichoběžníku", a + b + c + d);
+}
+// The side missing from the perimeter.
+template <typename N>
+N trapezoid_fourth_side(const N& o, const N& x, const N& y, const N& z)
+{
+    return by_rule("obvod lichoběžníku", o - x - y - z);
+}
+template <typename N>
+N trapezoid_area(const N& a, const N& c, const N& v)
+{
+    return by_rule("obsah lichoběžníku", (a + c) * v / 2);
+}
+template <typename N>
+N trapezoid_height_of_area(const N& s_area, const N& a, const N& c)
+{
+    return by_rule("obsah lichoběžníku", 2 * s_area / (a + c));
+}
+// The area is the median times the height.
+template <typename N>
+N trapezoid_quotient_of_area(const N& s_area, const N& x)
+{
+    return by_rule("obsah lichoběžníku", s_area / x);
+}
+// The two angles at one leg.
+template <typename N>
+N angle_at_leg(const N& angle)
+{
+    return by_rule("úhly při rameni lichoběžníku", 180 - angle);
+}
+template <typename N>
+N leg_projection(const N& leg, const N& angle)
+{
+    return by_rule("kosinus v pravoúhlém trojúhelníku", leg * cos_deg(angle));
+}
+template <typename N>
+N angle_of_projection(const N& x, const N& leg)
+{
+    return by_rule("kosinus v pravoúhlém trojúhelníku", acos_deg(within_unit(x / leg)));
+}
+// One projection from the other: a = c + x + y.
+template <typename N>
+N other_projection(const N& a, const N& c, const N& x)
+{
+    return a - c - x;
+}
+template <typename N>
+N upper_base(const N& a, const N& x, const N& y)
+{
+    return a - x - y;
+}
+template <typename N>
+N lower_base(const N& c, const N& x, const N& y)
+{
+    return c + x + y;
+}
+template <typename N>
+N lower_base_of_median(const N& s, const N& x, const N& y)
+{
+    return s + (x + y) / 2;
+}
+// The difference of the bases: a side of the triangle that leg b, moved
+// along the bases to D, makes with leg d.
+template <typename N>
+N bases_difference(const N& a, const N& c)
+{
+    return absolute(a - c);
+}
+
 } // namespace qvk::planimetry::formulas

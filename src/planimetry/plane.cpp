@@ -180,13 +180,10 @@ void compute_triangle(WindowModel& m) { solve(m, general_triangle()); }
 void compute_square(WindowModel& m) { solve(m, square()); }
 void compute_rectangle(WindowModel& m) { solve(m, rectangle()); }
 void compute_parallelogram(WindowModel& m) { solve(m, parallelogram()); }
+void compute_trapezoid(WindowModel& m) { solve(m, trapezoid()); }
 void compute_polygon(WindowModel& m) { solve(m, regular_polygon()); }
 void compute_circle(WindowModel& m) { solve(m, circle()); }
 
-void compute_trapezoid(WindowModel& m)
-{
-    m.showMessage(Message::Kind::Information, kAppTitle, QStringLiteral("Výpočet lichoběžníku zatím nefunkční :-("));
-}
 
 void clear_right_triangle(WindowModel& m) { declare::clear_marked(m, kRightTriangle); }
 void clear_triangle(WindowModel& m)

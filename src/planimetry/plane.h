@@ -39,7 +39,6 @@ void declare_parallelogram(WindowModel& model);
 void compute_parallelogram(WindowModel& model);
 void clear_parallelogram(WindowModel& model);
 
-// The trapezoid has fields only: compute says so.
 void declare_trapezoid(WindowModel& model);
 void compute_trapezoid(WindowModel& model);
 void clear_trapezoid(WindowModel& model);

@@ -1,4 +1,4 @@
-// Square, rectangle and parallelogram. The trapezoid has fields only.
+// Square, rectangle and parallelogram (the trapezoid: trapezoid.cpp).
 #include "core/errors.h"
 #include "planimetry/explain.h"
 #include "planimetry/formulas.h"

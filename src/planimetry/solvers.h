@@ -9,6 +9,7 @@ const Figure& general_triangle();
 const Figure& square();
 const Figure& rectangle();
 const Figure& parallelogram();
+const Figure& trapezoid();
 const Figure& regular_polygon();
 const Figure& circle();
 

@@ -36,6 +36,9 @@ struct Known {
     // amplifies the rounding of the given values: close, or just above 1 and
     // refused.
     std::set<Mask> near_right = {};
+    // Combinations that take the acute one of two figures of the same values
+    // where this figure is the obtuse one: solved, but to the other figure.
+    std::set<Mask> another = {};
 };
 
 const double kAlfa = std::atan2(3.0, 4.0) * 180 / pi;
@@ -63,6 +66,27 @@ const std::set<Mask> kArcsineGamma = {
     of({0, 4, 10}), of({1, 3, 10}), of({0, 2, 6}), of({1, 2, 7}),
 };
 
+// The trapezoid with A at the origin, B = (a, 0), D = (dx, v) and C = D + (c, 0),
+// by index a, b, c, d, α, β, γ, δ, v, s, O, S.
+std::vector<double> trapezoid_values(double a, double c, double dx, double v)
+{
+    const double cx = dx + c;
+    const double b = std::hypot(a - cx, v), d = std::hypot(dx, v);
+    const double alfa = std::atan2(v, dx) * 180 / pi, beta = std::atan2(v, a - cx) * 180 / pi;
+    return {a, b, c, d, alfa, beta, 180 - beta, 180 - alfa, v, (a + c) / 2, a + b + c + d, (a + c) * v / 2};
+}
+
+// The bases (two of a, c, s), the height or the area, and a leg: the leg's
+// angle at a is taken acute.
+const std::set<Mask> kTrapezoidLegAndHeight = [] {
+    std::set<Mask> m;
+    for (Mask bases : {of({0, 2}), of({0, 9}), of({2, 9})})
+        for (int h : {8, 11})
+            for (int leg : {1, 3})
+                m.insert(bases | of({h, leg}));
+    return m;
+}();
+
 std::vector<Known> known_figures()
 {
     return {
@@ -79,6 +103,10 @@ std::vector<Known> known_figures()
         {"rectangle 3 4", rectangle, 3, {3, 4, 5, 14, 12}},
         {"parallelogram 4 3 30", parallelogram, 4, {4, 3, 1.5, 2, 30, 150, 14, 6}, false,
          {{of({0, 2}), of({0, 2, 7})}, {of({1, 3}), of({1, 3, 7})}, {of({0, 1}), of({0, 1, 6})}}},
+        {"trapezoid 6 3 general", trapezoid, 5, trapezoid_values(6, 3, 2, 3)},
+        {"trapezoid 7 4 right", trapezoid, 5, trapezoid_values(7, 4, 3, 4)},
+        {"trapezoid 3 5 isosceles, c longer", trapezoid, 5, trapezoid_values(3, 5, -1, 2), false, {}, {}, 1e-9, {},
+         kTrapezoidLegAndHeight},
         {"hexagon 2", regular_polygon, 6, {6, 2, 2, std::sqrt(3.0), 12, 6 * std::sqrt(3.0), 120}, false,
          {{of({0}), of({0, 6})}}},
         {"circle 2", circle, 7, {2, 360, 4 * pi, 4 * pi}},
@@ -149,6 +177,8 @@ TEST(Consistency, EveryCombinationGivesTheKnownFigureBack)
             ASSERT_EQ(solved->values.size(), f.fields.size()) << where;
             EXPECT_EQ(solved->option, f.option && w.model.checked(QString::fromUtf8(f.option))) << where;
 
+            if (k.another.count(row.given))
+                continue;
             if (k.acute_gamma.count(row.given)) {
                 EXPECT_NEAR(static_cast<double>(parse_decimal(w.text(f, 8))), 180 - k.values[8], k.tolerance) << where;
                 continue;

@@ -244,19 +244,56 @@ TEST_F(PlanePage, TheSecondTriangleIsOneClickAway)
     EXPECT_FALSE(second->isVisible());
 }
 
-TEST_F(PlanePage, TheTrapezoidAnswersWithItsInformationBox)
+// The four sides typed into the trapezoid give the rest; a second press
+// finds every field filled and is refused in a box.
+TEST_F(PlanePage, TypedSidesOfATrapezoidAreSolvedAndASecondPressIsRefused)
 {
     Program p;
     open_plane_page(p);
     p.model.setIndex(QStringLiteral("d2_vyber"), 5);
     p.window->binding().fire(QStringLiteral("d2_vyberChange"));
+    settle();
     click(p, p.find<QLineEdit>("lic_a"));
-    type_text(QStringLiteral("1"));
+    for (const char* side : {"7", "4", "4", "5"}) {
+        type_text(QString::fromLatin1(side));
+        press({QStringLiteral("Tab")});
+    }
+    auto* compute = p.find<QPushButton>("vyres_d2");
+    click(p, compute);
+    EXPECT_EQ(p.find<QLineEdit>("lic_alfa")->text(), QStringLiteral("53,13"));
+    EXPECT_EQ(p.find<QLineEdit>("lic_beta")->text(), QStringLiteral("90"));
+    EXPECT_EQ(p.find<QLineEdit>("lic_delta")->text(), QStringLiteral("126,87"));
+    EXPECT_EQ(p.find<QLineEdit>("lic_v")->text(), QStringLiteral("4"));
+    EXPECT_EQ(p.find<QLineEdit>("lic_s")->text(), QStringLiteral("5,5"));
+    EXPECT_EQ(p.find<QLineEdit>("lic_obsah")->text(), QStringLiteral("22"));
+    EXPECT_TRUE(p.boxes.seen().isEmpty()) << p.boxes.describe().toStdString();
+
+    click(p, compute);
+    ASSERT_TRUE(QTest::qWaitFor([&p] { return !p.boxes.seen().isEmpty(); }, 3000));
+    EXPECT_EQ(p.boxes.seen()[0].wmTitle, QStringLiteral("QVkalkor"));
+    EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Nepřípustná kombinace zadání."));
+    EXPECT_EQ(p.find<QLineEdit>("lic_obsah")->text(), QStringLiteral("22"));
+}
+
+// A trapezoid that cannot exist (a = c) is refused in a box, nothing written.
+TEST_F(PlanePage, AnImpossibleTrapezoidIsRefused)
+{
+    Program p;
+    open_plane_page(p);
+    p.model.setIndex(QStringLiteral("d2_vyber"), 5);
+    p.window->binding().fire(QStringLiteral("d2_vyberChange"));
+    settle();
+    click(p, p.find<QLineEdit>("lic_a"));
+    for (const char* side : {"5", "3", "5", "3"}) {
+        type_text(QString::fromLatin1(side));
+        press({QStringLiteral("Tab")});
+    }
     click(p, p.find<QPushButton>("vyres_d2"));
     ASSERT_TRUE(QTest::qWaitFor([&p] { return !p.boxes.seen().isEmpty(); }, 3000));
     EXPECT_EQ(p.boxes.seen()[0].wmTitle, QStringLiteral("QVkalkor"));
-    EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Výpočet lichoběžníku zatím nefunkční :-("));
-    EXPECT_EQ(p.find<QLineEdit>("lic_a")->text(), QStringLiteral("1"));
+    EXPECT_EQ(p.boxes.seen()[0].text, QStringLiteral("Nepřípustné zadání."));
+    EXPECT_EQ(p.find<QLineEdit>("lic_alfa")->text(), QString());
+    EXPECT_EQ(p.find<QLineEdit>("lic_a")->text(), QStringLiteral("5"));
 }
 
 } // namespace
