@@ -97,7 +97,7 @@ QString parallelogram(const Solved& s)
         a = d("rov_vb") / sine;
     if (!(b > 0) && d("rov_va") > 0)
         b = d("rov_va") / sine;
-    if (!(a > 0 && b > 0 && sine > 0))
+    if (!(a > 0 && b > 0 && alpha < 180 && sine > 0))
         return {};
     const double m = std::max(a, b);
     if (!std::isfinite(m))
