@@ -74,13 +74,7 @@ bool Drawing::fit(const std::vector<Point>& figure)
     double extent = 0;
     for (const Point& p : figure)
         extent = std::max(extent, sketch::distance((*this)(p), (*this)(figure.front())));
-    if (!(extent > 1) || !finite((*this)(figure)))
-        return false;
-    Point c;
-    for (const Point& p : figure)
-        c = c + (*this)(p);
-    centre_ = (1.0 / static_cast<double>(figure.size())) * c;
-    return true;
+    return extent > 1 && finite((*this)(figure));
 }
 
 std::vector<Point> Drawing::operator()(const std::vector<Point>& ps) const
@@ -141,9 +135,9 @@ void Drawing::side(Point p, Point q, const char* field, const QString& symbol)
     const QString t = text(field, symbol);
     const Point m = sketch::middle(p, q);
     const Point d = sketch::direction(p, q);
-    Point n{-d.y, d.x};
-    if (dot(m - centre_, n) < 0)
-        n = -1.0 * n;
+    // Outside: the outline runs counter-clockwise on paper, so the inside
+    // lies on the left of p → q.
+    const Point n{-d.y, d.x};
     const double out = reach(t, n) + 3;
     std::vector<Point> c;
     for (double k : {0.0, 6.0, 14.0})
@@ -319,7 +313,7 @@ QString Drawing::finish()
                      [](const Pending& a, const Pending& b) { return a.order < b.order; });
     for (const Pending& p : pending_) {
         // The least bad place, a stray from where it belongs counted in.
-        const Point home = p.candidates.front();
+        const Point home = std::isfinite(p.place.x) ? p.place : p.candidates.front();
         Point best = home;
         double least = std::numeric_limits<double>::infinity();
         for (const Point& c : p.candidates) {
@@ -333,7 +327,7 @@ QString Drawing::finish()
             }
         }
         const Point at = svg_.label({best}, p.text, p.field, p.value);
-        if (std::isfinite(p.place.x) && sketch::distance(at, home) > kLeader) {
+        if (std::isfinite(p.place.x) && sketch::distance(at, p.candidates.front()) > kLeader) {
             const QRectF box = Svg::box(at, p.text);
             const Point u = sketch::direction(at, p.place);
             const double t = std::min(std::fabs(u.x) > 1e-9 ? box.width() / 2 / std::fabs(u.x) : 1e9,
@@ -385,8 +379,9 @@ QString regular_polygon(const Solved& s)
     svg.circle(o, 1.5, Ink::Outline);
     d.side(v[0], v[1], "uhe_a", QStringLiteral("a"));
     d.segment(o, sketch::middle(v[0], v[1]), "uhe_p", QStringLiteral("ρ"));
-    // The radius to a vertex on the right, clear of the apothem.
-    d.segment(o, v[static_cast<std::size_t>(n / 4 + 1) % v.size()], "uhe_r", QStringLiteral("r"));
+    // The radius to a vertex up on the right, clear of the apothem and of
+    // the angle at B.
+    d.segment(o, v[static_cast<std::size_t>((n + 1) / 2)], "uhe_r", QStringLiteral("r"));
     d.angle(v[1], v[0], v[2 % v.size()], "uhe_uhel", QStringLiteral("α"));
     if (n <= 12) {
         QStringList names;

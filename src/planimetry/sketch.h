@@ -41,8 +41,6 @@ public:
     // A figure's point in drawing units.
     Point operator()(Point p) const { return fit_(p); }
     std::vector<Point> operator()(const std::vector<Point>& ps) const;
-    // The centre the labels of sides are pushed away from (drawing units).
-    void centre(Point c) { centre_ = c; }
 
     Svg& svg() { return svg_; }
 
@@ -51,7 +49,8 @@ public:
     Value value(const char* field) const;
 
     // Shapes are drawn at once, their labels once everything is drawn.
-    // A side pq (drawing units), labelled outside the figure.
+    // A side pq (drawing units, in the outline's counter-clockwise order),
+    // labelled outside the figure.
     void side(Point p, Point q, const char* field, const QString& symbol);
     // The angle at v between its neighbours, with its arc; a right angle
     // with its square. Labelled only when the field is shown (null: not).
@@ -89,7 +88,6 @@ private:
     const Solved& solved_;
     Svg svg_;
     Fit fit_;
-    Point centre_{kWidth / 2, kHeight / 2};
     std::vector<Pending> pending_;
 };
 
