@@ -309,6 +309,10 @@ void Drawing::plain(Point p, const QString& text)
 QString Drawing::finish()
 {
     svg_.legend();
+    if (!open_.isEmpty()) {
+        const QString note = open_ + QStringLiteral(" jen pro představu");
+        svg_.caption({kWidth - 0.6 * Svg::kSmall * static_cast<double>(note.size()) - 4, kHeight - 4}, note);
+    }
     std::stable_sort(pending_.begin(), pending_.end(),
                      [](const Pending& a, const Pending& b) { return a.order < b.order; });
     for (const Pending& p : pending_) {
@@ -357,8 +361,10 @@ QString regular_polygon(const Solved& s)
         side = 2 * d("uhe_r") * std::sin(half);
     if (!(side > 0) && d("uhe_p") > 0)
         side = 2 * d("uhe_p") * std::tan(half);
-    if (!(side > 0))
+    if (!(side > 0)) {
         side = 1;
+        d.open(QStringLiteral("velikost"));
+    }
     const double big = side / (2 * std::sin(half)), small = big * std::cos(half);
     // The first side at the bottom, the vertices counter-clockwise.
     std::vector<Point> figure;

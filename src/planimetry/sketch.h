@@ -70,6 +70,10 @@ public:
     // Words of no field (the second triangle's) near a point.
     void plain(Point p, const QString& text);
 
+    // Says in a corner what the values leave open ("tvar", "velikost"):
+    // the picture shows one figure of many.
+    void open(const QString& what) { open_ = what; }
+
     QString finish();
 
 private:
@@ -89,6 +93,7 @@ private:
     Svg svg_;
     Fit fit_;
     std::vector<Pending> pending_;
+    QString open_;
 };
 
 // The pictures of the sheets, each empty when the values draw no figure.

@@ -99,6 +99,8 @@ QString parallelogram(const Solved& s)
         b = d("rov_va") / sine;
     if (!(a > 0 && b > 0 && alpha < 180 && sine > 0))
         return {};
+    if (!d.shown("rov_alfa"))
+        d.open(QStringLiteral("tvar"));
     const double m = std::max(a, b);
     if (!std::isfinite(m))
         return {};

@@ -165,6 +165,7 @@ QString general_triangle(const Solved& s)
         if (!(sg > 0))
             return {};
         v = {{0, 0}, {1, 0}, polar(std::sin(beta * kDegree) / sg, alpha)};
+        d.open(QStringLiteral("velikost"));
     } else {
         // A side and its height: one of the triangles, the height at the middle.
         int side = -1;
@@ -181,6 +182,7 @@ QString general_triangle(const Solved& s)
         v[static_cast<std::size_t>(p)] = {0, 0};
         v[static_cast<std::size_t>(q)] = {1, 0};
         v[static_cast<std::size_t>(side)] = {0.5, h};
+        d.open(QStringLiteral("tvar"));
         // Counter-clockwise whichever side is the base.
         if ((v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x) < 0)
             for (Point& pt : v)
