@@ -165,7 +165,8 @@ void Drawing::angle(Point v, Point prev, Point next, const char* field, const QS
         sweep = 360 - sweep;
     }
     const double shortest = std::min(sketch::distance(v, prev), sketch::distance(v, next));
-    const double r = std::clamp(0.22 * shortest, Svg::kMinArc, 24.0);
+    // A nearly straight angle keeps its arc small, clear of its sides' labels.
+    const double r = std::clamp(0.22 * shortest, Svg::kMinArc, sweep > 150 ? 14.0 : 24.0);
     const bool right = field && shown(field) ? std::fabs((*this)(field) - 90) < 1e-9 : std::fabs(sweep - 90) < 1e-9;
     if (right)
         right_angle(v, prev, next);
