@@ -356,17 +356,11 @@ QString regular_polygon(const Solved& s)
         return {};
     const int n = static_cast<int>(count);
     const double half = std::numbers::pi / n;
-    // The side as computed; with n alone, any size shows the shape.
-    double side = d("uhe_a");
-    if (!(side > 0) && d("uhe_r") > 0)
-        side = 2 * d("uhe_r") * std::sin(half);
-    if (!(side > 0) && d("uhe_p") > 0)
-        side = 2 * d("uhe_p") * std::tan(half);
-    if (!(side > 0)) {
-        side = 1;
+    // Every length follows from the side, so the side is the unit; with n
+    // alone the picture shows the shape at any size.
+    if (!(d("uhe_a") > 0 || d("uhe_r") > 0 || d("uhe_p") > 0))
         d.open(QStringLiteral("velikost"));
-    }
-    const double big = side / (2 * std::sin(half)), small = big * std::cos(half);
+    const double big = 1 / (2 * std::sin(half)), small = big * std::cos(half);
     // The first side at the bottom, the vertices counter-clockwise.
     std::vector<Point> figure;
     for (int k = 0; k < n; ++k)
@@ -413,10 +407,11 @@ QString circle(const Solved& s)
     const bool whole = angle >= 360;
     const bool segment = s.option && !whole;
     Drawing d(s, whole ? QStringLiteral("Kruh") : segment ? QStringLiteral("Kruhová úseč") : QStringLiteral("Kruhová výseč"));
-    if (!d.fit({{-radius, -radius}, {radius, radius}}))
+    // The radius is the unit.
+    if (!d.fit({{-1, -1}, {1, 1}}))
         return {};
     const Point o = d(Point{0, 0});
-    const double r = sketch::distance(o, d(Point{radius, 0}));
+    const double r = sketch::distance(o, d(Point{1, 0}));
     Svg& svg = d.svg();
     // The part opens upwards, symmetric about the vertical.
     const double from = 90 - angle / 2, to = 90 + angle / 2;
