@@ -21,7 +21,7 @@ using L = long double;
 
 constexpr double kWidth = 480, kHeight = 326;
 constexpr double kLeft = 44, kRight = 456; // the axis's ends
-constexpr double kBarsTop = 34, kBarsBottom = 168;
+constexpr double kBarsTop = 46, kBarsBottom = 168;
 constexpr double kBoxTop = 196, kBoxBottom = 218;
 constexpr double kAxis = 246;
 
@@ -108,7 +108,7 @@ public:
             if (i >= first && i <= last)
                 continue;
             const double px = at(x[i]);
-            if (drawn.insert(std::lround(px)).second)
+            if (drawn.insert(std::lround(px / 2)).second)
                 svg_.circle({px, mid}, 3, Ink::Outline, QStringLiteral("outlier"));
         }
         svg_.end();
@@ -212,26 +212,29 @@ private:
     void labels(L q1, L q3, double xm, double xmean)
     {
         const double above = kBoxTop - 10, under = kBoxBottom + 10;
-        auto near = [](double x, double y, const QString& text) {
+        // Pushed aside towards `away` (-1 left, 1 right) when the place is taken.
+        auto near = [](double x, double y, const QString& text, double away) {
             const double w = Svg::box({}, text).width();
             std::vector<Point> out;
-            for (const double shift : {0.0, -0.5, 0.5, -1.0, 1.0, -1.5, 1.5})
-                out.push_back({std::clamp(x + shift * w, w / 2 + 1, kWidth - w / 2 - 1), y});
+            for (const double shift : {0.0, 0.5, 1.0, 1.5, 2.0})
+                out.push_back({std::clamp(x + away * shift * w, w / 2 + 1, kWidth - w / 2 - 1), y});
             return out;
         };
-        auto both = [&](double x, const QString& text, bool up) {
-            std::vector<Point> a = near(x, up ? above : under, text), b = near(x, up ? under : above, text);
+        auto both = [&](double x, const QString& text, bool up, double away) {
+            std::vector<Point> a = near(x, up ? above : under, text, away), b = near(x, up ? under : above, text, away);
             a.insert(a.end(), b.begin(), b.end());
             return a;
         };
+        // The median and the mean keep their order.
+        const double side = xmean < xm ? -1 : 1;
         const QString median = QStringLiteral("x̃ = ") + statistic_text(r_.median, places_);
-        svg_.label(both(xm, median, true), median, QStringLiteral("stat_median"), Value::Computed);
+        svg_.label(both(xm, median, true, -side), median, QStringLiteral("stat_median"), Value::Computed);
         const QString mean = QStringLiteral("x̄ = ") + statistic_text(r_.mean, places_);
-        svg_.label(both(xmean, mean, true), mean, QStringLiteral("stat_prumer"), Value::Computed);
+        svg_.label(both(xmean, mean, true, side), mean, QStringLiteral("stat_prumer"), Value::Computed);
         const QString lower = QStringLiteral("Q₁ = ") + statistic_text(static_cast<double>(q1), places_);
-        svg_.label(both(at(q1), lower, false), lower, QString(), Value::Computed);
+        svg_.label(both(at(q1), lower, false, -1), lower, QString(), Value::Computed);
         const QString upper = QStringLiteral("Q₃ = ") + statistic_text(static_cast<double>(q3), places_);
-        svg_.label(both(at(q3), upper, false), upper, QString(), Value::Computed);
+        svg_.label(both(at(q3), upper, false, 1), upper, QString(), Value::Computed);
     }
 
     void notes()
@@ -240,7 +243,7 @@ private:
                      QStringLiteral("krabicový graf: kvartily Q₁, Q₃ jako mediány dolní a horní poloviny dat"));
         svg_.caption({6, kHeight - 20},
                      QStringLiteral("(při lichém n bez mediánu); vousy k nejvzdálenějším hodnotám do 1,5·(Q₃ − Q₁)"));
-        svg_.caption({6, kHeight - 6}, QStringLiteral("○ odlehlé hodnoty   ◆ průměr x̄   | medián x̃"));
+        svg_.caption({6, kHeight - 6}, QStringLiteral("○ odlehlé hodnoty   ◇ průměr x̄   | medián x̃"));
     }
 
     const StatisticsResult& r_;
