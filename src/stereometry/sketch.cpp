@@ -103,6 +103,13 @@ public:
     // The label of a field beside the segment p–q (drawing units), on the
     // side away from the solid's centre first.
     void beside(int field, Point p, Point q) { put(field, candidates(p, q, text(field))); }
+    // Only the field's name, where its value is already shown.
+    void named(int field, Point p, Point q)
+    {
+        const QString& t = text(field);
+        const QString name = t.left(t.indexOf(u' '));
+        svg_.label(candidates(p, q, name), name, QString(), Value::Plain);
+    }
     // A label that names no field (a value found on the way).
     void beside(const QString& text, Point p, Point q)
     {
@@ -278,8 +285,15 @@ QString box(Picture& pic, double a, double b, double c, int fa, int fb, int fc, 
     // The body diagonal AG, through the inside.
     pic.svg().line(at[0], at[6], Ink::Helper, QStringLiteral("diagonal"));
     pic.beside(fa, at[0], at[1]);
-    pic.beside(fb, at[1], at[2]);
-    pic.beside(fc, at[0], at[4]);
+    // A cube's other edges named only: its edge is labelled once.
+    auto edge = [&](int field, Point p, Point q) {
+        if (field == fa)
+            pic.named(field, p, q);
+        else
+            pic.beside(field, p, q);
+    };
+    edge(fb, at[1], at[2]);
+    edge(fc, at[0], at[4]);
     pic.beside(fu, at[0], at[6]);
     return pic.finish(kCabinetNote);
 }
