@@ -470,7 +470,7 @@ const Solid* solid_of(const QString& page)
 QString sketch_solid(const Solved& solved)
 {
     const Solid* solid = solid_of(solved.page);
-    if (!solid)
+    if (!solid || solved.values.size() < solid->fields.size())
         return {};
     using Draw = QString (*)(Picture&);
     static const std::pair<const Solid& (*)(), Draw> kDrawn[] = {
