@@ -153,7 +153,7 @@ private:
             const double y = kBarsBottom - static_cast<double>(c) / static_cast<double>(most) * (kBarsBottom - kBarsTop);
             svg_.line({kLeft - 11, y}, {kLeft - 8, y}, Ink::Outline);
             const QString t = count_text(c);
-            svg_.caption({kLeft - 13 - 0.6 * Svg::kSmall * static_cast<double>(t.size()), y + 4}, t);
+            svg_.caption({std::max(1.0, kLeft - 13 - 0.6 * Svg::kSmall * static_cast<double>(t.size())), y + 4}, t);
         }
 
         svg_.begin(QStringLiteral("histogram"));

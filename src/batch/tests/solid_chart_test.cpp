@@ -239,7 +239,13 @@ void check_chart(const Picture& p, const QJsonObject& after, int places, const s
     }
     EXPECT_TRUE(boxplot) << where;
     EXPECT_GE(bars, 1) << where;
-    EXPECT_EQ(counted, after[u"stat_prvky"].toString().toLongLong()) << where;
+    const qint64 n = after[u"stat_prvky"].toString().toLongLong();
+    EXPECT_EQ(counted, n) << where;
+    // Sturges: ⌈log₂ n⌉ + 1 classes, one when every value is the same.
+    const int sturges = static_cast<int>(std::ceil(std::log2(static_cast<double>(n)) - 1e-9)) + 1;
+    const QStringList data = after[u"data"].toString().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(data.isEmpty()) << where;
+    EXPECT_EQ(bars, decimal(data.front()) == decimal(data.back()) ? 1 : sturges) << where;
 
     const Element* axis = only(p, "axis", "line");
     const Element* box = only(p, "box", "rect");
@@ -266,6 +272,14 @@ void check_chart(const Picture& p, const QJsonObject& after, int places, const s
     const double page = decimal(after[u"stat_median"].toString());
     const double tolerance = 0.01 / (x2 - x1) * (to - from) + 0.51 * std::pow(10.0, -places) + 1e-12 * std::abs(page);
     EXPECT_NEAR(value, page, tolerance) << where;
+    // And the mean's mark where the page's mean is.
+    const Element* mean = only(p, "mean", "polygon");
+    ASSERT_TRUE(mean) << where;
+    const double xMean = mean->attr("points").split(u' ').value(0).split(u',').value(0).toDouble();
+    const double pageMean = decimal(after[u"stat_prumer"].toString());
+    EXPECT_NEAR(from + (xMean - x1) / (x2 - x1) * (to - from), pageMean,
+                0.01 / (x2 - x1) * (to - from) + 0.51 * std::pow(10.0, -places) + 1e-12 * std::abs(pageMean))
+        << where;
 
     for (const Element& e : p.elements)
         if (e.name == u"text" && !e.attr("data-field").isEmpty()) {
