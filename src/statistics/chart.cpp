@@ -135,8 +135,8 @@ private:
             counts[0] = n;
         } else {
             for (double v : x) {
-                const L t = (v - from) / width;
-                const int i = std::clamp(static_cast<int>(std::floor(t)), 0, classes - 1);
+                const L t = std::floor((v - from) / width);
+                const int i = t >= classes ? classes - 1 : t >= 0 ? static_cast<int>(t) : 0;
                 ++counts[static_cast<std::size_t>(i)];
             }
         }
@@ -187,10 +187,12 @@ private:
         for (int tries = 0; tries < 8; ++tries, step = next_step(step)) {
             std::vector<std::pair<double, QString>> ticks;
             const L first = std::ceil(lo_ / step), last = std::floor(hi_ / step);
-            if (!(last - first < 30))
+            if (!(last - first >= 0 && last - first < 30))
                 continue;
-            for (L i = first; i <= last; ++i) {
-                const L v = i * step;
+            // Counted, not stepped: far from 0 a step of one may change nothing.
+            const int count = static_cast<int>(last - first);
+            for (int j = 0; j <= count; ++j) {
+                const L v = (first + j) * step;
                 ticks.emplace_back(at(v), format_number(v == 0 ? 0 : v));
             }
             bool room = ticks.size() >= 2 || tries == 7;
