@@ -245,7 +245,9 @@ void check_chart(const Picture& p, const QJsonObject& after, int places, const s
     const int sturges = static_cast<int>(std::ceil(std::log2(static_cast<double>(n)) - 1e-9)) + 1;
     const QStringList data = after[u"data"].toString().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(data.isEmpty()) << where;
-    EXPECT_EQ(bars, decimal(data.front()) == decimal(data.back()) ? 1 : sturges) << where;
+    // Values that differ beyond the digits shown may look equal.
+    const bool alike = data.front() == data.back() && after[u"stat_vr"] == QStringLiteral("0");
+    EXPECT_TRUE(bars == sturges || (alike && bars == 1)) << where << ": " << bars << " classes";
 
     const Element* axis = only(p, "axis", "line");
     const Element* box = only(p, "box", "rect");
