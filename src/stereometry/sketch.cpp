@@ -8,7 +8,6 @@
 #include <cmath>
 #include <map>
 #include <numbers>
-#include <optional>
 #include <utility>
 #include <vector>
 
