@@ -189,3 +189,18 @@ TEST(StatisticsResult, StoppedSortComputesNothing)
 }
 
 } // namespace
+
+namespace {
+
+// Only a run that computed has a chart.
+TEST(StatisticsChart, DrawsOnlyWhatWasComputed)
+{
+    using namespace qvk::statistics;
+    EXPECT_TRUE(statistics_chart(solve_statistics({{1e308, -1, 1e308}}), 2).isEmpty());
+    EXPECT_TRUE(statistics_chart(solve_statistics({{3, 2, 1}}, [] { return true; }, [](qsizetype) { return false; }), 2)
+                    .isEmpty());
+    EXPECT_TRUE(statistics_chart(StatisticsResult{}, 2).isEmpty());
+    EXPECT_FALSE(statistics_chart(solve_statistics({{3, 2, 1}}), 2).isEmpty());
+}
+
+} // namespace
