@@ -1,6 +1,7 @@
 #include "shell/postup_view.h"
 #include "shell/geometry.h"
 #include "shell/postup_text.h"
+#include "shell/sketch_view.h"
 #include "shell/widgets.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace qvk::shell {
 
@@ -96,6 +99,14 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     set_accessible(text_, QStringLiteral("Postup"), QStringLiteral("Postup řešení posledního výpočtu"));
     connect(text_, &QWidget::customContextMenuRequested, this, &PostupView::contextMenu);
 
+    picture_ = new SketchView(this);
+    picture_->setObjectName(QStringLiteral("postup_obrazek"));
+    picture_->setClickable(true);
+    picture_->setToolTip(QStringLiteral("Otevře obrázek ve vlastním okně"));
+    set_accessible(picture_, QStringLiteral("Obrázek"), QStringLiteral("Obrázek výpočtu; otevře se ve vlastním okně"));
+    picture_->hide();
+    connect(picture_, &SketchView::opened, this, &PostupView::pictureOpened);
+
     copy_ = button(this, "postup_kopie", QStringLiteral("Kopírovat"),
                    QStringLiteral("Zkopíruje postup do schránky jako text i formátovaný text"));
     pdf_ = button(this, "postup_pdf", QStringLiteral("Uložit jako PDF ..."),
@@ -114,8 +125,10 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(scaled(2, s), scaled(4, s), scaled(4, s), scaled(4, s));
     layout->setSpacing(scaled(4, s));
+    layout->addWidget(picture_);
     layout->addWidget(text_, 1);
     layout->addLayout(buttons);
+    setTabOrder(picture_, text_);
     setTabOrder(text_, copy_);
     setTabOrder(copy_, pdf_);
     setTabOrder(pdf_, print_);
@@ -132,6 +145,31 @@ void PostupView::showNothing()
 {
     postup_ = {};
     render();
+}
+
+void PostupView::showSketch(const QString& svg)
+{
+    picture_->setSketch(svg);
+    picture_->setVisible(picture_->hasSketch());
+    fitPicture();
+}
+
+QString PostupView::sketch() const { return picture_->sketch().svg(); }
+
+void PostupView::fitPicture()
+{
+    if (!picture_->hasSketch())
+        return;
+    // As wide as the text; a tall picture takes at most about half the panel.
+    const QMargins m = layout()->contentsMargins();
+    const int width = this->width() - m.left() - m.right();
+    picture_->setFixedHeight(std::min(picture_->heightFor(width - 2 * SketchView::kMargin) + 2 * SketchView::kMargin, height() * 9 / 20));
+}
+
+void PostupView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitPicture();
 }
 
 void PostupView::render()

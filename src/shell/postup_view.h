@@ -15,6 +15,8 @@ class QTextDocument;
 
 namespace qvk::shell {
 
+class SketchView;
+
 class PostupView : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,12 @@ public:
     // The rich text as copying gives it (without pictures).
     QString html() const;
     QTextBrowser* browser() const { return text_; }
+
+    // The calculation's picture above the text, as wide as the panel (empty:
+    // none); a click on it asks for the picture's window.
+    void showSketch(const QString& svg);
+    QString sketch() const;
+    SketchView* picture() const { return picture_; }
 
     // Plain and rich text on the clipboard.
     void copy() const;
@@ -56,17 +64,23 @@ public:
     // A PDF name ends in ".pdf".
     static QString withPdfSuffix(const QString& path);
 
+signals:
+    void pictureOpened();
+
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void render();
     void contextMenu(const QPoint& at);
     // The icon of the error display, at the height of a line.
     void addErrorIcon(QTextDocument* document) const;
+    void fitPicture();
 
     WindowModel& model_;
     QTextBrowser* text_ = nullptr;
+    SketchView* picture_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* pdf_ = nullptr;
     QPushButton* print_ = nullptr;
