@@ -11,6 +11,7 @@
 #include "shell/graph_window.h"
 #include "shell/listing_window.h"
 #include "shell/settings_dialog.h"
+#include "shell/sketch_window.h"
 #include "shell/thlavni.h"
 
 #include <QAbstractButton>
@@ -156,6 +157,7 @@ int main(int argc, char** argv)
         {QStringLiteral("ctverec_desk"), {{"ctv_u", "10"}}},
         {QStringLiteral("obdelnik_desk"), {{"obd_a", "3"}, {"obd_b", "4"}}},
         {QStringLiteral("rovnobeznik_desk"), {{"rov_a", "4"}, {"rov_b", "2"}, {"rov_alfa", "30"}}},
+        {QStringLiteral("lichobeznik_desk"), {{"lic_a", "6"}, {"lic_b", "2,5"}, {"lic_c", "3"}, {"lic_d", "2,5"}}},
         {QStringLiteral("n_uhelnik_desk"), {{"uhe_n", "6"}, {"uhe_a", "1"}}},
         {QStringLiteral("kruh_desk"), {{"kru_r", "5"}}},
         {QStringLiteral("krychle_desk"), {{"kry_a", "3"}}},
@@ -190,6 +192,13 @@ int main(int argc, char** argv)
             window.binding().fire(button + QStringLiteral("Click"));
             drawn();
             ok &= save(&window, out, QStringLiteral("postup-") + name);
+            // Its picture in the picture's window.
+            if (model.drawn(name)) {
+                window.showSketch();
+                window.sketchWindow()->resize(560 * size / 100, 480 * size / 100);
+                ok &= save(window.sketchWindow(), out, QStringLiteral("obrazek-") + name);
+                window.sketchWindow()->hide();
+            }
         }
         model.setHost(&window.host());
         model.listing_close();
