@@ -46,6 +46,8 @@ QString style(Ink ink)
         return QStringLiteral("fill=\"#dbe8f6\" stroke=\"#4a6fa5\" stroke-width=\"1\"");
     case Ink::Accent:
         return QStringLiteral("fill=\"none\" stroke=\"#c0392b\" stroke-width=\"2\"");
+    case Ink::Faint:
+        return QStringLiteral("fill=\"none\" stroke=\"#98a4b3\" stroke-width=\"1\" stroke-dasharray=\"4,3\"");
     }
     return {};
 }
@@ -102,25 +104,32 @@ Svg::Svg(double width, double height, const QString& title) : width_(width), hei
 
 void Svg::shape(const QString& element) { shapes_ << element; }
 
+void Svg::avoid(Point a, Point b, Ink ink)
+{
+    // A label may rather cross a thin helper line than stray from its place.
+    const bool heavy = ink == Ink::Outline || ink == Ink::Accent || ink == Ink::Hidden;
+    segments_.push_back({a, b, heavy ? 100.0 : 25.0});
+}
+
 void Svg::polygon(const std::vector<Point>& ps, Ink ink, const QString& part)
 {
     shape(QStringLiteral("<polygon%1 points=\"%2\" %3/>").arg(part_attribute(part), points(ps), style(ink)));
     for (std::size_t i = 0; i < ps.size(); ++i)
-        segments_.emplace_back(ps[i], ps[(i + 1) % ps.size()]);
+        avoid(ps[i], ps[(i + 1) % ps.size()], ink);
 }
 
 void Svg::polyline(const std::vector<Point>& ps, Ink ink, const QString& part)
 {
     shape(QStringLiteral("<polyline%1 points=\"%2\" %3/>").arg(part_attribute(part), points(ps), style(ink)));
     for (std::size_t i = 0; i + 1 < ps.size(); ++i)
-        segments_.emplace_back(ps[i], ps[i + 1]);
+        avoid(ps[i], ps[i + 1], ink);
 }
 
 void Svg::line(Point a, Point b, Ink ink, const QString& part)
 {
     shape(QStringLiteral("<line%1 x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\" %6/>")
               .arg(part_attribute(part), num(a.x), num(a.y), num(b.x), num(b.y), style(ink)));
-    segments_.emplace_back(a, b);
+    avoid(a, b, ink);
 }
 
 void Svg::circle(Point c, double r, Ink ink, const QString& part)
@@ -130,7 +139,7 @@ void Svg::circle(Point c, double r, Ink ink, const QString& part)
     // Its outline as a polygon of short chords, for the labels to avoid.
     constexpr int kChords = 36;
     for (int i = 0; i < kChords; ++i)
-        segments_.emplace_back(on_circle(c, r, i * 360.0 / kChords), on_circle(c, r, (i + 1) * 360.0 / kChords));
+        avoid(on_circle(c, r, i * 360.0 / kChords), on_circle(c, r, (i + 1) * 360.0 / kChords), ink);
 }
 
 void Svg::rect(const QRectF& r, Ink ink, const QString& part)
@@ -138,7 +147,10 @@ void Svg::rect(const QRectF& r, Ink ink, const QString& part)
     shape(QStringLiteral("<rect%1 x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" %6/>")
               .arg(part_attribute(part), num(r.x()), num(r.y()), num(r.width()), num(r.height()), style(ink)));
     const Point a{r.left(), r.top()}, b{r.right(), r.top()}, c{r.right(), r.bottom()}, d{r.left(), r.bottom()};
-    segments_.insert(segments_.end(), {{a, b}, {b, c}, {c, d}, {d, a}});
+    avoid(a, b, ink);
+    avoid(b, c, ink);
+    avoid(c, d, ink);
+    avoid(d, a, ink);
 }
 
 void Svg::arc(Point c, double r, double from, double to, Ink ink, const QString& part)
@@ -158,8 +170,7 @@ void Svg::arc(Point c, double r, double from, double to, Ink ink, const QString&
     shape(QStringLiteral("<path%1 d=\"%2\" %3/>").arg(part_attribute(part), d, style(ink)));
     constexpr int kChords = 12;
     for (int i = 0; i < kChords; ++i)
-        segments_.emplace_back(on_circle(c, r, from + sweep * i / kChords),
-                               on_circle(c, r, from + sweep * (i + 1) / kChords));
+        avoid(on_circle(c, r, from + sweep * i / kChords), on_circle(c, r, from + sweep * (i + 1) / kChords), ink);
 }
 
 void Svg::begin(const QString& part) { shape(QStringLiteral("<g%1>").arg(part_attribute(part))); }
@@ -182,9 +193,9 @@ double Svg::overlap(const QRectF& r) const
         if (!both.isEmpty())
             bad += 1000 + both.width() * both.height();
     }
-    for (const auto& [a, b] : segments_)
-        if (crosses(a, b, r))
-            bad += 100;
+    for (const Segment& s : segments_)
+        if (crosses(s.a, s.b, r))
+            bad += s.weight;
     const QRectF area(0, 0, width_, height_);
     if (!area.contains(r))
         bad += 10000;

@@ -38,6 +38,7 @@ enum class Ink {
     Arc,      // an angle's arc
     Fill,     // a light area (a sector, a face, a bar)
     Accent,   // a mark that stands out (the mean, a median)
+    Faint,    // what only helps to read: a second solution, a side drawn on, a label's pointer
 };
 
 // A label's colour says whether the value was given or computed.
@@ -79,17 +80,26 @@ public:
 
     // The size a label's text takes.
     static QRectF box(Point centre, const QString& text, double size = kFont);
+    // How bad a label would be there: 0 when it is clear of every label and
+    // line; crossing a dashed or thin line costs less than the outline.
+    double clash(Point centre, const QString& text) const { return overlap(box(centre, text)); }
 
 private:
     void shape(const QString& element);
     double overlap(const QRectF& r) const;
+    void avoid(Point a, Point b, Ink ink);
+
+    struct Segment {
+        Point a, b;
+        double weight;
+    };
 
     double width_, height_;
     QString title_;
     QStringList shapes_;
     QStringList labels_;
     std::vector<QRectF> taken_;
-    std::vector<std::pair<Point, Point>> segments_;
+    std::vector<Segment> segments_;
 };
 
 // Lengths in drawing units: one scale for every length of a figure, so that

@@ -185,7 +185,7 @@ std::optional<C> shown(const QJsonObject& answer, const QString& key)
     return C(v, 0);
 }
 
-// Every postup and exact key stripped: what the answer is without "explain".
+// Every postup, exact and sketch key stripped: what the answer is without "explain".
 QJsonObject without_explanations(QJsonObject answer)
 {
     QJsonArray steps = answer[u"steps"].toArray();
@@ -193,6 +193,7 @@ QJsonObject without_explanations(QJsonObject answer)
         QJsonObject s = steps[i].toObject();
         s.remove(QStringLiteral("postup"));
         s.remove(QStringLiteral("exact"));
+        s.remove(QStringLiteral("sketch"));
         steps[i] = s;
     }
     answer[u"steps"] = steps;
