@@ -88,6 +88,11 @@ Point on_circle(Point c, double r, double degrees)
     return {c.x + r * std::cos(degrees * kDegree), c.y - r * std::sin(degrees * kDegree)};
 }
 
+Point on_ellipse(Point c, double rx, double ry, double degrees)
+{
+    return {c.x + rx * std::cos(degrees * kDegree), c.y - ry * std::sin(degrees * kDegree)};
+}
+
 } // namespace
 
 double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
@@ -102,7 +107,24 @@ Point middle(Point a, Point b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
 Svg::Svg(double width, double height, const QString& title) : width_(width), height_(height), title_(title) {}
 
-void Svg::shape(const QString& element) { shapes_ << element; }
+void Svg::shape(const QString& element)
+{
+    if (data_.isEmpty()) {
+        shapes_ << element;
+        return;
+    }
+    // After the element's name.
+    qsizetype at = 1;
+    while (at < element.size() && element[at].isLetter())
+        ++at;
+    shapes_ << QString(element).insert(at, data_);
+    data_.clear();
+}
+
+void Svg::data(const QString& name, const QString& value)
+{
+    data_ += QStringLiteral(" data-%1=\"%2\"").arg(escaped(name), escaped(value));
+}
 
 void Svg::avoid(Point a, Point b, Ink ink)
 {
@@ -171,6 +193,34 @@ void Svg::arc(Point c, double r, double from, double to, Ink ink, const QString&
     constexpr int kChords = 12;
     for (int i = 0; i < kChords; ++i)
         avoid(on_circle(c, r, from + sweep * i / kChords), on_circle(c, r, from + sweep * (i + 1) / kChords), ink);
+}
+
+void Svg::ellipse(Point c, double rx, double ry, Ink ink, const QString& part)
+{
+    shape(QStringLiteral("<ellipse%1 cx=\"%2\" cy=\"%3\" rx=\"%4\" ry=\"%5\" %6/>")
+              .arg(part_attribute(part), num(c.x), num(c.y), num(rx), num(ry), style(ink)));
+    constexpr int kChords = 36;
+    for (int i = 0; i < kChords; ++i)
+        avoid(on_ellipse(c, rx, ry, i * 360.0 / kChords), on_ellipse(c, rx, ry, (i + 1) * 360.0 / kChords), ink);
+}
+
+void Svg::ellipse_arc(Point c, double rx, double ry, double from, double to, Ink ink, const QString& part)
+{
+    double sweep = std::fmod(to - from, 360.0);
+    if (sweep < 0)
+        sweep += 360;
+    if (sweep == 0 && to != from) {
+        ellipse(c, rx, ry, ink, part);
+        return;
+    }
+    const Point p = on_ellipse(c, rx, ry, from), q = on_ellipse(c, rx, ry, from + sweep);
+    shape(QStringLiteral("<path%1 d=\"M %2 %3 A %4 %5 0 %6 0 %7 %8\" %9/>")
+              .arg(part_attribute(part), num(p.x), num(p.y), num(rx), num(ry), sweep > 180 ? "1" : "0", num(q.x),
+                   num(q.y), style(ink)));
+    constexpr int kChords = 18;
+    for (int i = 0; i < kChords; ++i)
+        avoid(on_ellipse(c, rx, ry, from + sweep * i / kChords), on_ellipse(c, rx, ry, from + sweep * (i + 1) / kChords),
+              ink);
 }
 
 void Svg::begin(const QString& part) { shape(QStringLiteral("<g%1>").arg(part_attribute(part))); }

@@ -57,6 +57,14 @@ public:
     // An arc of a circle from one angle to another (degrees, counter-clockwise
     // as on paper, 0 along +x); filled as a sector when ink is Fill.
     void arc(Point centre, double radius, double from, double to, Ink ink, const QString& part = {});
+    // A circle seen obliquely: an ellipse with axes along x and y; the arc
+    // runs between two angles of its parameter (degrees, counter-clockwise
+    // as on paper), the whole ellipse when they are 360 apart.
+    void ellipse(Point centre, double rx, double ry, Ink ink, const QString& part = {});
+    void ellipse_arc(Point centre, double rx, double ry, double from, double to, Ink ink, const QString& part = {});
+    // An attribute data-NAME="value" on the next shape (a bar's count, an
+    // axis's scale), so that a reader can check what it shows.
+    void data(const QString& name, const QString& value);
     // Opens and closes a group of shapes named by data-part.
     void begin(const QString& part);
     void end();
@@ -100,6 +108,7 @@ private:
     QStringList labels_;
     std::vector<QRectF> taken_;
     std::vector<Segment> segments_;
+    QString data_;
 };
 
 // Lengths in drawing units: one scale for every length of a figure, so that
