@@ -1,4 +1,5 @@
 #include "shell/postup_view.h"
+#include "core/fpu.h"
 #include "shell/geometry.h"
 #include "shell/postup_text.h"
 #include "shell/sketch_view.h"
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -25,13 +28,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <cmath>
 
 namespace qvk::shell {
 
 namespace {
 
 const QString kErrorIcon = QStringLiteral("qvk-postup:chyba");
+const QString kPicture = QStringLiteral("qvk-postup:obrazek");
+const QString kOpenPicture = QStringLiteral("qvk-postup:otevri-obrazek");
 
 QString choose_pdf(QWidget* parent)
 {
@@ -85,7 +90,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 } // namespace
 
 PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
-    : QWidget(parent), model_(model), chooser_(choose_pdf), printerSetup_(choose_printer)
+    : QWidget(parent), model_(model), sketch_(std::make_unique<Sketch>()), chooser_(choose_pdf),
+      printerSetup_(choose_printer)
 {
     setObjectName(QStringLiteral("postup_panel"));
     text_ = new QTextBrowser(this);
@@ -99,13 +105,10 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     set_accessible(text_, QStringLiteral("Postup"), QStringLiteral("Postup řešení posledního výpočtu"));
     connect(text_, &QWidget::customContextMenuRequested, this, &PostupView::contextMenu);
 
-    picture_ = new SketchView(this);
-    picture_->setObjectName(QStringLiteral("postup_obrazek"));
-    picture_->setClickable(true);
-    picture_->setToolTip(QStringLiteral("Otevře obrázek ve vlastním okně"));
-    set_accessible(picture_, QStringLiteral("Obrázek"), QStringLiteral("Obrázek výpočtu; otevře se ve vlastním okně"));
-    picture_->hide();
-    connect(picture_, &SketchView::opened, this, &PostupView::pictureOpened);
+    connect(text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url == QUrl(kOpenPicture))
+            emit pictureOpened();
+    });
 
     copy_ = button(this, "postup_kopie", QStringLiteral("Kopírovat"),
                    QStringLiteral("Zkopíruje postup do schránky jako text i formátovaný text"));
@@ -125,15 +128,15 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(scaled(2, s), scaled(4, s), scaled(4, s), scaled(4, s));
     layout->setSpacing(scaled(4, s));
-    layout->addWidget(picture_);
     layout->addWidget(text_, 1);
     layout->addLayout(buttons);
-    setTabOrder(picture_, text_);
     setTabOrder(text_, copy_);
     setTabOrder(copy_, pdf_);
     setTabOrder(pdf_, print_);
     showNothing();
 }
+
+PostupView::~PostupView() = default;
 
 void PostupView::showPostup(const Postup& postup)
 {
@@ -149,27 +152,58 @@ void PostupView::showNothing()
 
 void PostupView::showSketch(const QString& svg)
 {
-    picture_->setSketch(svg);
-    picture_->setVisible(picture_->hasSketch());
-    fitPicture();
-}
-
-QString PostupView::sketch() const { return picture_->sketch().svg(); }
-
-void PostupView::fitPicture()
-{
-    if (!picture_->hasSketch())
+    if (svg == sketch_->svg())
         return;
-    // As wide as the text; a tall picture takes at most about half the panel.
-    const QMargins m = layout()->contentsMargins();
-    const int width = this->width() - m.left() - m.right();
-    picture_->setFixedHeight(std::min(picture_->heightFor(width - 2 * SketchView::kMargin) + 2 * SketchView::kMargin, height() * 9 / 20));
+    *sketch_ = Sketch(svg);
+    render();
 }
 
-void PostupView::resizeEvent(QResizeEvent* event)
+QString PostupView::sketch() const { return sketch_->svg(); }
+
+QRect PostupView::pictureRect() const { return picture_; }
+
+void PostupView::addPicture(QTextDocument* document)
 {
-    QWidget::resizeEvent(event);
-    fitPicture();
+    picture_ = {};
+    if (sketch_->isNull())
+        return;
+    // As wide as the text beside the scroll bar that the picture brings.
+    const QScrollBar* bar = text_->verticalScrollBar();
+    const int margin = static_cast<int>(document->documentMargin());
+    const int width = text_->viewport()->width() - (bar->isVisible() ? 0 : bar->sizeHint().width()) - 2 * margin - 2;
+    const QSizeF size = sketch_->size();
+    if (width <= 0 || size.isEmpty())
+        return;
+    const int height = static_cast<int>(std::ceil(width * size.height() / size.width()));
+    const qreal dpr = devicePixelRatioF();
+    QImage image((QSizeF(width, height) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(text_->palette().color(QPalette::Base));
+    {
+        FpuFlagsKept kept;
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        sketch_->render(p, QRectF(QPointF(), QSizeF(image.size())));
+    }
+    image.setDevicePixelRatio(dpr);
+    document->addResource(QTextDocument::ImageResource, QUrl(kPicture), image);
+    // In a block of its own before the first line; a click opens its window.
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.movePosition(QTextCursor::Start);
+    QTextBlockFormat block;
+    block.setBottomMargin(margin);
+    cursor.setBlockFormat(block);
+    QTextImageFormat f;
+    f.setName(kPicture);
+    f.setWidth(width);
+    f.setHeight(height);
+    f.setAnchor(true);
+    f.setAnchorHref(kOpenPicture);
+    f.setToolTip(QStringLiteral("Otevře obrázek ve vlastním okně"));
+    cursor.insertImage(f);
+    picture_ = QRect(margin, margin, width, height);
 }
 
 void PostupView::render()
@@ -184,6 +218,7 @@ void PostupView::render()
     addErrorIcon(text_->document());
     text_->setHtml(postup_html(postup_, kErrorIcon));
     hang_steps(text_->document());
+    addPicture(text_->document());
 }
 
 void PostupView::addErrorIcon(QTextDocument* document) const

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -15,7 +16,7 @@ class QTextDocument;
 
 namespace qvk::shell {
 
-class SketchView;
+class Sketch;
 
 class PostupView : public QWidget {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     static constexpr int kWidth = 320;
 
     PostupView(WindowModel& model, double scale, QWidget* parent = nullptr);
+    ~PostupView() override;
 
     // Shows a worked solution, or the hint that none belongs to the page.
     void showPostup(const Postup& postup);
@@ -36,11 +38,12 @@ public:
     QString html() const;
     QTextBrowser* browser() const { return text_; }
 
-    // The calculation's picture above the text, as wide as the panel (empty:
+    // The calculation's picture above the text, as wide as the text (empty:
     // none); a click on it asks for the picture's window.
     void showSketch(const QString& svg);
     QString sketch() const;
-    SketchView* picture() const { return picture_; }
+    // Where the picture is in the text's viewport (before scrolling); empty: none.
+    QRect pictureRect() const;
 
     // Plain and rich text on the clipboard.
     void copy() const;
@@ -69,18 +72,18 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void render();
     void contextMenu(const QPoint& at);
     // The icon of the error display, at the height of a line.
     void addErrorIcon(QTextDocument* document) const;
-    void fitPicture();
+    void addPicture(QTextDocument* document);
 
     WindowModel& model_;
     QTextBrowser* text_ = nullptr;
-    SketchView* picture_ = nullptr;
+    std::unique_ptr<Sketch> sketch_;
+    QRect picture_;
     QPushButton* copy_ = nullptr;
     QPushButton* pdf_ = nullptr;
     QPushButton* print_ = nullptr;

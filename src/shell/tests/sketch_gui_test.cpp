@@ -24,6 +24,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,8 +88,7 @@ struct Shell {
         build_all_pages(window.get());
         return window->findChild<W*>(name);
     }
-    // The triangle solved from three sides; its picture (until the figures
-    // draw their own, a drawing of the same kind) is the page's.
+    // The triangle solved from three sides; its own picture, or the one given.
     void solveTriangle(const QString& picture)
     {
         show(kTriangle);
@@ -126,7 +127,9 @@ TEST(SketchThumbnail, TheSelectorsPictureShowsTheSolvedFigureUntilTheFieldsAreCl
     ASSERT_NE(generic, square);
     EXPECT_FALSE(s.window->thumbnails()->showsSketch(icon));
 
-    s.solveTriangle(drawing(QStringLiteral("Trojúhelník"), 300, 200));
+    // The figure's own picture of the solve.
+    s.solveTriangle({});
+    ASSERT_FALSE(s.model.sketch(kTriangle).isEmpty());
     EXPECT_TRUE(s.window->thumbnails()->showsSketch(icon));
     const QImage solved = look(icon);
     EXPECT_NE(solved, generic);
@@ -148,7 +151,7 @@ TEST(SketchThumbnail, TheSelectorsPictureShowsTheSolvedFigureUntilTheFieldsAreCl
     EXPECT_EQ(look(icon), generic);
 
     // So does "Vymaž pole" (Ctrl+X).
-    s.solveTriangle(drawing(QStringLiteral("Trojúhelník"), 300, 200));
+    s.solveTriangle({});
     EXPECT_EQ(look(icon), solved);
     s.fire("Vymapole1Click");
     EXPECT_EQ(look(icon), generic);
@@ -180,8 +183,7 @@ TEST(SketchThumbnail, TheSolidsPictureShowsTheSolvedSolidAndTheSelectorsStays)
     const QImage generic = look(own), genericIcon = look(icon);
     s.model.setText(QStringLiteral("kry_a"), QStringLiteral("3"));
     s.fire("vyres_d3Click");
-    ASSERT_TRUE(s.model.drawn(kCube));
-    s.model.draw(kCube, [] { return drawing(QStringLiteral("Krychle"), 240, 240); });
+    ASSERT_FALSE(s.model.sketch(kCube).isEmpty());
     EXPECT_TRUE(s.window->thumbnails()->showsSketch(own));
     EXPECT_NE(look(own), generic);
     EXPECT_FALSE(s.window->thumbnails()->showsSketch(icon));
@@ -208,57 +210,54 @@ TEST(SketchThumbnail, LinesOfTheSmallPictureAreThickenedToStayVisible)
             EXPECT_EQ(qAlpha(small.pixel(p)), 0) << p.x() << ',' << p.y();
 }
 
-TEST(SketchPostup, ThePanelShowsThePictureAboveTheTextAsWideAsThePanel)
+TEST(SketchPostup, ThePanelShowsThePictureAboveTheTextAsWideAsTheText)
 {
     Shell s;
     s.window->setPostupShown(true);
     PostupView* v = s.window->postupView();
     s.drawn();
-    EXPECT_FALSE(v->picture()->isVisible());
+    EXPECT_TRUE(v->pictureRect().isEmpty());
 
-    // A wide picture as wide as the text, its aspect kept (4 : 1 inside the view's margins).
-    const QString picture = drawing(QStringLiteral("Trojúhelník"), 400, 100);
+    const QString picture = drawing(QStringLiteral("Trojúhelník"), 300, 200);
     s.solveTriangle(picture);
     ASSERT_TRUE(v->hasPostup());
     EXPECT_EQ(v->sketch(), picture);
-    ASSERT_TRUE(v->picture()->isVisible());
-    EXPECT_EQ(v->picture()->accessibleName(), QStringLiteral("Obrázek"));
-    const QRect shown(v->picture()->mapTo(v, QPoint()), v->picture()->size());
-    const QRect text(v->browser()->mapTo(v, QPoint()), v->browser()->size());
-    EXPECT_LE(shown.bottom(), text.top());
-    EXPECT_EQ(shown.width(), text.width());
-    const int inner = shown.width() - 2 * SketchView::kMargin;
-    EXPECT_NEAR(shown.height() - 2 * SketchView::kMargin, inner / 4, 1);
+    const QRect shown = v->pictureRect();
+    ASSERT_FALSE(shown.isEmpty());
+    QTextBrowser* text = v->browser();
+    // Above the first line, as wide as the text beside the scroll bar, its aspect kept.
+    EXPECT_TRUE(text->document()->firstBlock().text().startsWith(QChar::ObjectReplacementCharacter));
+    EXPECT_TRUE(text->document()->firstBlock().next().text().startsWith(QStringLiteral("Obecný trojúhelník")));
+    EXPECT_TRUE(text->verticalScrollBar()->isVisible());
+    EXPECT_LE(shown.right(), text->viewport()->width());
+    EXPECT_GE(shown.width(), text->viewport()->width() - 2 * shown.left() - 2);
+    EXPECT_NEAR(shown.height(), shown.width() * 2 / 3, 1);
+    EXPECT_LE(text->document()->idealWidth(), text->viewport()->width());
+    // The text as it was: copied and saved without the picture.
+    EXPECT_EQ(v->plainText(), s.model.postup().plain().join(u'\n'));
 
     // A click on it opens the picture's window.
-    QTest::mouseClick(v->picture(), Qt::LeftButton, {}, v->picture()->rect().center());
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, shown.center());
     ASSERT_TRUE(s.window->sketchWindow()->isVisible());
     EXPECT_EQ(s.window->sketchWindow()->svg(), picture);
     s.window->sketchWindow()->close();
 
-    // A taller picture takes at most about half the panel.
-    for (const double height : {200.0, 3000.0}) {
-        s.model.draw(kTriangle, [height] { return drawing(QStringLiteral("Trojúhelník"), 300, height); });
-        s.drawn();
-        EXPECT_LE(v->picture()->height(), v->height() / 2);
-        EXPECT_GT(v->picture()->height(), v->height() / 3);
-        EXPECT_GT(v->browser()->height(), v->height() / 4);
-    }
-
     // Cleared, the picture goes; the calculations of a page without pictures show none.
     s.fire("vymaz_2dClick");
     s.drawn();
-    EXPECT_FALSE(v->picture()->isVisible());
+    EXPECT_TRUE(v->pictureRect().isEmpty());
+    EXPECT_TRUE(v->sketch().isEmpty());
     s.solveTriangle(picture);
-    EXPECT_TRUE(v->picture()->isVisible());
+    EXPECT_FALSE(v->pictureRect().isEmpty());
     s.show(QStringLiteral("kr"));
     s.fire("kvreseniClick");
     s.drawn();
     EXPECT_TRUE(v->hasPostup());
-    EXPECT_FALSE(v->picture()->isVisible());
+    EXPECT_TRUE(v->pictureRect().isEmpty());
+    EXPECT_EQ(v->browser()->toPlainText(), v->plainText());
     // Back on the sheet, its calculation is no more the last one.
     s.show(kTriangle);
-    EXPECT_FALSE(v->picture()->isVisible());
+    EXPECT_TRUE(v->pictureRect().isEmpty());
 }
 
 TEST(SketchPostup, TheStatisticsChartShowsInThePanel)

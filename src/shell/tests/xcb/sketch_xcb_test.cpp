@@ -43,6 +43,7 @@ TEST_F(Picture, CtrlOOpensThePictureOfTheTypedTriangleAndEscClosesIt)
     EXPECT_TRUE(QTest::qWaitForWindowExposed(w, 3000));
     EXPECT_EQ(wm_name(w).toStdString(), "Obrázek");
     EXPECT_EQ(w->page(), triangle);
+    EXPECT_TRUE(w->view()->hasSketch());
     EXPECT_EQ(w->svg(), p.model.sketch(triangle));
     // For looking at: QVK_XCB_SHOT=<file.png>.
     if (qEnvironmentVariableIsSet("QVK_XCB_SHOT"))
@@ -55,7 +56,8 @@ TEST_F(Picture, CtrlOOpensThePictureOfTheTypedTriangleAndEscClosesIt)
         press({QStringLiteral("Tab")});
         order << focused();
     }
-    for (const QString& name : {QStringLiteral("obrazek_uloz"), QStringLiteral("obrazek_zavri")})
+    for (const QString& name :
+         {QStringLiteral("obrazek_kopie"), QStringLiteral("obrazek_uloz"), QStringLiteral("obrazek_zavri")})
         EXPECT_TRUE(order.contains(name)) << order.join(u' ').toStdString();
 
     press({QStringLiteral("Escape")});
