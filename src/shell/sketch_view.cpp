@@ -4,13 +4,9 @@
 #include "shell/widgets.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -158,52 +154,16 @@ void SketchView::setSketch(const QString& svg)
     update();
 }
 
-void SketchView::setClickable(bool clickable)
-{
-    clickable_ = clickable;
-    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
-    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-int SketchView::heightFor(int width) const
-{
-    const QSizeF s = sketch_.size();
-    return s.width() > 0 ? static_cast<int>(std::ceil(width * s.height() / s.width())) : 0;
-}
-
 void SketchView::paintEvent(QPaintEvent*)
 {
     // The toolkit's painting is no part of a calculation.
     FpuFlagsKept kept;
-    QStylePainter p(this);
+    QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Base));
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const int m = kMargin;
     sketch_.render(p, QRectF(rect()).adjusted(m, m, -m, -m));
-    if (clickable_ && hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(1, 1, -1, -1);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
-}
-
-void SketchView::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (clickable_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit opened();
-    QWidget::mouseReleaseEvent(e);
-}
-
-void SketchView::keyPressEvent(QKeyEvent* e)
-{
-    if (clickable_ && !(e->modifiers() & ~Qt::KeypadModifier) &&
-        (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)) {
-        emit opened();
-        return;
-    }
-    QWidget::keyPressEvent(e);
 }
 
 SketchThumbnails::SketchThumbnails(WindowModel& model, QObject* parent) : QObject(parent), model_(model)

@@ -44,8 +44,7 @@ private:
     std::shared_ptr<QSvgRenderer> renderer_;
 };
 
-// The picture scaled to the widget, on the colour of paper; a click (or
-// Enter, Space when focused) emits `opened` when the view is clickable.
+// The picture scaled to the widget, on the colour of paper.
 class SketchView : public QWidget {
     Q_OBJECT
 public:
@@ -54,23 +53,14 @@ public:
     void setSketch(const QString& svg);
     const Sketch& sketch() const { return sketch_; }
     bool hasSketch() const { return !sketch_.isNull(); }
-    void setClickable(bool clickable);
     // Room around the picture, in pixels.
     static constexpr int kMargin = 4;
-    // The height the picture needs at `width`, aspect kept.
-    int heightFor(int width) const;
-
-signals:
-    void opened();
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-    void keyPressEvent(QKeyEvent*) override;
 
 private:
     Sketch sketch_;
-    bool clickable_ = false;
 };
 
 // The sheets' pictures follow their calculations: a selector's picture shows
