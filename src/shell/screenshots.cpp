@@ -157,7 +157,6 @@ int main(int argc, char** argv)
         {QStringLiteral("ctverec_desk"), {{"ctv_u", "10"}}},
         {QStringLiteral("obdelnik_desk"), {{"obd_a", "3"}, {"obd_b", "4"}}},
         {QStringLiteral("rovnobeznik_desk"), {{"rov_a", "4"}, {"rov_b", "2"}, {"rov_alfa", "30"}}},
-        {QStringLiteral("lichobeznik_desk"), {{"lic_a", "6"}, {"lic_b", "2,5"}, {"lic_c", "3"}, {"lic_d", "2,5"}}},
         {QStringLiteral("n_uhelnik_desk"), {{"uhe_n", "6"}, {"uhe_a", "1"}}},
         {QStringLiteral("kruh_desk"), {{"kru_r", "5"}}},
         {QStringLiteral("krychle_desk"), {{"kry_a", "3"}}},
