@@ -485,13 +485,13 @@ void GraphWindow::saveAs(bool svg)
         status_->setText(QStringLiteral("Graf se nepodařilo uložit: ") + target.path);
 }
 
-void GraphWindow::showBeside(const QWidget* main)
+void show_beside(QWidget* window, const QWidget* main)
 {
-    if (!isVisible() && main && main->screen()) {
-        if (layout())
-            layout()->activate();
-        if (!testAttribute(Qt::WA_Resized))
-            adjustSize(); // the size the first show would give it
+    if (!window->isVisible() && main && main->screen()) {
+        if (window->layout())
+            window->layout()->activate();
+        if (!window->testAttribute(Qt::WA_Resized))
+            window->adjustSize(); // the size the first show would give it
         // Frames as the window manager draws them; the main window's frame
         // stands for this one's, which is not drawn yet.
         const QRect mainFrame = main->frameGeometry();
@@ -499,12 +499,12 @@ void GraphWindow::showBeside(const QWidget* main)
         const QMargins frame(inner.left() - mainFrame.left(), inner.top() - mainFrame.top(),
                              mainFrame.right() - inner.right(), mainFrame.bottom() - inner.bottom());
         const QRect room = main->screen()->availableGeometry();
-        const QSize outer = size().grownBy(frame);
+        const QSize outer = window->size().grownBy(frame);
         const int top = std::clamp(mainFrame.top(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height()));
         // The program's other windows on show (the listing beside the main window).
         QList<QRect> taken;
         for (const QWidget* w : main->findChildren<QWidget*>())
-            if (w != this && w->isWindow() && w->isVisible())
+            if (w != window && w->isWindow() && w->isVisible())
                 taken.append(w->frameGeometry());
         const auto freeAt = [&](const QRect& r) {
             return room.contains(r) && std::none_of(taken.cbegin(), taken.cend(), [&](const QRect& t) { return t.intersects(r); });
@@ -514,21 +514,23 @@ void GraphWindow::showBeside(const QWidget* main)
         const QRect right(QPoint(mainFrame.right() + 1, top), outer);
         const QRect left(QPoint(mainFrame.left() - outer.width(), top), outer);
         if (freeAt(right))
-            move(right.topLeft());
+            window->move(right.topLeft());
         else if (freeAt(left))
-            move(left.topLeft());
+            window->move(left.topLeft());
         else if (room.contains(right)) // over the listing rather than the main window
-            move(right.topLeft());
+            window->move(right.topLeft());
         else if (room.contains(left))
-            move(left.topLeft());
+            window->move(left.topLeft());
         else if (room.right() - mainFrame.right() >= mainFrame.left() - room.left())
-            move(std::max(room.left(), room.right() + 1 - outer.width()), top);
+            window->move(std::max(room.left(), room.right() + 1 - outer.width()), top);
         else
-            move(room.left(), top);
+            window->move(room.left(), top);
     }
-    show();
-    raise();
-    activateWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
+
+void GraphWindow::showBeside(const QWidget* main) { show_beside(this, main); }
 
 } // namespace qvk::shell

@@ -12,6 +12,10 @@ class QLabel;
 
 namespace qvk::shell {
 
+// Shows a secondary window beside `main` (right, else left) where the screen
+// has room, the first time; then raises and activates it.
+void show_beside(QWidget* window, const QWidget* main);
+
 class GraphView : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #include "shell/postup_view.h"
+#include "core/fpu.h"
 #include "shell/geometry.h"
 #include "shell/postup_text.h"
+#include "shell/sketch_view.h"
 #include "shell/widgets.h"
 
 #include <QApplication>
@@ -10,6 +12,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -24,11 +28,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace qvk::shell {
 
 namespace {
 
 const QString kErrorIcon = QStringLiteral("qvk-postup:chyba");
+const QString kPicture = QStringLiteral("qvk-postup:obrazek");
+const QString kOpenPicture = QStringLiteral("qvk-postup:otevri-obrazek");
 
 QString choose_pdf(QWidget* parent)
 {
@@ -82,7 +90,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 } // namespace
 
 PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
-    : QWidget(parent), model_(model), chooser_(choose_pdf), printerSetup_(choose_printer)
+    : QWidget(parent), model_(model), sketch_(std::make_unique<Sketch>()), chooser_(choose_pdf),
+      printerSetup_(choose_printer)
 {
     setObjectName(QStringLiteral("postup_panel"));
     text_ = new QTextBrowser(this);
@@ -95,6 +104,11 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     text_->setTabChangesFocus(true);
     set_accessible(text_, QStringLiteral("Postup"), QStringLiteral("Postup řešení posledního výpočtu"));
     connect(text_, &QWidget::customContextMenuRequested, this, &PostupView::contextMenu);
+
+    connect(text_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url == QUrl(kOpenPicture))
+            emit pictureOpened();
+    });
 
     copy_ = button(this, "postup_kopie", QStringLiteral("Kopírovat"),
                    QStringLiteral("Zkopíruje postup do schránky jako text i formátovaný text"));
@@ -122,6 +136,8 @@ PostupView::PostupView(WindowModel& model, double s, QWidget* parent)
     showNothing();
 }
 
+PostupView::~PostupView() = default;
+
 void PostupView::showPostup(const Postup& postup)
 {
     postup_ = postup;
@@ -132,6 +148,62 @@ void PostupView::showNothing()
 {
     postup_ = {};
     render();
+}
+
+void PostupView::showSketch(const QString& svg)
+{
+    if (svg == sketch_->svg())
+        return;
+    *sketch_ = Sketch(svg);
+    render();
+}
+
+QString PostupView::sketch() const { return sketch_->svg(); }
+
+QRect PostupView::pictureRect() const { return picture_; }
+
+void PostupView::addPicture(QTextDocument* document)
+{
+    picture_ = {};
+    if (sketch_->isNull())
+        return;
+    // As wide as the text beside the scroll bar that the picture brings.
+    const QScrollBar* bar = text_->verticalScrollBar();
+    const int margin = static_cast<int>(document->documentMargin());
+    const int width = text_->viewport()->width() - (bar->isVisible() ? 0 : bar->sizeHint().width()) - 2 * margin - 2;
+    const QSizeF size = sketch_->size();
+    if (width <= 0 || size.isEmpty())
+        return;
+    const int height = static_cast<int>(std::ceil(width * size.height() / size.width()));
+    const qreal dpr = devicePixelRatioF();
+    QImage image((QSizeF(width, height) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(text_->palette().color(QPalette::Base));
+    {
+        FpuFlagsKept kept;
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        sketch_->render(p, QRectF(QPointF(), QSizeF(image.size())));
+    }
+    image.setDevicePixelRatio(dpr);
+    document->addResource(QTextDocument::ImageResource, QUrl(kPicture), image);
+    // In a block of its own before the first line; a click opens its window.
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    cursor.movePosition(QTextCursor::Start);
+    QTextBlockFormat block;
+    block.setBottomMargin(margin);
+    cursor.setBlockFormat(block);
+    QTextImageFormat f;
+    f.setName(kPicture);
+    f.setWidth(width);
+    f.setHeight(height);
+    f.setAnchor(true);
+    f.setAnchorHref(kOpenPicture);
+    f.setToolTip(QStringLiteral("Otevře obrázek ve vlastním okně"));
+    cursor.insertImage(f);
+    picture_ = QRect(margin, margin, width, height);
 }
 
 void PostupView::render()
@@ -146,6 +218,7 @@ void PostupView::render()
     addErrorIcon(text_->document());
     text_->setHtml(postup_html(postup_, kErrorIcon));
     hang_steps(text_->document());
+    addPicture(text_->document());
 }
 
 void PostupView::addErrorIcon(QTextDocument* document) const

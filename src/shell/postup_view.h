@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -15,6 +16,8 @@ class QTextDocument;
 
 namespace qvk::shell {
 
+class Sketch;
+
 class PostupView : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +25,7 @@ public:
     static constexpr int kWidth = 320;
 
     PostupView(WindowModel& model, double scale, QWidget* parent = nullptr);
+    ~PostupView() override;
 
     // Shows a worked solution, or the hint that none belongs to the page.
     void showPostup(const Postup& postup);
@@ -33,6 +37,13 @@ public:
     // The rich text as copying gives it (without pictures).
     QString html() const;
     QTextBrowser* browser() const { return text_; }
+
+    // The calculation's picture above the text, as wide as the text (empty:
+    // none); a click on it asks for the picture's window.
+    void showSketch(const QString& svg);
+    QString sketch() const;
+    // Where the picture is in the text's viewport (before scrolling); empty: none.
+    QRect pictureRect() const;
 
     // Plain and rich text on the clipboard.
     void copy() const;
@@ -56,6 +67,9 @@ public:
     // A PDF name ends in ".pdf".
     static QString withPdfSuffix(const QString& path);
 
+signals:
+    void pictureOpened();
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -64,9 +78,12 @@ private:
     void contextMenu(const QPoint& at);
     // The icon of the error display, at the height of a line.
     void addErrorIcon(QTextDocument* document) const;
+    void addPicture(QTextDocument* document);
 
     WindowModel& model_;
     QTextBrowser* text_ = nullptr;
+    std::unique_ptr<Sketch> sketch_;
+    QRect picture_;
     QPushButton* copy_ = nullptr;
     QPushButton* pdf_ = nullptr;
     QPushButton* print_ = nullptr;

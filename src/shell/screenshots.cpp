@@ -11,6 +11,7 @@
 #include "shell/graph_window.h"
 #include "shell/listing_window.h"
 #include "shell/settings_dialog.h"
+#include "shell/sketch_window.h"
 #include "shell/thlavni.h"
 
 #include <QAbstractButton>
@@ -191,6 +192,13 @@ int main(int argc, char** argv)
             window.binding().fire(button + QStringLiteral("Click"));
             drawn();
             ok &= save(&window, out, QStringLiteral("postup-") + name);
+            // Its picture in the picture's window.
+            if (model.drawn(name)) {
+                window.showSketch();
+                window.sketchWindow()->resize(560 * size / 100, 480 * size / 100);
+                ok &= save(window.sketchWindow(), out, QStringLiteral("obrazek-") + name);
+                window.sketchWindow()->hide();
+            }
         }
         model.setHost(&window.host());
         model.listing_close();

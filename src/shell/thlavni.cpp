@@ -9,6 +9,8 @@
 #include "shell/pages/page_classes.h"
 #include "shell/postup_view.h"
 #include "shell/settings_dialog.h"
+#include "shell/sketch_view.h"
+#include "shell/sketch_window.h"
 #include "shell/widgets.h"
 
 #include "app/calculators.h"
@@ -93,12 +95,17 @@ Thlavni::Thlavni(WindowModel& model, Registry& registry, QWidget* parent)
     druh_->setObjectName(QString::fromLatin1(app::kTopSet));
     druh_->setUsesScrollButtons(false);
     // The pages not on show are built when first chosen, and bound then.
-    add_pages(druh_, model_, scale_, [this](QWidget* page) { binding_.bindTree(page); });
+    thumbnails_ = new SketchThumbnails(model_, this);
+    add_pages(druh_, model_, scale_, [this](QWidget* page) {
+        binding_.bindTree(page);
+        thumbnails_->attach(page);
+    });
     druh_->setFixedSize(scaled(kClientWidth, scale_), scaled(kClientHeight, scale_));
     client_->setFixedSize(druh_->size());
     setCentralWidget(client_);
     buildMenu();
     binding_.bindTree(druh_);
+    thumbnails_->attach(druh_);
     new EquationPaste(model_, this);
 
     // The client area below the menu has the fixed design size.
@@ -129,7 +136,8 @@ Thlavni::Thlavni(WindowModel& model, Registry& registry, QWidget* parent)
             const app::Page* page = app::page_on_show(self->model_);
             self->postupPage_ = page ? QString::fromLatin1(page->name) : QString();
             self->followPostup();
-        } else if (self->postup_ && self->model_.has(name) && self->model_.field(name).kind == Kind::Pages) {
+        } else if (self->postup_ && (name == WindowModel::kSketch ||
+                                     (self->model_.has(name) && self->model_.field(name).kind == Kind::Pages))) {
             self->followPostup();
         }
     });
@@ -167,7 +175,27 @@ void Thlavni::buildMenu()
     menu_.application->addAction(graphAction_);
     connect(graphAction_, &QAction::triggered, this, &Thlavni::showGraph);
     connect(menu_.application, &QMenu::aboutToShow, this, [this] { graphAction_->setEnabled(graphPage() >= 0); });
+
+    // So is the picture of a calculation, beside "Postup".
+    sketchAction_ = new QAction(QStringLiteral("Obrázek"), this);
+    sketchAction_->setObjectName(QStringLiteral("obrazek"));
+    sketchAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    sketchAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(sketchAction_);
+    const QList<QAction*> items = menu_.application->actions();
+    const int postup = static_cast<int>(items.indexOf(binding_.action(QString::fromLatin1(kPostupItem))));
+    menu_.application->insertAction(items.value(postup + 1), sketchAction_);
+    connect(sketchAction_, &QAction::triggered, this, &Thlavni::showSketch);
 }
+
+SketchWindow* Thlavni::sketchWindow()
+{
+    if (!sketch_)
+        sketch_ = new SketchWindow(model_, this);
+    return sketch_;
+}
+
+void Thlavni::showSketch() { sketchWindow()->open(this); }
 
 int Thlavni::graphPage() const
 {
@@ -233,6 +261,7 @@ PostupView* Thlavni::postupView()
         postup_ = new PostupView(model_, scale_, client_);
         postup_->setGeometry(druh_->width(), 0, scaled(PostupView::kWidth, scale_), druh_->height());
         postup_->hide();
+        connect(postup_, &PostupView::pictureOpened, this, &Thlavni::showSketch);
     }
     return postup_;
 }
@@ -284,13 +313,15 @@ void Thlavni::drawPostup()
     const app::Page* page = app::page_on_show(model_);
     const bool own = page && model_.postupSerial() != 0 && postupPage_ == QLatin1String(page->name);
     const std::uint64_t drawn = own ? model_.postupSerial() : 0;
-    if (drawn == postupDrawn_ && (drawn != 0 || !postup_->hasPostup()))
-        return;
-    postupDrawn_ = drawn;
     // The toolkit's painting leaves its own flags: the exact work must not
     // take them for a fault of its own.
     FpuFlagsKept kept;
     fpu_clear();
+    const QString& drew = model_.drawnNow();
+    postup_->showSketch(own && drew == postupPage_ ? model_.sketch(drew) : QString());
+    if (drawn == postupDrawn_ && (drawn != 0 || !postup_->hasPostup()))
+        return;
+    postupDrawn_ = drawn;
     if (own)
         postup_->showPostup(model_.postup());
     else

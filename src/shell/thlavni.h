@@ -24,6 +24,8 @@ namespace qvk::shell {
 class GraphWindow;
 class HelpWindow;
 class PostupView;
+class SketchThumbnails;
+class SketchWindow;
 class TOprog;
 class Tnastaveni;
 class Tvypis_reseni;
@@ -52,6 +54,11 @@ public:
     QAction* graphAction() const { return graphAction_; }
     // Opens the graph of the page on show, when it has one.
     void showGraph();
+    // The picture of a calculation in its own window ("Obrázek").
+    SketchWindow* sketchWindow();
+    QAction* sketchAction() const { return sketchAction_; }
+    void showSketch();
+    SketchThumbnails* thumbnails() const { return thumbnails_; }
 
     // The "Postup" panel beside the pages: shown, the window is wider by it;
     // hidden, the window is as it was. Built when first shown.
@@ -116,6 +123,9 @@ private:
     HelpWindow* help_ = nullptr;
     GraphWindow* graph_ = nullptr;
     QAction* graphAction_ = nullptr;
+    SketchWindow* sketch_ = nullptr;
+    QAction* sketchAction_ = nullptr;
+    SketchThumbnails* thumbnails_ = nullptr;
     QStringList commands_; // the events of addCommand
     unsigned errorsSeen_ = 0;
     // Per page with a graph (quadratic, cubic): the last good solve, kept

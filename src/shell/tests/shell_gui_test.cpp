@@ -312,7 +312,7 @@ TEST(Menu, ItemsShortcutsAndSeparators)
     };
     EXPECT_EQ(items(m.application),
               (QStringList{QStringLiteral("Kalkulakawin1=Kalkulačka Ctrl+K"), QStringLiteral("zobraz_postup=Postup Ctrl+P"),
-                           QStringLiteral("N2=-"),
+                           QStringLiteral("obrazek=Obrázek Ctrl+O"), QStringLiteral("N2=-"),
                            QStringLiteral("nastav=Nastavení ... Ctrl+N"), QStringLiteral("Dal1=Další nastavení"),
                            QStringLiteral("uloz_konf=Uložit konfiguraci"), QStringLiteral("N1=-"),
                            QStringLiteral("Konec1=Konec"), QStringLiteral("graf=Graf Ctrl+G")}));
