@@ -1,6 +1,6 @@
 // The worked solution of every page on arbitrary inputs: a calculation picked
 // by the first byte, its page's edit fields set to the texts that follow
-// (one per line), solved and explained. No crash, no hang, no runaway memory.
+// (one per line), solved, explained and drawn. No crash, no hang, no runaway memory.
 #include "app/assembly.h"
 #include "app/calculators.h"
 #include "batch/protocol.h"
