@@ -1,4 +1,5 @@
 #include "equations/graph.h"
+#include "sketch/svg.h"
 #include "core/fpu.h"
 #include "core/numeric.h"
 #include "equations/cubic.h"
@@ -304,32 +305,7 @@ QString tick_label(double value, double step)
 
 namespace {
 
-// Liang-Barsky: cuts the segment to the rectangle; false when nothing is left.
-bool clip(QPointF& a, QPointF& b, const QRectF& r)
-{
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF a0 = a;
-    a = QPointF(a0.x() + t0 * dx, a0.y() + t0 * dy);
-    b = QPointF(a0.x() + t1 * dx, a0.y() + t1 * dy);
-    return true;
-}
+using sketch::clip;
 
 // Splits a chord where the curve strays from it by more than the tolerance,
 // measured across the chord in pixels, so steep parts refine as much as flat ones.

@@ -78,15 +78,6 @@ void hang_steps(QTextDocument* document)
     }
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    set_accessible(b, caption, hint);
-    return b;
-}
-
 } // namespace
 
 PostupView::PostupView(WindowModel& model, double s, QWidget* parent)

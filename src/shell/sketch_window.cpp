@@ -48,15 +48,6 @@ SketchWindow::Chosen choose_file(QWidget* parent)
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter() == kSvgFilter};
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    set_accessible(b, caption, hint);
-    return b;
-}
-
 } // namespace
 
 SketchWindow::SketchWindow(WindowModel& model, QWidget* parent)

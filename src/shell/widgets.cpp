@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QStyle>
@@ -81,6 +82,15 @@ QTabWidget* hidden_pages(QWidget* parent, const char* name)
     pages->tabBar()->hide();
     pages->setDocumentMode(true);
     return pages;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    set_accessible(b, caption, hint);
+    return b;
 }
 
 bool a11y_ids() { return qEnvironmentVariable("QVKALKOR_A11Y_IDS") == u"1"; }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
 class QTabWidget;
 
 namespace qvk::shell {
@@ -39,6 +40,10 @@ QTabWidget* hidden_pages(QWidget* parent, const char* name);
 // secondary windows); the widget name instead when QVKALKOR_A11Y_IDS=1.
 void set_accessible(QWidget* w, const QString& name, const QString& hint = {});
 bool a11y_ids();
+
+// A button of a secondary window, named and described; Enter in the window
+// does not press it.
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& hint);
 
 // Keeps the whole text of a one-line field readable (a line edit or a plain
 // label): a text wider than the field is drawn in a smaller font, down to

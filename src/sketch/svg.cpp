@@ -57,13 +57,27 @@ QString part_attribute(const QString& part)
     return part.isEmpty() ? QString() : QStringLiteral(" data-part=\"%1\"").arg(escaped(part));
 }
 
-// Whether the segment crosses the rectangle (Liang–Barsky).
-bool crosses(Point a, Point b, const QRectF& r)
+constexpr double kDegree = std::numbers::pi / 180;
+
+Point on_circle(Point c, double r, double degrees)
 {
+    return {c.x + r * std::cos(degrees * kDegree), c.y - r * std::sin(degrees * kDegree)};
+}
+
+Point on_ellipse(Point c, double rx, double ry, double degrees)
+{
+    return {c.x + rx * std::cos(degrees * kDegree), c.y - ry * std::sin(degrees * kDegree)};
+}
+
+} // namespace
+
+bool clip(QPointF& a, QPointF& b, const QRectF& r)
+{
+    // Liang–Barsky.
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
     double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x - r.left(), r.right() - a.x, a.y - r.top(), r.bottom() - a.y};
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
@@ -78,22 +92,11 @@ bool crosses(Point a, Point b, const QRectF& r)
         if (t0 > t1)
             return false;
     }
+    const QPointF a0 = a;
+    a = QPointF(a0.x() + t0 * dx, a0.y() + t0 * dy);
+    b = QPointF(a0.x() + t1 * dx, a0.y() + t1 * dy);
     return true;
 }
-
-constexpr double kDegree = std::numbers::pi / 180;
-
-Point on_circle(Point c, double r, double degrees)
-{
-    return {c.x + r * std::cos(degrees * kDegree), c.y - r * std::sin(degrees * kDegree)};
-}
-
-Point on_ellipse(Point c, double rx, double ry, double degrees)
-{
-    return {c.x + rx * std::cos(degrees * kDegree), c.y - ry * std::sin(degrees * kDegree)};
-}
-
-} // namespace
 
 double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
 
@@ -244,7 +247,7 @@ double Svg::overlap(const QRectF& r) const
             bad += 1000 + both.width() * both.height();
     }
     for (const Segment& s : segments_)
-        if (crosses(s.a, s.b, r))
+        if (QPointF a(s.a.x, s.a.y), b(s.b.x, s.b.y); clip(a, b, r))
             bad += s.weight;
     const QRectF area(0, 0, width_, height_);
     if (!area.contains(r))

@@ -9,6 +9,7 @@
 // data-field (the field it shows) and data-given ("1" given, "0" computed).
 // The shapes go into the group id="shape" and the words into id="labels",
 // so a small view can draw the shape alone.
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,8 @@ inline Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 inline Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
 inline Point operator*(double k, Point a) { return {k * a.x, k * a.y}; }
 double distance(Point a, Point b);
+// Cuts the segment to the rectangle; false when nothing of it is inside.
+bool clip(QPointF& a, QPointF& b, const QRectF& r);
 // The unit vector from a towards b; (0, 0) when they meet.
 Point direction(Point a, Point b);
 Point middle(Point a, Point b);

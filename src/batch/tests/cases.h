@@ -56,6 +56,7 @@ inline std::vector<Case> load_cases()
     return cases;
 }
 
+#ifdef QVK_BATCH_BINARY
 // Every input through one run of the real qvkalkor-batch: the answer lines.
 inline QList<QByteArray> run_batch(const QByteArray& input, int* exitCode = nullptr)
 {
@@ -70,5 +71,6 @@ inline QList<QByteArray> run_batch(const QByteArray& input, int* exitCode = null
         *exitCode = runner.exitStatus() == QProcess::NormalExit ? runner.exitCode() : -1;
     return runner.readAllStandardOutput().split('\n');
 }
+#endif
 
 } // namespace qvk::batch_cases

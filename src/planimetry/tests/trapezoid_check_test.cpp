@@ -2,11 +2,10 @@
 // own: the figure is built from the answer's numbers (D from d and α, C from
 // b and β) and every relation of the answer is measured on it.
 #include "batch/protocol.h"
+#include "batch/tests/cases.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -54,37 +53,26 @@ struct Solved {
 std::vector<Solved> solved_cases()
 {
     std::vector<Solved> out;
-    const QDir dir(QStringLiteral(QVK_CASES_DIR));
-    for (const QString& file : dir.entryList({QStringLiteral("*.jsonl")}, QDir::Files, QDir::Name)) {
-        QFile f(dir.filePath(file));
-        if (!f.open(QIODevice::ReadOnly))
+    for (const qvk::batch_cases::Case& c : qvk::batch_cases::load_cases()) {
+        if (c.request.isEmpty() || !c.input.contains("lic_"))
             continue;
-        int line = 0;
-        while (!f.atEnd()) {
-            const QByteArray text = f.readLine().trimmed();
-            ++line;
-            const QJsonObject c = QJsonDocument::fromJson(text).object();
-            const QJsonObject request = c[u"request"].toObject();
-            if (!QJsonDocument(request).toJson().contains("lic_"))
-                continue;
-            const QJsonObject answer = QJsonDocument::fromJson(qvk::batch::answer(QJsonDocument(request).toJson(QJsonDocument::Compact))).object();
-            bool refused = false;
-            for (const QJsonValue& step : answer[u"steps"].toArray())
-                refused = refused || !step[u"messages"].toArray().isEmpty();
-            const QJsonObject fields = answer[u"fields"].toObject();
-            double v[12];
-            bool all = !refused;
-            for (int i = 0; i < 12 && all; ++i) {
-                const auto x = number(fields, kFields[i]);
-                all = x.has_value();
-                v[i] = x.value_or(0);
-            }
-            if (!all)
-                continue;
-            out.push_back({file + u':' + QString::number(line) + u' ' + c[u"name"].toString(),
-                           request[u"settings"].toObject()[u"zaokrouhleni"].toInt(2), v[0], v[1], v[2], v[3], v[4],
-                           v[5], v[6], v[7], v[8], v[9], v[10], v[11]});
+        const QJsonObject answer = QJsonDocument::fromJson(qvk::batch::answer(c.input)).object();
+        bool refused = false;
+        for (const QJsonValue& step : answer[u"steps"].toArray())
+            refused = refused || !step[u"messages"].toArray().isEmpty();
+        const QJsonObject fields = answer[u"fields"].toObject();
+        double v[12];
+        bool all = !refused;
+        for (int i = 0; i < 12 && all; ++i) {
+            const auto x = number(fields, kFields[i]);
+            all = x.has_value();
+            v[i] = x.value_or(0);
         }
+        if (!all)
+            continue;
+        out.push_back({c.file + u':' + QString::number(c.line) + u' ' + c.name,
+                       c.request[u"settings"].toObject()[u"zaokrouhleni"].toInt(2), v[0], v[1], v[2], v[3], v[4], v[5],
+                       v[6], v[7], v[8], v[9], v[10], v[11]});
     }
     return out;
 }
