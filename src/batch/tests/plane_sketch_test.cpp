@@ -5,6 +5,7 @@
 // marked given exactly for the fields the case gave; labels stay inside the
 // picture, clear of each other and of the outline.
 #include "cases.h"
+#include "svg_reader.h"
 
 #include "sketch/svg.h"
 
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace qvk::batch_cases;
+using namespace qvk::svg_reader;
 using qvk::sketch::Point;
 using qvk::sketch::Svg;
 
@@ -35,45 +37,6 @@ struct Sheet {
 constexpr Sheet kSheets[] = {{"tp_", false},  {"troj_", false}, {"ctv_", true},
                              {"obd_", true},  {"rov_", false},  {"lic_", false},
                              {"uhe_", true, "uhe_uhel"}, {"kru_", true}};
-
-struct Element {
-    QString name;
-    QXmlStreamAttributes attributes;
-    QString text;
-    QString attribute(const char* key) const { return attributes.value(QLatin1String(key)).toString(); }
-};
-
-struct Picture {
-    bool ok = false;
-    QString error;
-    double width = 0, height = 0;
-    std::vector<Element> elements;
-};
-
-Picture parse(const QString& svg)
-{
-    Picture p;
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            Element e{xml.name().toString(), xml.attributes(), {}};
-            if (e.name == u"svg") {
-                const QStringList box = e.attribute("viewBox").split(u' ');
-                if (box.size() == 4) {
-                    p.width = box[2].toDouble();
-                    p.height = box[3].toDouble();
-                }
-            }
-            if (e.name == u"text" || e.name == u"title")
-                e.text = xml.readElementText();
-            p.elements.push_back(e);
-        }
-    }
-    p.ok = !xml.hasError() && p.width > 0 && p.height > 0;
-    p.error = xml.errorString();
-    return p;
-}
 
 std::vector<Point> points(const QString& text)
 {
@@ -90,9 +53,9 @@ std::vector<std::pair<QString, Point>> coordinates(const Picture& p)
 {
     std::vector<std::pair<QString, Point>> out;
     for (const Element& e : p.elements) {
-        const auto num = [&](const char* k) { return e.attribute(k).toDouble(); };
+        const auto num = [&](const char* k) { return e.attr(k).toDouble(); };
         if (e.name == u"polygon" || e.name == u"polyline")
-            for (Point q : points(e.attribute("points")))
+            for (Point q : points(e.attr("points")))
                 out.emplace_back(e.name, q);
         else if (e.name == u"line") {
             out.emplace_back(e.name, Point{num("x1"), num("y1")});
@@ -117,7 +80,7 @@ std::vector<std::pair<QString, Point>> coordinates(const Picture& p)
                         out.emplace_back(e.name, Point{args[i], args[i + 1]});
                 args.clear();
             };
-            for (auto it = number.globalMatch(e.attribute("d")); it.hasNext();) {
+            for (auto it = number.globalMatch(e.attr("d")); it.hasNext();) {
                 const QString t = it.next().captured();
                 if (t[0].isLetter() && t != u"e" && t != u"E") {
                     flush();
@@ -348,7 +311,7 @@ void check_picture(const std::string& where, const Picture& p)
 {
     int outlines = 0;
     for (const Element& e : p.elements)
-        if (e.attribute("data-part") == u"outline")
+        if (e.attr("data-part") == u"outline")
             ++outlines;
     EXPECT_EQ(outlines, 1) << where;
     for (const auto& [name, q] : coordinates(p)) {
@@ -360,14 +323,14 @@ void check_picture(const std::string& where, const Picture& p)
     std::vector<std::pair<QRectF, QString>> boxes;
     std::vector<Point> outline;
     for (const Element& e : p.elements)
-        if (e.attribute("data-part") == u"outline" && e.name == u"polygon")
-            outline = points(e.attribute("points"));
+        if (e.attr("data-part") == u"outline" && e.name == u"polygon")
+            outline = points(e.attr("points"));
     for (const Element& e : p.elements) {
-        if (e.name != u"text" || e.attribute("text-anchor") != u"middle")
+        if (e.name != u"text" || e.attr("text-anchor") != u"middle")
             continue;
-        const double size = e.attribute("font-size").toDouble();
+        const double size = e.attr("font-size").toDouble();
         // The text's centre sits a third of its height above the baseline.
-        const QRectF box = Svg::box({e.attribute("x").toDouble(), e.attribute("y").toDouble() - size / 3}, e.text, size)
+        const QRectF box = Svg::box({e.attr("x").toDouble(), e.attr("y").toDouble() - size / 3}, e.text, size)
                                .adjusted(1, 1, -1, -1);
         EXPECT_TRUE(QRectF(0, 0, p.width, p.height).contains(box)) << where << " label " << e.text.toStdString();
         for (const auto& [other, text] : boxes)
@@ -392,9 +355,9 @@ void check_values(const std::string& where, const Picture& p, const QJsonObject&
 
     // Labels: a field of the sheet, its text, given as the case gave it.
     for (const Element& e : p.elements) {
-        if (e.name != u"text" || !e.attributes.hasAttribute(QLatin1String("data-field")))
+        if (e.name != u"text" || e.at.count(QStringLiteral("data-field")) == 0)
             continue;
-        const QString field = e.attribute("data-field");
+        const QString field = e.attr("data-field");
         ASSERT_TRUE(field.startsWith(prefix) && fields.contains(field)) << where << " " << field.toStdString();
         const QString shown = fields[field].toString();
         EXPECT_FALSE(shown.isEmpty()) << where << " " << field.toStdString() << " labelled but empty";
@@ -402,7 +365,7 @@ void check_values(const std::string& where, const Picture& p, const QJsonObject&
         EXPECT_TRUE(label.match(e.text).hasMatch())
             << where << " " << field.toStdString() << ": label \"" << e.text.toStdString() << "\", field \""
             << shown.toStdString() << "\"";
-        EXPECT_EQ(e.attribute("data-given"), given(typed, field, sheet.by_value) ? u"1" : u"0")
+        EXPECT_EQ(e.attr("data-given"), given(typed, field, sheet.by_value) ? u"1" : u"0")
             << where << " " << field.toStdString();
     }
 
@@ -410,11 +373,11 @@ void check_values(const std::string& where, const Picture& p, const QJsonObject&
     std::vector<Point> v;
     double radius = 0;
     for (const Element& e : p.elements)
-        if (e.attribute("data-part") == u"outline") {
+        if (e.attr("data-part") == u"outline") {
             if (e.name == u"polygon")
-                v = points(e.attribute("points"));
+                v = points(e.attr("points"));
             else if (e.name == u"circle")
-                radius = e.attribute("r").toDouble();
+                radius = e.attr("r").toDouble();
         }
     ASSERT_TRUE(prefix == u"kru_" ? radius > 0 : v.size() >= 3) << where;
     const std::vector<Measure> ms = measures(prefix, v, radius, fields);
@@ -520,8 +483,8 @@ TEST(PlaneSketches, EveryPlaneFigureIsDrawnToScaleWithItsFieldsLabelled)
             }
             if (svg.isEmpty() || !plane)
                 continue;
-            const Picture p = parse(svg);
-            ASSERT_TRUE(p.ok) << at << ": " << p.error.toStdString();
+            const Picture p = read(svg);
+            ASSERT_TRUE(p.error.isEmpty() && p.width > 0 && p.height > 0) << at << ": " << p.error.toStdString();
             ++pictures;
             check_picture(at, p);
             if (last) {

@@ -5,6 +5,7 @@
 // exactly when it was filled before the run; the chart's bars count the data
 // and its box plot stands where the page's median is.
 #include "cases.h"
+#include "svg_reader.h"
 
 #include "stereometry/solids.h"
 
@@ -22,76 +23,7 @@
 namespace {
 
 using namespace qvk::batch_cases;
-
-struct Element {
-    QString name;
-    std::map<QString, QString> at; // its attributes
-    QString text;
-    QStringList parts; // data-part of the groups it is in, outermost first
-    QString attr(const char* key) const
-    {
-        const auto it = at.find(QString::fromLatin1(key));
-        return it == at.end() ? QString() : it->second;
-    }
-    double number(const char* key) const
-    {
-        bool ok = false;
-        const double v = attr(key).toDouble(&ok);
-        return ok ? v : NAN;
-    }
-};
-
-struct Picture {
-    QString error;
-    double width = 0, height = 0;
-    std::vector<Element> elements;
-};
-
-Picture read(const QString& svg)
-{
-    Picture p;
-    QXmlStreamReader xml(svg);
-    std::vector<Element*> open;
-    QStringList parts;
-    std::vector<bool> grouped;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            Element e;
-            e.name = xml.name().toString();
-            for (const QXmlStreamAttribute& a : xml.attributes())
-                e.at[a.name().toString()] = a.value().toString();
-            e.parts = parts;
-            if (e.name == u"svg") {
-                const QStringList box = e.attr("viewBox").split(u' ');
-                if (box.size() == 4) {
-                    p.width = box[2].toDouble();
-                    p.height = box[3].toDouble();
-                }
-            }
-            const bool group = e.name == u"g" && !e.attr("data-part").isEmpty();
-            grouped.push_back(group);
-            if (group)
-                parts << e.attr("data-part");
-            if (e.name == u"text")
-                e.text = xml.readElementText();
-            p.elements.push_back(e);
-            if (e.name == u"text") {
-                // readElementText() consumed the end element.
-                grouped.pop_back();
-            }
-        } else if (xml.isEndElement()) {
-            if (!grouped.empty()) {
-                if (grouped.back())
-                    parts.removeLast();
-                grouped.pop_back();
-            }
-        }
-    }
-    if (xml.hasError())
-        p.error = xml.errorString();
-    return p;
-}
+using namespace qvk::svg_reader;
 
 // Every coordinate finite and inside the drawing (half a unit for the
 // rounding of the written numbers).
