@@ -92,13 +92,20 @@ N projection(RunOf<N>& r, const Leg& l)
     return r.let(l.projection, leg_projection<N>(r[l.side], r[l.at_a]));
 }
 
+// A leg's angles from its projection.
+template <typename N>
+void angles_of_projection(RunOf<N>& r, const Leg& l, const N& x)
+{
+    r[l.at_a] = angle_of_projection<N>(x, r[l.side]);
+    r[l.at_c] = angle_at_leg<N>(r[l.at_a]);
+}
+
 // A leg and its angles from the height and its projection.
 template <typename N>
 void leg_of_projection(RunOf<N>& r, const Leg& l, const N& x)
 {
     r[l.side] = hypotenuse<N>(r[V], x);
-    r[l.at_a] = angle_of_projection<N>(x, r[l.side]);
-    r[l.at_c] = angle_at_leg<N>(r[l.at_a]);
+    angles_of_projection(r, l, x);
 }
 
 // The triangle of the legs and e = |a − c|: its angles at e are α and β
@@ -144,6 +151,15 @@ void finish(RunOf<N>& r, bool median_found = false)
     for (int i : {ALFA, BETA, GAMA, DELTA})
         ok = ok && r[i] > 0 && r[i] < 180;
     r.check(ok);
+}
+
+// The other leg from the projection x of one, then the rest of the figure.
+template <typename N>
+void other_leg_and_finish(RunOf<N>& r, const Leg& l, const N& x)
+{
+    const N y = r.let(other(l).projection, other_projection<N>(r[A], r[C], x));
+    leg_of_projection(r, other(l), y);
+    finish(r);
 }
 
 template <typename N>
@@ -194,10 +210,7 @@ constexpr auto bases_height_and_angle = []<typename N>(RunOf<N>& r) {
     given_angle(r, l);
     leg_of_height(r, l);
     note_projections(r);
-    const N x = projection(r, l);
-    const N y = r.let(other(l).projection, other_projection<N>(r[A], r[C], x));
-    leg_of_projection(r, other(l), y);
-    finish(r);
+    other_leg_and_finish(r, l, projection(r, l));
 };
 
 // The bases, a leg and its angle: the height, then as above.
@@ -207,10 +220,7 @@ constexpr auto bases_leg_and_its_angle = []<typename N>(RunOf<N>& r) {
     given_angle(r, l);
     r[V] = parallelogram_height_of_angle<N>(r[l.side], r[l.at_a]);
     note_projections(r);
-    const N x = projection(r, l);
-    const N y = r.let(other(l).projection, other_projection<N>(r[A], r[C], x));
-    leg_of_projection(r, other(l), y);
-    finish(r);
+    other_leg_and_finish(r, l, projection(r, l));
 };
 
 // The bases, the height (or the area) and a leg: its projection by
@@ -225,11 +235,8 @@ constexpr auto bases_height_and_leg = []<typename N>(RunOf<N>& r) {
     const N x = r.let(l.projection, other_leg<N>(r[l.side], r[V]));
     if (x > 0)
         r.note("Úhel při základně a je zde ostrý; s tupým by vyšel jiný lichoběžník.");
-    r[l.at_a] = angle_of_projection<N>(x, r[l.side]);
-    r[l.at_c] = angle_at_leg<N>(r[l.at_a]);
-    const N y = r.let(other(l).projection, other_projection<N>(r[A], r[C], x));
-    leg_of_projection(r, other(l), y);
-    finish(r);
+    angles_of_projection(r, l, x);
+    other_leg_and_finish(r, l, x);
 };
 
 // The bases and an angle at each leg: the legs by the law of sines in the
